@@ -1,0 +1,141 @@
+// boot.cpp -- start-up, the fixed run of the program, and shutdown.
+#include "boot.h"
+
+#include <allegro.h>
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include "criterr.h"
+#include "init.h"
+#include "sound.h"
+#include "variable.h"
+
+#define WINDOW_TITLE "Deadeye Gulch"
+#define POINTER_FOCUS 32
+#define MENU_MOUSE_X1 20
+#define MENU_MOUSE_Y1 20
+#define MENU_MOUSE_X2 620
+#define MENU_MOUSE_Y2 460
+#define SHUTDOWN_DELAY 8
+
+int read_setup(const char *path, SETUP_VALUES *out)
+{
+    out->gfx_mode = DEFAULT_GFX_MODE;
+    out->gfx_color = DEFAULT_GFX_COLOR;
+    out->music_on = 0;
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return -1;
+    int gmode = 0, gdepth = 0, music = 0;
+    int ok = fscanf(f, "GFX_MODE %d\n", &gmode) == 1 && fscanf(f, "GFX_COLOR %d\n", &gdepth) == 1;
+    if (ok) {
+        out->gfx_mode = gmode;
+        out->gfx_color = gdepth;
+        if (fscanf(f, "MUSIC_ON %d", &music) == 1)
+            out->music_on = music;
+    }
+    fclose(f);
+    return ok ? 0 : -1;
+}
+
+int gfx_driver_for_mode(int gmode)
+{
+    return gmode == 1 ? GFX_SAFE : GFX_AUTODETECT;
+}
+
+static void write_frame_stats(void)
+{
+    const char *stats = getenv("DEADEYE_FRAME_STATS");
+    if (stats && *stats)
+        frame_stats_write(stats);
+}
+
+void boot_leave(void)
+{
+    close_handler = nullptr;    // the shutdown itself must not re-enter here
+    if (init_all_done)
+        destroy_all();
+    write_frame_stats();
+    allegro_exit();
+    exit(0);
+}
+
+static BITMAP *load_pointer(const char *path)
+{
+    BITMAP *picture = load_bitmap(path, pal);
+    if (!picture)
+        critical_error("Unable to open file %s", path);
+    return picture;
+}
+
+static void open_display(const SETUP_VALUES *setup)
+{
+    color_depth = setup->gfx_color;
+    set_color_depth(color_depth);
+    int driver = gfx_driver_for_mode(setup->gfx_mode);
+    set_window_title(WINDOW_TITLE);
+    if (set_gfx_mode(driver, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0) {
+        if (color_depth != 15)
+            critical_error("Unable to set graphics mode: %s", allegro_error);
+        set_color_depth(16);
+        if (set_gfx_mode(driver, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
+            critical_error("Unable to set graphics mode: %s", allegro_error);
+    }
+    set_window_title(WINDOW_TITLE);
+    set_palette(desktop_palette);
+}
+
+void boot(int argc, char **argv)
+{
+    (void)argc;
+    (void)argv;
+    srand((unsigned)time(nullptr));
+
+    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
+        const char *display = getenv("DISPLAY");
+        critical_error("Unable to start Allegro: no display could be opened (DISPLAY is %s)%s%s",
+                       display && *display ? display : "not set", allegro_error[0] ? ": " : "",
+                       allegro_error);
+    }
+    install_keyboard();
+    install_timer();
+    install_mouse();
+    click_latch_install();
+
+    SETUP_VALUES setup;
+    read_setup(SETUP_FILE, &setup);
+    music_on = setup.music_on;
+    open_display(&setup);
+    close_button_install();
+    close_handler = boot_leave;
+
+    game_screen = create_bitmap(SCREEN_W, SCREEN_H);
+    if (!game_screen)
+        critical_error("Unable to create game_screen bitmap");
+    game_screen2 = create_bitmap(SCREEN_W, SCREEN_H);
+    if (!game_screen2)
+        critical_error("Unable to create game_screen2 bitmap");
+    set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
+    clear_bitmap(game_screen);
+
+    textout_ex(screen, font, "LOADING..", LOADING_X, SCREEN_H - LOADING_Y_FROM_BOTTOM,
+               makecol(255, 255, 255), -1);
+    brix_delay(LOADING_DELAY);
+
+    mouse_pointer = load_pointer("data/gfx/c_hand.bmp");
+    mouse_pointer2 = load_pointer("data/gfx/c_hand1.bmp");
+    mouse_shot = load_pointer("data/gfx/cursor1.bmp");
+    set_mouse_sprite(mouse_pointer);
+    set_mouse_sprite_focus(POINTER_FOCUS, POINTER_FOCUS);
+    set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
+
+    init_all();
+
+    brix_delay(SHUTDOWN_DELAY);
+    close_handler = nullptr;
+    destroy_all();
+    write_frame_stats();
+    allegro_exit();
+}

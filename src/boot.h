@@ -1,0 +1,35 @@
+// boot.h -- the program's run from start to shutdown.
+#ifndef BOOT_H
+#define BOOT_H
+
+#define LOADING_X 40
+#define LOADING_Y_FROM_BOTTOM 40
+#define LOADING_DELAY 40        // ticks the loading text stays before loading starts
+
+// setup.cfg
+#define SETUP_FILE "setup.cfg"
+#define DEFAULT_GFX_MODE 0      // used when setup.cfg is missing or unreadable
+#define DEFAULT_GFX_COLOR 32
+
+struct SETUP_VALUES {
+    int gfx_mode;
+    int gfx_color;
+    int music_on;
+};
+
+// Reads setup.cfg from `path` by the three keys.  Returns 0 when the first
+// two values were read; otherwise the defaults stand in `out` and it returns
+// -1.  MUSIC_ON that cannot be read leaves music off.
+int read_setup(const char *path, SETUP_VALUES *out);
+
+// Maps GFX_MODE to the Allegro driver: 1 = GFX_SAFE, anything else autodetect.
+int gfx_driver_for_mode(int gmode);
+
+void boot(int argc, char **argv);
+
+// Ends the program cleanly from any screen: releases the whole-run
+// resources if they are loaded, writes the frame statistics, shuts Allegro
+// down and exits with status 0.  Installed as close_handler by boot().
+[[noreturn]] void boot_leave(void);
+
+#endif

@@ -1,0 +1,24 @@
+// init.h -- the game's world: creature, decoration and level loaders and
+// the resources that live for the whole run.
+#ifndef INIT_H
+#define INIT_H
+
+// Creature kind "data/object/<name>" into object[index].
+int load_object(const char *name, int index);
+int destroy_object(int index);
+
+// Decoration "data/decor/<name>" into decoration[index].
+int load_decoration(const char *name, int index);
+int destroy_decoration(int index);
+
+// Level `index` of "data/levels/<name>".
+int load_level(const char *name, int index);
+int destroy_level(void);
+
+// Whole-run resources: fonts, status pictures, sounds, revolver, cartridge
+// display and doors.  Every file that cannot be loaded ends the program.
+int init_all(void);
+int destroy_all(void);
+extern int init_all_done;       // 1 between init_all and destroy_all
+
+#endif

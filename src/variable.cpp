@@ -1,0 +1,287 @@
+// variable.cpp -- the shared state, the game clock, frame pacing and the
+// input latches.
+#include "variable.h"
+
+#include <atomic>
+#include <errno.h>
+#include <stdio.h>
+#include <time.h>
+
+// ---------------------------------------------------------------- clock
+long cas = 0;
+long spec_cas = 0;
+
+static unsigned long monotonic_start_us = 0;
+static int monotonic_started = 0;
+
+// Microseconds of CLOCK_MONOTONIC since the first reading, so that the clock
+// starts near 0 like a process-time clock would.
+static unsigned long monotonic_now_us(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    unsigned long us = (unsigned long)ts.tv_sec * 1000000UL + (unsigned long)(ts.tv_nsec / 1000);
+    if (!monotonic_started) {
+        monotonic_started = 1;
+        monotonic_start_us = us;
+    }
+    return us - monotonic_start_us;
+}
+
+static void monotonic_sleep_us(long us)
+{
+    if (us <= 0)
+        return;
+    struct timespec ts;
+    ts.tv_sec = us / 1000000L;
+    ts.tv_nsec = (us % 1000000L) * 1000L;
+    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+    }
+}
+
+static brix_now_fn time_now = monotonic_now_us;
+static brix_sleep_fn time_sleep = monotonic_sleep_us;
+
+void brix_set_time_source(brix_now_fn now_us, brix_sleep_fn sleep_us)
+{
+    time_now = now_us ? now_us : monotonic_now_us;
+    time_sleep = sleep_us ? sleep_us : monotonic_sleep_us;
+}
+
+void brix_default_time_source(void)
+{
+    brix_set_time_source(monotonic_now_us, monotonic_sleep_us);
+}
+
+unsigned long brix_now_us(void) { return time_now(); }
+void brix_sleep_us(long us) { time_sleep(us); }
+
+void brix_timer(void)
+{
+    // The difference is taken modulo 2^32 so that a wrap of the source does
+    // not stop the clock; the part that does not fill a tick stays in it.
+    uint32_t now = (uint32_t)time_now();
+    int32_t diff = (int32_t)(now - (uint32_t)spec_cas);
+    long d = diff / CLOCK_UNITS_PER_TICK;
+    if (d > 0) {
+        cas += d;
+        spec_cas = (long)(uint32_t)((uint32_t)spec_cas + (uint32_t)(d * CLOCK_UNITS_PER_TICK));
+    }
+}
+
+void brix_timer_wait(void)
+{
+    spec_cas = (long)(uint32_t)time_now();
+}
+
+void brix_delay(int delay)
+{
+    brix_timer();
+    long start = cas;
+    while (cas < start + delay) {
+        check_close();
+        time_sleep(1000);
+        brix_timer();
+    }
+}
+
+// ---------------------------------------------------------------- frames
+#define FRAME_US (1000000L / FRAMES_PER_SECOND)
+#define STATS_SKIP_US 1000000UL     // the first second of the run is not counted
+
+static unsigned long next_frame_us = 0;
+static int pacing_started = 0;
+
+static unsigned long stats_first_us = 0;
+static int stats_started = 0;
+static unsigned long stats_last_us = 0;
+static long stats_frames = 0;
+static unsigned long stats_max_interval_us = 0;
+static unsigned long run_start_us = 0;
+static int run_started = 0;
+
+void frame_stats_reset(void)
+{
+    stats_started = 0;
+    stats_frames = 0;
+    stats_max_interval_us = 0;
+    run_started = 0;
+    pacing_started = 0;
+}
+
+static void frame_stats_note(unsigned long now)
+{
+    if (!run_started) {
+        run_started = 1;
+        run_start_us = now;
+    }
+    if (now - run_start_us < STATS_SKIP_US)
+        return;
+    if (!stats_started) {
+        stats_started = 1;
+        stats_first_us = now;
+        stats_last_us = now;
+        stats_frames = 1;
+        return;
+    }
+    unsigned long interval = now - stats_last_us;
+    if (interval > stats_max_interval_us)
+        stats_max_interval_us = interval;
+    stats_last_us = now;
+    stats_frames++;
+}
+
+int frame_stats_write(const char *path)
+{
+    FILE *f = fopen(path, "w");
+    if (!f)
+        return -1;
+    double seconds = stats_frames > 1 ? (stats_last_us - stats_first_us) / 1e6 : 0.0;
+    double fps = seconds > 0 ? (stats_frames - 1) / seconds : 0.0;
+    fprintf(f, "frames %ld fps %.2f max_interval_ms %.2f\n", stats_frames, fps,
+            stats_max_interval_us / 1000.0);
+    return fclose(f) == 0 ? 0 : -1;
+}
+
+void frame_wait(void)
+{
+    check_close();
+    unsigned long now = time_now();
+    if (!pacing_started || (long)(now - next_frame_us) > 4 * FRAME_US) {
+        // First frame, or we fell far behind (a load, a dialog): start afresh
+        // instead of presenting a burst of frames to catch up.
+        pacing_started = 1;
+        next_frame_us = now;
+    }
+    long wait = (long)(next_frame_us - now);
+    if (wait > 0)
+        time_sleep(wait);
+    next_frame_us += FRAME_US;
+    frame_stats_note(time_now());
+}
+
+// ---------------------------------------------------------------- input
+static std::atomic<int> left_latch{0};
+static void (*chained_mouse_callback)(int flags) = nullptr;
+
+void click_latch_press(void) { left_latch.store(1); }
+void click_latch_clear(void) { left_latch.store(0); }
+
+static void latch_mouse_callback(int flags)
+{
+    if (flags & MOUSE_FLAG_LEFT_DOWN)
+        click_latch_press();
+    if (chained_mouse_callback)
+        chained_mouse_callback(flags);
+}
+END_OF_STATIC_FUNCTION(latch_mouse_callback)
+
+void click_latch_install(void)
+{
+    if (mouse_callback != latch_mouse_callback) {
+        chained_mouse_callback = mouse_callback;
+        mouse_callback = latch_mouse_callback;
+    }
+}
+
+int left_clicked(void)
+{
+    int latched = left_latch.exchange(0);
+    return (mouse_b & 1) || latched;
+}
+
+volatile int close_requested = 0;
+void (*close_handler)(void) = nullptr;
+
+static void close_button_callback(void)
+{
+    close_requested = 1;
+}
+END_OF_STATIC_FUNCTION(close_button_callback)
+
+void close_button_install(void)
+{
+    set_close_button_callback(close_button_callback);
+}
+
+void check_close(void)
+{
+    if (close_requested && close_handler)
+        close_handler();
+}
+
+// ---------------------------------------------------------------- display
+PALETTE pal;
+int color_depth = 0;
+BITMAP *game_screen = nullptr;
+BITMAP *game_screen2 = nullptr;
+BITMAP *mouse_pointer = nullptr;
+BITMAP *mouse_pointer2 = nullptr;
+BITMAP *mouse_shot = nullptr;
+BITMAP *bfont1 = nullptr;
+BITMAP *bfont2 = nullptr;
+BITMAP *bstar1 = nullptr;
+BITMAP *bhole[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+BITMAP *bmhole = nullptr;
+BITMAP *bhead[3] = {nullptr, nullptr, nullptr};
+BITMAP *bbang = nullptr;
+BITMAP *bcheat_life = nullptr;
+BITMAP *bcheat_civil = nullptr;
+
+void save_screen(void)
+{
+    // Copy the screen first: the X11 screen bitmap cannot always be read
+    // directly by the BMP writer.
+    BITMAP *copy = create_bitmap(SCREEN_W, SCREEN_H);
+    if (!copy)
+        return;
+    blit(screen, copy, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    save_bmp("screen.bmp", copy, pal);
+    destroy_bitmap(copy);
+}
+
+// ---------------------------------------------------------------- level
+VRSTVA_STRUCTURE vrstva[LAYER_COUNT];
+OBJECT_STRUCTURE object[MAX_OBJECTS];
+int object_count = 0;
+SMALL_OBJECT_STRUCTURE small_object[DOOR_COUNT];
+DVERE_OBJECT_STRUCTURE dvere[DOOR_COUNT];
+DECORATION_STRUCTURE decoration[MAX_DECORATIONS];
+int decoration_count = 0;
+DIRA_STRUCT dira[HOLE_COUNT];
+
+int level = 0;
+int next_level = 0;
+char komix_start[KOMIX_NAME_SIZE] = "";
+char komix_finish[KOMIX_NAME_SIZE] = "";
+int refresh_door = 0;
+int max_doors_open = 0;
+int level_mode = 0;
+int level_time = 0;
+int max_level_bandit = 0;
+int max_pravdepodobnost = 0;
+
+// ---------------------------------------------------------------- player
+int pocet_naboju = 6;
+int max_pocet_naboju = 6;
+int celkem_naboju = 44;
+int pocet_hitu = 0;
+int pocet_zivotu = 0;
+int pocet_zabitych = 0;
+int score = 0;
+int obtiznost = 0;
+
+// ---------------------------------------------------------------- revolver
+ANIM_OBJECT_STRUCTURE *kolt_anim = nullptr;
+ANIM_OBJECT_STRUCTURE *nabojnik_anim = nullptr;
+int kolt_X = 0;
+KOLT_OBJECT_STRUCTURE kolt[KOLT_SECTORS];
+long shot_last_time = 0;
+long reload_last_time = 0;
+int shot_show = 0;
+int reload_show = 0;
+
+// ---------------------------------------------------------------- options
+int mouse_sensitivity = 0;
+int life_cheat = 0;
+int kill_civil_cheat = 0;
