@@ -1,0 +1,100 @@
+#include "test_support.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "criterr.h"
+#include "variable.h"
+
+static void throwing_hook(const char *message)
+{
+    throw FatalError(message);
+}
+
+FatalErrors::FatalErrors() { critical_error_hook = throwing_hook; }
+FatalErrors::~FatalErrors() { critical_error_hook = nullptr; }
+
+ScratchDir::ScratchDir()
+{
+    char tmpl[] = "/tmp/deadeye-test-XXXXXX";
+    dir_ = mkdtemp(tmpl);
+    char cwd[4096];
+    old_cwd_ = getcwd(cwd, sizeof cwd) ? cwd : "/";
+    if (chdir(dir_.c_str()) != 0)
+        throw std::runtime_error("cannot enter scratch dir");
+}
+
+ScratchDir::~ScratchDir()
+{
+    if (chdir(old_cwd_.c_str()) != 0) {
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+void ScratchDir::write(const std::string &rel, const std::string &text) const
+{
+    std::filesystem::path p = std::filesystem::path(dir_) / rel;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p) << text;
+}
+
+void ScratchDir::write_bmp(const std::string &rel, int w, int h, int r, int g, int b) const
+{
+    std::filesystem::path p = std::filesystem::path(dir_) / rel;
+    std::filesystem::create_directories(p.parent_path());
+    BITMAP *bmp = create_bitmap_ex(24, w, h);
+    clear_to_color(bmp, makecol_depth(24, r, g, b));
+    PALETTE pl;
+    get_palette(pl);
+    save_bmp(p.c_str(), bmp, pl);
+    destroy_bitmap(bmp);
+}
+
+void ScratchDir::write_wav(const std::string &rel) const
+{
+    // A minimal 16-bit mono PCM WAV written by hand (Allegro has no writer).
+    std::filesystem::path p = std::filesystem::path(dir_) / rel;
+    std::filesystem::create_directories(p.parent_path());
+    const unsigned samples = 220, data_bytes = samples * 2;
+    FILE *f = fopen(p.c_str(), "wb");
+    auto u32 = [f](unsigned v) { fwrite(&v, 4, 1, f); };
+    auto u16 = [f](unsigned short v) { fwrite(&v, 2, 1, f); };
+    fwrite("RIFF", 1, 4, f);
+    u32(36 + data_bytes);
+    fwrite("WAVEfmt ", 1, 8, f);
+    u32(16); u16(1); u16(1); u32(22050); u32(22050 * 2); u16(2); u16(16);
+    fwrite("data", 1, 4, f);
+    u32(data_bytes);
+    for (unsigned i = 0; i < samples; i++)
+        u16((unsigned short)(short)(((int)(i % 20) - 10) * 300));
+    fclose(f);
+}
+
+namespace fake_clock {
+static unsigned long fake_now = 0;
+static long fake_slept = 0;
+static unsigned long read_now() { return fake_now; }
+static void fake_sleep(long us)
+{
+    if (us > 0) {
+        fake_now += (unsigned long)us;
+        fake_slept += us;
+    }
+}
+void install(unsigned long start_us)
+{
+    fake_now = start_us;
+    fake_slept = 0;
+    brix_set_time_source(read_now, fake_sleep);
+}
+void uninstall() { brix_default_time_source(); }
+void advance_us(unsigned long us) { fake_now += us; }
+unsigned long now() { return fake_now; }
+long slept_us() { return fake_slept; }
+}  // namespace fake_clock
