@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fatal errors end the program with status 255 and a message that names the
+# file; without a display it ends with a clear message, not a signal.
+. "$E2E_LIB/common.sh"
+make_game_copy
+
+rm "$WORK/data/gfx/cursor1.bmp"
+start_game
+wait_exit 20
+[ "$RC" -eq 255 ] || fail "missing picture: status $RC"
+grep -q "Unable to open file data/gfx/cursor1.bmp" "$WORK/out.txt" || fail "missing picture: $(cat "$WORK/out.txt")"
+note "missing picture: 255, $(head -n1 "$WORK/out.txt")"
+cp "$GAME_DIR/data/gfx/cursor1.bmp" "$WORK/data/gfx/"
+
+printf '3\nbroken\n' > "$WORK/data/text/dvere01.txt"
+start_game
+wait_exit 20
+[ "$RC" -eq 255 ] || fail "broken animation: status $RC"
+grep -q "data/text/dvere01.txt" "$WORK/out.txt" || fail "broken animation: $(cat "$WORK/out.txt")"
+note "broken animation file: 255, $(head -n1 "$WORK/out.txt")"
+cp "$GAME_DIR/data/text/dvere01.txt" "$WORK/data/text/"
+
+( cd "$WORK" && env -u DISPLAY ./deadeye ) >"$WORK/nodisplay.txt" 2>&1
+rc=$?
+[ $rc -ne 0 ] || fail "no display: status 0"
+[ $rc -lt 128 ] || fail "no display: killed by signal $((rc - 128))"
+grep -qi "display" "$WORK/nodisplay.txt" || fail "no display: message does not say so: $(cat "$WORK/nodisplay.txt")"
+note "no display: status $rc, $(head -n1 "$WORK/nodisplay.txt")"
+
+# Without setup.cfg the game starts with its defaults.
+rm "$WORK/setup.cfg"
+start_game
+wait_window 20
+geom=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/{print $2}')
+[ "$geom" = "640x480" ] || fail "without setup.cfg the window is $geom"
+"$E2E_TOOLS/wm_close" "$WID"
+wait_exit 10
+[ "$RC" -eq 0 ] || fail "without setup.cfg: status $RC"
+note "no setup.cfg: defaults, window $geom"

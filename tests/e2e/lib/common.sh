@@ -1,0 +1,75 @@
+# Shared helpers of the end-to-end tests.  Source it: . "$E2E_LIB/common.sh"
+# Needs GAME_DIR (the built game folder) and DISPLAY.
+set -uo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+[ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
+[ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set (run under tools/with-xvfb.sh)"
+
+# A private copy of the game folder, removed at exit.
+make_game_copy() {
+  WORK=$(mktemp -d /tmp/deadeye-e2e-XXXXXX)
+  cp -r "$GAME_DIR"/. "$WORK"/
+  GAME_PID=""
+  trap 'cleanup_game' EXIT
+}
+
+cleanup_game() {
+  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill "$GAME_PID" 2>/dev/null
+    wait "$GAME_PID" 2>/dev/null
+  fi
+  [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"
+}
+
+# Starts the game in $WORK in the background; output goes to $WORK/out.txt.
+start_game() {
+  ( cd "$WORK" && exec ./deadeye ) >"$WORK/out.txt" 2>&1 &
+  GAME_PID=$!
+}
+
+# Waits for the game window and sets WID.
+wait_window() {
+  local timeout=${1:-20}
+  WID=""
+  for _ in $(seq $((timeout * 20))); do
+    WID=$(xdotool search --name "Deadeye Gulch" 2>/dev/null | head -n1)
+    [ -n "$WID" ] && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window opened: $(cat "$WORK/out.txt")"
+    sleep 0.05
+  done
+  fail "no game window after ${timeout}s"
+}
+
+# Waits for the game to end; sets RC.  Fails if it takes longer than $1 s.
+wait_exit() {
+  local timeout=${1:-20}
+  for _ in $(seq $((timeout * 10))); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      wait "$GAME_PID"; RC=$?; GAME_PID=""; return 0
+    fi
+    sleep 0.1
+  done
+  fail "the game did not end within ${timeout}s"
+}
+
+# Screenshot of the game window to $1 (PNG).
+shot() { import -window "$WID" "$1" 2>/dev/null || import -window root "$1"; }
+
+# Colour of pixel (x, y) of a picture as "r,g,b" (0..255).
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Share of pixels that differ between two pictures in a region WxH+X+Y (0..1).
+region_diff() {
+  compare -metric AE -fuzz 8% <(convert "$1" -crop "$3" +repage png:-) \
+    <(convert "$2" -crop "$3" +repage png:-) null: 2>&1 | awk -v r="$3" '{split(r,a,/[x+]/); print $1/(a[1]*a[2])}'
+}
+
+# Player input, held like a person holds it.
+click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
+quick_click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1 mouseup 1; }
+press_key() { xdotool keydown --window "$WID" "$1"; sleep 0.1; xdotool keyup --window "$WID" "$1"; }
