@@ -8,6 +8,7 @@
 #include <time.h>
 
 #include "criterr.h"
+#include "game.h"
 #include "init.h"
 #include "sound.h"
 #include "variable.h"
@@ -132,6 +133,7 @@ void boot(int argc, char **argv)
     set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
 
     init_all();
+    game_new();
 
     brix_delay(SHUTDOWN_DELAY);
     close_handler = nullptr;

@@ -1,0 +1,694 @@
+// game.cpp -- one game of Deadeye Gulch: the frame loop, the door slots and
+// their creatures, the player's shots, and the game screen.
+#include "game.h"
+
+#include <allegro.h>
+#include <stdlib.h>
+
+#include "animator.h"
+#include "init.h"
+#include "sound.h"
+#include "texts.h"
+#include "variable.h"
+
+// ---------------------------------------------------------------- rules
+#define SHOT_INTERVAL 20            // a shot needs cas > shot_last_time + this
+#define SHOT_AFTER_RELOAD 32        // ... and cas > reload_last_time + this
+#define RELOAD_INTERVAL 20          // a right-button reload needs cas > reload_last_time + this
+#define RETREAT_TIME 240            // length of the retreat after a lost life
+#define FINISH_TIME 270             // pause after the quota is met or the last life is lost
+#define DUEL_TIME 750               // a duel level ends this long after it began
+#define LEVEL_CHANGE_PAUSE 20       // brix_delay before the finish comic
+#define RETREAT_TICKS_BEFORE_END 3  // a retreating creature jumps to end_tick - this
+#define HOLE_LOWEST_Y 314           // shots below this line leave no hole in the background
+#define HOLE_PICTURES 4             // bhole[0..3]
+#define HOLE_BLEND_ALPHA 190        // multiply blender strength of a bullet hole
+#define SHOT_PAN_DIVISOR 20         // pan of the player's shot: mouse_x / 20 + 111
+#define SHOT_PAN_BASE 111
+#define DOOR_PAN_STEP 50            // pan of a door's sounds: door * 50 + 77
+#define DOOR_PAN_BASE 77
+#define DOOR_CHANCE_RANGE 1000      // refresh_door is in thousandths
+#define BANDIT_HOLE_RANGE_X 550     // a bandit's hit mark: X = rand() % 550 - 50
+#define BANDIT_HOLE_RANGE_Y 340     //                      Y = rand() % 340 - 50
+#define BANDIT_HOLE_OFFSET 50
+#define BANDIT_HOLE_TIME 100        // a hit mark shows while old_time + this >= cas
+#define HITS_PER_LIFE 2             // pocet_hitu above this costs a life
+#define TICK_FIRES 2                // tick value on which a bandit fires
+#define POSE_HIT 3                  // creature animation slot shown just after a hit
+#define POSE_FALLEN 4               // ... and from the second tick after it
+#define CHILD_ENTER_TICK 5          // a shot type-2 bandit gives way to its child here
+#define CHILD_START_TICK 3          // ... who goes on from this tick
+#define DEAD_REMOVE_TICK 8          // a shot creature is removed at this tick
+#define DECORATION_RESPAWN 40       // a type-2 decoration is intact again after this
+#define DECORATION_ZONE_MARGIN 8    // a decoration's zone reaches this far left and up
+#define KOLT_SECTOR_WIDTH 90
+#define KOLT_SWAY_DIVISOR 1.4
+#define CARTRIDGES_X 560
+#define CARTRIDGES_Y 460
+#define CARTRIDGE_COUNTS_SHOWN 6    // the cartridge display has pictures for 0..6 bullets
+#define PLAY_MOUSE_X1 6             // the aim is confined to this rectangle in play
+#define PLAY_MOUSE_Y1 8
+#define PLAY_MOUSE_X2 620
+#define PLAY_MOUSE_Y2 340
+#define MENU_MOUSE_RANGE_X1 20      // the menus' pointer range, restored after a game
+#define MENU_MOUSE_RANGE_Y1 20
+#define MENU_MOUSE_RANGE_X2 620
+#define MENU_MOUSE_RANGE_Y2 460
+#define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
+#define NEW_GAME_LIVES 3
+
+#define SLOT_Y 107                  // creature anchor y in every door
+
+int quit_flag = 0;
+int bang = 0;
+long bang_time = 0;
+long finish_time = 0;
+long duel_time = 0;
+
+const int slot_x[DOOR_COUNT] = {96, 317, 539};
+
+// Target zones, all bounds exclusive.
+struct ZONE {
+    int x1, y1, x2, y2;
+};
+static const ZONE creature_zone[DOOR_COUNT] = {
+    {32, 128, 128, 315}, {252, 128, 350, 315}, {474, 128, 572, 315}};
+static const ZONE door_frame_zone[DOOR_COUNT] = {
+    {8, 85, 168, 323}, {229, 85, 389, 323}, {451, 85, 611, 323}};
+
+static int in_zone(const ZONE &z, int x, int y)
+{
+    return x > z.x1 && x < z.x2 && y > z.y1 && y < z.y2;
+}
+
+// Status display placement.
+#define STAR_W 80
+#define STAR_H 78
+#define STAR_RIGHT_X 560
+#define STAR_STEP 40
+#define PORTRAIT_X 0
+#define PORTRAIT_Y 376
+#define PORTRAIT_W 113
+#define PORTRAIT_H 104
+#define CIVIL_MARK_X 460
+#define CIVIL_MARK_Y 434
+#define CIVIL_MARK_W 40
+#define CIVIL_MARK_H 46
+#define HIT_MARK_SIZE 160
+#define KILL_BAR_TOP 50
+#define KILL_BAR_LENGTH 400
+#define KILL_BAR_BOTTOM 450
+#define KILL_BAR_X 633
+
+// Door animation steps.
+#define DOOR_OPEN_STEP 3
+
+// ---------------------------------------------------------------- comics
+
+// The comic player is not part of the game yet: named comics are skipped.
+static void play_comic(const char *name)
+{
+    (void)name;
+}
+
+static void play_comic_if_named(const char *name)
+{
+    if (name[0] != '\0')
+        play_comic(name);
+}
+
+// ---------------------------------------------------------------- helpers
+
+// Tick value of creature `o` at tick `t`; ticks outside the script are 0.
+static int tick_value(const OBJECT_STRUCTURE *o, int t)
+{
+    if (t < 0 || t >= MAX_TICKS)
+        return 0;
+    return o->tick[t];
+}
+
+static int valid_creature(int index)
+{
+    return index >= 0 && index < object_count && index < MAX_OBJECTS;
+}
+
+static int occupied_slots(void)
+{
+    int count = 0;
+    for (int i = 0; i < DOOR_COUNT; i++)
+        if (small_object[i].draw)
+            count++;
+    return count;
+}
+
+static void draw_picture(BITMAP *picture, int x, int y, int w, int h)
+{
+    if (picture)
+        masked_blit(picture, game_screen, 0, 0, x, y, w, h);
+}
+
+// A bandit's shot hits the player: a mark on the screen and a hit taken.
+static void bandit_hits_player(void)
+{
+    for (int h = 0; h < HOLE_COUNT; h++) {
+        if (!dira[h].visible) {
+            dira[h].X = rand() % BANDIT_HOLE_RANGE_X - BANDIT_HOLE_OFFSET;
+            dira[h].Y = rand() % BANDIT_HOLE_RANGE_Y - BANDIT_HOLE_OFFSET;
+            dira[h].visible = 1;
+            dira[h].old_time = cas;
+            break;
+        }
+    }
+    if (!life_cheat)
+        pocet_hitu += obtiznost + 1;
+    if (pocet_hitu > HITS_PER_LIFE) {
+        pocet_hitu = 0;
+        pocet_zivotu -= 1;
+        bang = 1;
+    }
+}
+
+// ---------------------------------------------------------------- door slots
+
+int init_small(int door, int index)
+{
+    if (door < 0 || door >= DOOR_COUNT || !valid_creature(index))
+        return 0;
+    SMALL_OBJECT_STRUCTURE *s = &small_object[door];
+    const OBJECT_STRUCTURE *o = &object[index];
+    s->draw = 1;
+    s->mode = 0;
+    s->type = o->type;
+    s->animation = index;
+    s->delay = o->delay;
+    s->position = 0;
+    s->tik = 0;
+    s->end_tick = o->end_tick;
+    s->last_time = 0;
+    s->Y = SLOT_Y;
+    s->X = slot_x[door];
+    return 0;
+}
+
+// An empty door may open for a creature chosen by weight.
+static void fill_slot(int door)
+{
+    if (occupied_slots() >= max_doors_open)
+        return;
+    if (rand() % DOOR_CHANCE_RANGE >= refresh_door)
+        return;
+    if (bang != 0)
+        return;
+    if (max_pravdepodobnost <= 0)
+        return;             // a level without weights never opens a door
+    int r = rand() % max_pravdepodobnost;
+    for (int j = 0; j < object_count && j < MAX_OBJECTS; j++) {
+        if (object[j].vaha > r) {
+            init_small(door, j);
+            return;
+        }
+    }
+}
+
+// One tick of an occupied slot.
+static void advance_slot(int door)
+{
+    SMALL_OBJECT_STRUCTURE *s = &small_object[door];
+    if (s->last_time == 0)
+        s->last_time = cas;
+    if (!(cas - s->delay > s->last_time))
+        return;
+    s->last_time = cas;
+    s->tik += 1;
+    int t = s->tik;
+    if (!valid_creature(s->animation)) {
+        s->draw = 0;
+        return;
+    }
+    const OBJECT_STRUCTURE *o = &object[s->animation];
+    int v = tick_value(o, t);
+
+    if (s->mode == 0 && v == TICK_FIRES && t < s->end_tick) {
+        play_effect(o->s_shot, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
+        bandit_hits_player();
+    }
+    // A script can only be left at its end; a tick past the end (a script of
+    // no ticks) leaves as well instead of running off the tick table.
+    if (s->mode == 0 && t >= s->end_tick) {
+        s->draw = 0;
+        if (s->type == 0)
+            score += o->score;
+    }
+    if (s->mode == 1 && s->type == 2 && t == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
+        init_small(door, o->next_name);
+        s->tik = CHILD_START_TICK;
+    }
+    if (s->mode == 1 && t == DEAD_REMOVE_TICK)
+        s->draw = 0;
+}
+
+int pohni_objekty(void)
+{
+    for (int i = 0; i < DOOR_COUNT; i++) {
+        if (!small_object[i].draw)
+            fill_slot(i);
+        else
+            advance_slot(i);
+    }
+    for (int h = 0; h < HOLE_COUNT; h++)
+        if (dira[h].visible && dira[h].old_time + BANDIT_HOLE_TIME < cas)
+            dira[h].visible = 0;
+    return 0;
+}
+
+// ---------------------------------------------------------------- shooting
+
+int door_shot(int x, int y)
+{
+    for (int i = 0; i < DOOR_COUNT; i++)
+        if (in_zone(creature_zone[i], x, y))
+            return i;
+    return -1;
+}
+
+int no_shot(int x, int y)
+{
+    for (int i = 0; i < DOOR_COUNT; i++)
+        if (in_zone(door_frame_zone[i], x, y))
+            return i + 1;
+    return 0;
+}
+
+int strela(int door)
+{
+    if (door < 0 || door >= DOOR_COUNT)
+        return door;
+    SMALL_OBJECT_STRUCTURE *s = &small_object[door];
+    if (!s->draw || s->mode != 0 || !valid_creature(s->animation))
+        return door;
+    const OBJECT_STRUCTURE *o = &object[s->animation];
+    play_effect(o->s_dead, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
+    int v = tick_value(o, s->tik);
+    if (v <= 0 || s->type == 0) {
+        // A foul: a creature that was not a fair target.
+        if (!life_cheat && !kill_civil_cheat) {
+            pocet_hitu = 0;
+            pocet_zivotu -= 1;
+            bang = 1;
+        }
+        if (score < 0)
+            score = 0;
+    } else {
+        score += ((obtiznost + 1) / 2) * o->score;
+        pocet_zabitych += 1;
+    }
+    s->tik = 0;
+    s->last_time = cas;
+    s->mode = 1;
+    return door;
+}
+
+int decoration_shot(int x, int y)
+{
+    for (int i = 0; i < decoration_count && i < MAX_DECORATIONS; i++) {
+        DECORATION_STRUCTURE *e = &decoration[i];
+        const ANIM_OBJECT_STRUCTURE *a = e->anim_object;
+        if (!a || !a->frame || a->frame_count < 1)
+            continue;       // a decoration without pictures has no zone
+        int w = a->frame[0].width, h = a->frame[0].height;
+        if (!(x > e->X - DECORATION_ZONE_MARGIN && x < e->X + w && y > e->Y - DECORATION_ZONE_MARGIN &&
+              y < e->Y + h))
+            continue;
+        if (e->mode == 0) {
+            play_effect(e->s_destroy, (e->X - SCREEN_WIDTH / 2) / 2 + PAN_CENTRE);
+            e->mode = 1;
+            e->old_time = cas;
+        }
+        return i + 1;
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------- screen
+
+static void draw_decorations(void)
+{
+    for (int i = 0; i < decoration_count && i < MAX_DECORATIONS; i++) {
+        DECORATION_STRUCTURE *e = &decoration[i];
+        if (e->mode == 0) {
+            fr_draw_anim_object(e->anim_object, e->X, e->Y, 0, 0);
+        } else {
+            fr_draw_anim_object(e->anim_object, e->X, e->Y, 1, 0);
+            if (e->type == 2 && cas > e->old_time + DECORATION_RESPAWN)
+                e->mode = 0;
+        }
+    }
+}
+
+static void draw_door_and_creature(int i)
+{
+    const SMALL_OBJECT_STRUCTURE *s = &small_object[i];
+    DVERE_OBJECT_STRUCTURE *d = &dvere[i];
+    if (!s->draw || !valid_creature(s->animation)) {
+        fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, 0);
+        return;
+    }
+    const OBJECT_STRUCTURE *o = &object[s->animation];
+    int pose;
+    if (s->mode == 0)
+        pose = tick_value(o, s->tik);
+    else
+        pose = s->tik <= 1 ? POSE_HIT : POSE_FALLEN;
+    draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
+
+    if (s->mode == 0 && s->tik <= DOOR_OPEN_STEP)
+        fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, s->tik);
+    else if (s->mode == 0 && s->tik < s->end_tick - 1)
+        fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, DOOR_OPEN_STEP);
+    if (s->mode == 0 && s->tik > s->end_tick - 2)
+        fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, s->end_tick - s->tik);
+    if (s->mode == 1) {
+        int step = s->tik <= CHILD_ENTER_TICK ? DOOR_OPEN_STEP : DEAD_REMOVE_TICK - s->tik;
+        fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, step);
+    }
+}
+
+static int clamp_int(int v, int low, int high)
+{
+    return v < low ? low : (v > high ? high : v);
+}
+
+static void draw_revolver(void)
+{
+    int mx = mouse_x, my = mouse_y;
+    kolt_X = clamp_int(mx / KOLT_SECTOR_WIDTH, 0, KOLT_SECTORS - 1);
+    int x = kolt[kolt_X].X + (int)((mx % KOLT_SECTOR_WIDTH - KOLT_SECTOR_WIDTH / 2) / KOLT_SWAY_DIVISOR);
+    int y = my / 10 + SCREEN_HEIGHT;
+    int kolt_step, count, cartridge_step;
+    if (shot_show) {
+        if (cas > shot_last_time + 1)
+            shot_show = 0;
+        kolt_step = 1;
+        count = pocet_naboju;
+        cartridge_step = 1;
+    } else if (reload_show) {
+        kolt_step = 0;
+        if (cas > reload_last_time + RELOAD_INTERVAL)
+            reload_show = 0;
+        count = obtiznost == 2 ? pocet_naboju - 1 : pocet_naboju;
+        cartridge_step = 1;
+    } else {
+        kolt_step = 0;
+        count = pocet_naboju;
+        cartridge_step = 0;
+    }
+    // The display has pictures for 0..6 bullets only; a level that loads
+    // more shows a full cylinder.
+    count = clamp_int(count, 0, CARTRIDGE_COUNTS_SHOWN);
+    draw_center_bottom(kolt_anim, x, y, kolt_X, kolt_step);
+    draw_center_bottom(nabojnik_anim, CARTRIDGES_X, CARTRIDGES_Y, count, cartridge_step);
+}
+
+int write_info(void)
+{
+    for (int i = 0; i < pocet_zivotu; i++)
+        draw_picture(bstar1, STAR_RIGHT_X - STAR_STEP * i, 0, STAR_W, STAR_H);
+    print_string("LEVEL", 10, 10);
+    print_num(level, 65, 5);
+    print_string("SCORE", 110, 10);
+    print_num_dolar(score, 165, 5);
+    return 0;
+}
+
+static void draw_kill_bar(void)
+{
+    // Shown while kills are still owed; past the quota there is no bar.
+    if (max_level_bandit <= 0 || pocet_zabitych >= max_level_bandit)
+        return;
+    int top = pocet_zabitych * KILL_BAR_LENGTH / max_level_bandit + KILL_BAR_TOP;
+    static const int shade[4] = {180, 200, 200, 180};
+    for (int k = 0; k < 4; k++)
+        vline(game_screen, KILL_BAR_X + k, top, KILL_BAR_BOTTOM, makecol(shade[k], shade[k], shade[k]));
+}
+
+int draw_game_screen(void)
+{
+    blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    pohni_objekty();
+    draw_decorations();
+    for (int i = 0; i < DOOR_COUNT; i++)
+        draw_door_and_creature(i);
+    draw_revolver();
+    write_info();
+    if (life_cheat)
+        draw_picture(bcheat_life, PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W, PORTRAIT_H);
+    else
+        draw_picture(bhead[clamp_int(pocet_hitu, 0, HITS_PER_LIFE)], PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W,
+                     PORTRAIT_H);
+    if (kill_civil_cheat)
+        draw_picture(bcheat_civil, CIVIL_MARK_X, CIVIL_MARK_Y, CIVIL_MARK_W, CIVIL_MARK_H);
+    for (int h = 0; h < HOLE_COUNT; h++)
+        if (dira[h].visible)
+            draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
+    draw_kill_bar();
+    return 0;
+}
+
+// ---------------------------------------------------------------- the loop
+
+// Fills the cylinder from the spare stock as far as it goes.
+static void fill_cylinder(void)
+{
+    int need = max_pocet_naboju - pocet_naboju;
+    if (celkem_naboju < need) {
+        pocet_naboju += celkem_naboju;
+        celkem_naboju = 0;
+    } else {
+        celkem_naboju -= need;
+        pocet_naboju = max_pocet_naboju;
+    }
+}
+
+static void reload_sound(void)
+{
+    play_effect(s_reload, PAN_CENTRE);
+}
+
+int game_shoot(void)
+{
+    if (!(left_clicked() && cas > shot_last_time + SHOT_INTERVAL && cas > reload_last_time + SHOT_AFTER_RELOAD))
+        return 0;
+    shot_last_time = cas;
+    if (pocet_naboju <= 0)
+        return 0;           // an empty click
+    int x = mouse_x, y = mouse_y;
+    play_effect(s_shot, x / SHOT_PAN_DIVISOR + SHOT_PAN_BASE);
+    shot_show = 1;
+    pocet_naboju -= 1;
+    strela(door_shot(x, y));
+    decoration_shot(x, y);
+    if (no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == 0) {
+        set_multiply_blender(0, 0, 0, HOLE_BLEND_ALPHA);
+        BITMAP *hole = bhole[rand() % HOLE_PICTURES];
+        if (hole && game_screen2)
+            draw_trans_sprite(game_screen2, hole, x, y);
+    }
+    return 1;
+}
+
+int game_reload(void)
+{
+    if ((mouse_b & 2) && shot_show == 0 && cas > reload_last_time + RELOAD_INTERVAL) {
+        if (obtiznost == 2) {
+            if (pocet_naboju < max_pocet_naboju && celkem_naboju > 0) {
+                reload_sound();
+                reload_last_time = cas;
+                celkem_naboju -= 1;
+                pocet_naboju += 1;
+                reload_show = 1;
+            }
+        } else if (obtiznost == 1) {
+            if (pocet_naboju < max_pocet_naboju) {
+                reload_sound();
+                reload_last_time = cas;
+                reload_show = 1;
+                fill_cylinder();
+            }
+        }
+    }
+    if (obtiznost == 0 && pocet_naboju == 0 && celkem_naboju > 0) {
+        reload_sound();
+        reload_last_time = cas;
+        reload_show = 1;
+        fill_cylinder();
+    }
+    return 0;
+}
+
+static void start_duel_if_any(void)
+{
+    if (level_mode == 1) {
+        init_small(0, 0);
+        init_small(1, 1);
+        init_small(2, 2);
+        duel_time = cas;
+    }
+}
+
+int game_change_level(void)
+{
+    show_mouse(nullptr);
+    brix_delay(LEVEL_CHANGE_PAUSE);
+    play_comic_if_named(komix_finish);
+    destroy_level();
+    load_level("levels.txt", next_level);
+    play_comic_if_named(komix_start);
+    bang = 0;
+    bang_time = 0;
+    finish_time = 0;
+    quit_flag = 0;
+    duel_time = 0;
+    start_duel_if_any();
+    click_latch_clear();    // a click that skipped a comic is no shot
+    show_mouse(game_screen);
+    return 0;
+}
+
+int game_retreat(void)
+{
+    // Retreat after a lost life: every acting creature goes back in.
+    if (bang == 1 && bang_time == 0) {
+        for (int i = 0; i < DOOR_COUNT; i++) {
+            SMALL_OBJECT_STRUCTURE *s = &small_object[i];
+            if (s->draw && s->mode == 0) {
+                int t = s->end_tick - RETREAT_TICKS_BEFORE_END;
+                s->tik = t < 0 ? 0 : t;
+                bang_time = cas;
+            }
+        }
+    }
+    if (bang == 1 && cas > bang_time + RETREAT_TIME) {
+        bang = 0;
+        bang_time = 0;
+    }
+    return 0;
+}
+
+int game_keys(void)
+{
+    if (key[KEY_N])
+        celkem_naboju += AMMO_KEY_CARTRIDGES;
+    if (key[KEY_B])
+        save_screen();
+    if (key[KEY_ESC]) {
+        // The quit dialog is not part of the game yet: Esc answers "no".
+        set_mouse_sprite(mouse_shot);
+        brix_timer_wait();
+    }
+    return 0;
+}
+
+int game_end_rules(void)
+{
+    if (pocet_zabitych >= max_level_bandit && finish_time == 0) {
+        finish_time = cas;
+        bang = 2;
+    }
+    if ((pocet_zivotu > 0 && pocet_zabitych >= max_level_bandit && cas > finish_time + FINISH_TIME) ||
+        (level_mode == 1 && cas > duel_time + DUEL_TIME))
+        game_change_level();
+    if (pocet_zivotu <= 0 && finish_time == 0 && bang != 3) {
+        bang = 3;
+        finish_time = cas;
+    }
+    if (pocet_zivotu <= 0 && cas > finish_time + FINISH_TIME)
+        quit_flag = 2;
+    return key[KEY_Q] || quit_flag != 0;
+}
+
+int game_frame(void)
+{
+    brix_timer();
+    show_mouse(nullptr);
+    game_shoot();
+    game_reload();
+    // Duel levels are not built yet: every level is drawn as a door level.
+    draw_game_screen();
+    show_mouse(game_screen);
+    frame_wait();
+    if (screen)
+        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    game_retreat();
+    if (game_keys())
+        return 1;
+    return game_end_rules();
+}
+
+int game_start(void)
+{
+    quit_flag = 0;
+    bang = 0;
+    bang_time = 0;
+    finish_time = 0;
+    duel_time = 0;
+    play_comic_if_named(komix_start);
+    set_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
+    start_duel_if_any();
+    click_latch_clear();    // the click that started the game is no shot
+    return 0;
+}
+
+int game_quit(void)
+{
+    if (key[KEY_Q])
+        clear_keybuf();
+    destroy_level();
+    show_mouse(nullptr);
+    play_comic("gameover.cmx");
+    // The top-ten table is not part of the game yet: the score is not entered.
+    set_mouse_range(MENU_MOUSE_RANGE_X1, MENU_MOUSE_RANGE_Y1, MENU_MOUSE_RANGE_X2, MENU_MOUSE_RANGE_Y2);
+    return 0;
+}
+
+// The window's close button ends the program from inside frame_wait or
+// brix_delay; the level is released first.
+static void (*outer_close_handler)(void) = nullptr;
+
+static void game_close_handler(void)
+{
+    void (*outer)(void) = outer_close_handler;
+    close_handler = outer;
+    destroy_level();
+    if (outer)
+        outer();
+}
+
+int main_game(void)
+{
+    outer_close_handler = close_handler;
+    if (close_handler)
+        close_handler = game_close_handler;
+    game_start();
+    while (!game_frame()) {
+    }
+    game_quit();
+    if (close_handler == game_close_handler)
+        close_handler = outer_close_handler;
+    return 0;
+}
+
+int game_new(void)
+{
+    load_level("levels.txt", 1);
+    pocet_hitu = 0;
+    pocet_zivotu = NEW_GAME_LIVES;
+    pocet_zabitych = 0;
+    score = 0;
+    shot_last_time = 0;
+    shot_show = 0;
+    reload_last_time = 0;
+    reload_show = 0;
+    main_game();
+    destroy_level();
+    return 0;
+}

@@ -1,0 +1,57 @@
+// game.h -- the shooting gallery itself: the frame loop of a game, the three
+// door slots and the creatures in them, the player's shots, and the game
+// screen with its status display.
+#ifndef GAME_H
+#define GAME_H
+
+// Anchor x of the creature picture in door 0, 1, 2 (top-centre; y is 107).
+extern const int slot_x[3];
+
+// ---------------------------------------------------------------- loop phase
+extern int quit_flag;       // non-zero ends the game loop; 2 = the last life is gone
+extern int bang;            // 0 normal, 1 retreat after a lost life, 2 quota met,
+                            // 3 last life lost; no creature enters while it is not 0
+extern long bang_time;      // cas at which the retreat began (0 = not yet)
+extern long finish_time;    // cas at which the quota or last-life phase began (0 = not yet)
+extern long duel_time;      // cas at which the current duel level began
+
+// ---------------------------------------------------------------- the game
+// Starts a game the way the main menu does: level 1, three lives, score 0,
+// runs it, and releases the level.  Returns 0.
+int game_new(void);
+
+// Runs one game from the current level to its end: start comic, frames,
+// level changes, then the game-over comic.  Returns 0.
+int main_game(void);
+
+// The pieces of main_game, in the order it runs them:
+int game_start(void);       // phase reset, start comic, aim range, duel set-up
+int game_frame(void);       // one frame; non-zero when the game ends
+int game_quit(void);        // release the level, game-over comic, menu range
+
+// Steps of one frame (game_frame runs them in this order):
+int game_shoot(void);       // the left button: fire, or click empty; 1 when a shot was fired
+int game_reload(void);      // the right button and the automatic reload
+int game_retreat(void);     // the retreat after a lost life, and its end
+int game_keys(void);        // N, B and Esc; non-zero when the player chose to quit
+int game_end_rules(void);   // quota, level change, last life, game over, Q; non-zero = game over
+int game_change_level(void);// finish comic, next level, start comic
+
+// ---------------------------------------------------------------- door slots
+// One step of the three door slots and of the bandits' hit marks.
+int pohni_objekty(void);
+// Puts creature `index` of the level into slot `door`.  An index outside the
+// level's creature table, or a door outside 0..2, leaves the slot as it is.
+int init_small(int door, int index);
+
+// ---------------------------------------------------------------- shooting
+int door_shot(int x, int y);        // door 0..2 whose creature zone holds (x, y), or -1
+int strela(int door);               // resolves a shot at slot `door`; returns `door`
+int decoration_shot(int x, int y);  // 1 + index of the decoration hit, or 0
+int no_shot(int x, int y);          // 1 + door whose door-frame zone holds (x, y), or 0
+
+// ---------------------------------------------------------------- screen
+int draw_game_screen(void); // runs pohni_objekty and composes the frame in game_screen
+int write_info(void);       // lives, level and score
+
+#endif
