@@ -2,6 +2,7 @@
 #include "init.h"
 
 #include <allegro.h>
+#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -96,5 +97,489 @@ int destroy_all(void)
         release_anim(&dvere[i].anim_object);
     release_bitmap(&game_screen2);
     release_bitmap(&game_screen);
+    return 0;
+}
+
+// ===========================================================================
+// The game's world: creature kinds, decorations and the level script.
+//
+// Every file below is read front to back.  Anything that does not fit what
+// the game will later do with it (a missing or misspelt keyword, a pose the
+// animation does not have, a sound that cannot be loaded, a level that is not
+// in the script) ends the program here, naming the file and what is wrong,
+// rather than surfacing later as a crash in the middle of a game.
+
+#define OBJECT_DIR "data/object/"
+#define DECOR_DIR "data/decor/"
+#define LEVEL_DIR "data/levels/"
+#define SOUND_DIR "data/sound/"
+#define TEXT_DIR "data/text/"
+#define GFX_DIR "data/gfx/"
+
+#define NO_SOUND "NULL"             // a decoration sound that is not there
+
+// A creature's tick length: its file's DELAY plus this, less DELAY_PER_LEVEL
+// for each step of difficulty, so creatures act more slowly on easy.
+#define DELAY_BONUS 4
+#define DELAY_PER_LEVEL 2
+
+// Creature animation slots the game shows after a hit.
+#define POSE_HIT 3
+#define POSE_FALLEN 4
+// Decoration animation slots.
+#define POSE_INTACT 0
+#define POSE_DESTROYED 1
+
+// A type-2 bandit's child takes over at this tick, so it must have more.
+#define CHILD_START_TICK 3
+#define DUEL_CREATURES 3            // a duel fills all three doors at once
+#define MAX_WEIGHT 100000           // keeps the sum of the weights far from overflow
+
+// Level defaults, applied before each block is read.
+#define DEFAULT_MAX_BANDIT 20
+#define DEFAULT_REFRESH_DOOR 100
+#define DEFAULT_NEXT_LEVEL 1
+#define DEFAULT_AMMO 10000
+#define DEFAULT_BULLETS 6
+
+#define MODE_ORDINARY 0
+#define MODE_DUEL 1
+
+namespace {
+
+// Closes a data file however its reading ends.
+struct DataFile {
+    FILE *f;
+    explicit DataFile(FILE *file) : f(file) {}
+    ~DataFile()
+    {
+        if (f)
+            fclose(f);
+    }
+    DataFile(const DataFile &) = delete;
+    DataFile &operator=(const DataFile &) = delete;
+};
+
+}  // namespace
+
+static FILE *open_data(const char *path)
+{
+    FILE *f = fopen(path, "r");
+    if (!f)
+        critical_error("Unable to open file %s", path);
+    return f;
+}
+
+// out = dir + name for a file that `owner` names after `keyword`.
+static void named_path(char *out, const char *dir, const char *name, const char *owner,
+                       const char *keyword)
+{
+    int n = snprintf(out, PATH_SIZE, "%s%s", dir, name);
+    if (n < 0 || n >= PATH_SIZE)
+        critical_error("Broken file %s: %s %s is too long (%s%s must fit in %d characters)", owner,
+                       keyword, name, dir, name, PATH_SIZE - 1);
+}
+
+// Loads the animation object `owner` names after ANIMATION.  Its file is
+// looked for first, so that a missing one is reported with its owner.
+static ANIM_OBJECT_STRUCTURE *load_named_anim(const char *name, const char *owner)
+{
+    char path[PATH_SIZE];
+    named_path(path, TEXT_DIR, name, owner, "ANIMATION");
+    FILE *probe = fopen(path, "r");
+    if (!probe)
+        critical_error("Broken file %s: ANIMATION %s: unable to open file %s", owner, name, path);
+    fclose(probe);
+    return load_anim_object(name);
+}
+
+static int slot_used(const ANIM_OBJECT_STRUCTURE *anim, int slot)
+{
+    return slot >= 0 && slot < ANIM_SLOTS && anim->animation[slot].count > 0;
+}
+
+// The sample `owner` names after `keyword`; one that cannot be loaded is fatal.
+static SAMPLE *load_named_sample(const char *name, const char *owner, const char *keyword)
+{
+    char path[PATH_SIZE];
+    named_path(path, SOUND_DIR, name, owner, keyword);
+    SAMPLE *sample = load_sample(path);
+    if (!sample)
+        critical_error("Broken file %s: %s %s: unable to open file %s", owner, keyword, name, path);
+    return sample;
+}
+
+static SAMPLE *read_sound(FILE *f, const char *path, const char *keyword)
+{
+    char name[TOKEN_SIZE];
+    expect_keyword(f, path, keyword);
+    read_word(f, name, sizeof name, path, keyword);
+    return load_named_sample(name, path, keyword);
+}
+
+static void release_sample(SAMPLE **sample)
+{
+    if (*sample)
+        destroy_sample(*sample);
+    *sample = nullptr;
+}
+
+// ---------------------------------------------------------------- creatures
+
+int load_object(const char *name, int index)
+{
+    if (index < 0 || index >= MAX_OBJECTS)
+        critical_error("Creature %s cannot go into entry %d (0 to %d)", name, index, MAX_OBJECTS - 1);
+    char path[PATH_SIZE];
+    make_path(path, sizeof path, OBJECT_DIR, name);
+    DataFile file(open_data(path));
+    FILE *f = file.f;
+
+    OBJECT_STRUCTURE *o = &object[index];
+    int vaha = o->vaha;     // the level script's, not this file's
+    *o = OBJECT_STRUCTURE{};
+    o->vaha = vaha;
+    o->show_count = 0;
+
+    char word[TOKEN_SIZE];
+    expect_keyword(f, path, "ANIMATION");
+    read_word(f, word, sizeof word, path, "ANIMATION");
+    o->anim_object = load_named_anim(word, path);
+    if (!slot_used(o->anim_object, POSE_HIT) || !slot_used(o->anim_object, POSE_FALLEN))
+        critical_error("Broken file %s: ANIMATION %s lacks the hit and fallen poses (slots %d and %d)",
+                       path, word, POSE_HIT, POSE_FALLEN);
+
+    expect_keyword(f, path, "TYPE");
+    o->type = read_int(f, path, "TYPE");
+    expect_keyword(f, path, "DELAY");
+    o->delay = read_int(f, path, "DELAY") + DELAY_BONUS - DELAY_PER_LEVEL * obtiznost;
+    expect_keyword(f, path, "MAX_SHOW");
+    o->max_show = read_int(f, path, "MAX_SHOW");
+    expect_keyword(f, path, "SCORE");
+    o->score = read_int(f, path, "SCORE");
+    o->s_dead = read_sound(f, path, "SOUND_DEAD");
+    o->s_shot = read_sound(f, path, "SOUND_SHOT");
+    o->s_cry = read_sound(f, path, "SOUND_CRY");
+    expect_keyword(f, path, "CHILD");
+    o->next_name = read_int(f, path, "CHILD");
+    expect_keyword(f, path, "TICKS");
+    o->end_tick = read_int(f, path, "TICKS");
+    if (o->end_tick < 0 || o->end_tick > MAX_TICKS)
+        critical_error("Broken file %s: TICKS is %d, not 0 to %d", path, o->end_tick, MAX_TICKS);
+
+    for (int i = 0; i < o->end_tick; i++) {
+        char what[64];
+        snprintf(what, sizeof what, "tick line %d of TICKS", i);
+        read_int(f, path, what);    // the tick's own number, for the reader's eye only
+        int v = read_int(f, path, what);
+        if (!slot_used(o->anim_object, v))
+            critical_error("Broken file %s: tick line %d of TICKS shows pose %d, which is not a "
+                           "filled slot (0 to %d) of its animation",
+                           path, i, v, ANIM_SLOTS - 1);
+        o->tick[i] = v;
+    }
+    return 0;
+}
+
+int destroy_object(int index)
+{
+    if (index < 0 || index >= MAX_OBJECTS)
+        return 0;
+    OBJECT_STRUCTURE *o = &object[index];
+    destroy_anim_object(o->anim_object);
+    o->anim_object = nullptr;
+    release_sample(&o->s_dead);
+    release_sample(&o->s_shot);
+    release_sample(&o->s_cry);
+    return 0;
+}
+
+// ---------------------------------------------------------------- decorations
+
+static SAMPLE *read_optional_sound(FILE *f, const char *path, const char *keyword)
+{
+    char name[TOKEN_SIZE];
+    expect_keyword(f, path, keyword);
+    read_word(f, name, sizeof name, path, keyword);
+    if (strcmp(name, NO_SOUND) == 0)
+        return nullptr;
+    return load_named_sample(name, path, keyword);
+}
+
+int load_decoration(const char *name, int index)
+{
+    if (index < 0 || index >= MAX_DECORATIONS)
+        critical_error("Decoration %s cannot go into entry %d (0 to %d)", name, index,
+                       MAX_DECORATIONS - 1);
+    char path[PATH_SIZE];
+    make_path(path, sizeof path, DECOR_DIR, name);
+    DataFile file(open_data(path));
+    FILE *f = file.f;
+
+    DECORATION_STRUCTURE *d = &decoration[index];
+    *d = DECORATION_STRUCTURE{};
+    d->mode = 0;
+    d->old_time = 0;
+
+    char word[TOKEN_SIZE];
+    expect_keyword(f, path, "ANIMATION");
+    read_word(f, word, sizeof word, path, "ANIMATION");
+    d->anim_object = load_named_anim(word, path);
+    if (!slot_used(d->anim_object, POSE_INTACT) || !slot_used(d->anim_object, POSE_DESTROYED))
+        critical_error("Broken file %s: ANIMATION %s lacks the intact and destroyed pictures "
+                       "(slots %d and %d)",
+                       path, word, POSE_INTACT, POSE_DESTROYED);
+    expect_keyword(f, path, "TYPE");
+    d->type = read_int(f, path, "TYPE");
+    expect_keyword(f, path, "X");
+    d->X = read_int(f, path, "X");
+    expect_keyword(f, path, "Y");
+    d->Y = read_int(f, path, "Y");
+    d->s_normal = read_optional_sound(f, path, "S_NORMAL");
+    d->s_destroy = read_optional_sound(f, path, "S_DESTROY");
+    return 0;
+}
+
+int destroy_decoration(int index)
+{
+    if (index < 0 || index >= MAX_DECORATIONS)
+        return 0;
+    DECORATION_STRUCTURE *d = &decoration[index];
+    destroy_anim_object(d->anim_object);
+    d->anim_object = nullptr;
+    release_sample(&d->s_destroy);
+    release_sample(&d->s_normal);
+    return 0;
+}
+
+// ---------------------------------------------------------------- level script
+
+// Reads the next word of the level script into `out` (TOKEN_SIZE bytes).
+// Returns 0 at the end of the file; a word too long for it is fatal.
+static int read_token(FILE *f, char *out, const char *path)
+{
+    char format[16];
+    snprintf(format, sizeof format, " %%%ds", TOKEN_SIZE - 1);
+    if (fscanf(f, format, out) != 1)
+        return 0;
+    int c = fgetc(f);
+    if (c != EOF && !isspace(c))
+        critical_error("Broken file %s: the word %s... is longer than %d characters", path, out,
+                       TOKEN_SIZE - 1);
+    return 1;
+}
+
+// The argument word of `keyword` in level `index`.
+static void read_argument(FILE *f, char *out, const char *path, const char *keyword, int index)
+{
+    if (!read_token(f, out, path))
+        critical_error("Broken file %s: level %d ends inside %s, without END_OF_LEVEL", path, index,
+                       keyword);
+}
+
+static int read_level_int(FILE *f, const char *path, const char *keyword, int index)
+{
+    char what[64];
+    snprintf(what, sizeof what, "%s of level %d", keyword, index);
+    return read_int(f, path, what);
+}
+
+static int read_level_range(FILE *f, const char *path, const char *keyword, int index, int low,
+                            int high)
+{
+    int value = read_level_int(f, path, keyword, index);
+    if (value < low || value > high)
+        critical_error("Broken file %s: %s of level %d is %d, not %d to %d", path, keyword, index,
+                       value, low, high);
+    return value;
+}
+
+// Passes over the blocks before the wanted one.  Every word is taken with
+// one argument, CREATURE with two; LEVEL is followed by its number.
+static void find_level(FILE *f, const char *path, int index)
+{
+    char token[TOKEN_SIZE], skipped[TOKEN_SIZE];
+    while (read_token(f, token, path)) {
+        if (strcmp(token, "LEVEL") == 0) {
+            if (read_int(f, path, "a level number") == index)
+                return;
+        } else if (strcmp(token, "CREATURE") == 0) {
+            if (!read_token(f, skipped, path))
+                break;
+            read_int(f, path, "a creature weight");
+        } else if (!read_token(f, skipped, path)) {
+            break;
+        }
+    }
+    critical_error("Broken file %s: level %d is not in the file", path, index);
+}
+
+static void level_back(FILE *f, const char *path, int index)
+{
+    char name[TOKEN_SIZE], picture[PATH_SIZE];
+    read_argument(f, name, path, "BACK", index);
+    int n = snprintf(picture, sizeof picture, "%s%s", GFX_DIR, name);
+    if (n < 0 || n >= PATH_SIZE)
+        critical_error("Broken file %s: BACK %s of level %d is too long (%s%s must fit in %d "
+                       "characters)",
+                       path, name, index, GFX_DIR, name, PATH_SIZE - 1);
+    VRSTVA_STRUCTURE *layer = &vrstva[0];
+    if (layer->image)
+        destroy_bitmap(layer->image);
+    layer->image = load_bitmap(picture, pal);
+    if (!layer->image)
+        critical_error("Broken file %s: BACK of level %d: unable to open file %s", path, index,
+                       picture);
+    layer->X = 0;
+    layer->Y = 0;
+    layer->width = SCREEN_WIDTH;
+    layer->height = SCREEN_HEIGHT;
+}
+
+// Reads the entries of the found block up to its END_OF_LEVEL.
+static void read_level_block(FILE *f, const char *path, int index)
+{
+    char token[TOKEN_SIZE], arg[TOKEN_SIZE];
+    for (;;) {
+        if (!read_token(f, token, path))
+            critical_error("Broken file %s: level %d has no END_OF_LEVEL", path, index);
+        if (strcmp(token, "END_OF_LEVEL") == 0)
+            return;
+        if (strcmp(token, "CREATURE") == 0) {
+            read_argument(f, arg, path, "CREATURE", index);
+            int weight = read_level_range(f, path, "the weight of CREATURE", index, 0, MAX_WEIGHT);
+            if (object_count >= MAX_OBJECTS)
+                critical_error("Broken file %s: level %d lists more than %d creatures", path, index,
+                               MAX_OBJECTS);
+            load_object(arg, object_count);
+            max_pravdepodobnost += weight;
+            object[object_count].vaha = max_pravdepodobnost;
+            object_count++;
+        } else if (strcmp(token, "DECORATION") == 0) {
+            read_argument(f, arg, path, "DECORATION", index);
+            if (decoration_count >= MAX_DECORATIONS)
+                critical_error("Broken file %s: level %d lists more than %d decorations", path,
+                               index, MAX_DECORATIONS);
+            load_decoration(arg, decoration_count);
+            decoration_count++;
+        } else if (strcmp(token, "KOMIX_START") == 0) {
+            read_argument(f, arg, path, "KOMIX_START", index);
+            snprintf(komix_start, sizeof komix_start, "%s", arg);
+        } else if (strcmp(token, "KOMIX_FINISH") == 0) {
+            read_argument(f, arg, path, "KOMIX_FINISH", index);
+            snprintf(komix_finish, sizeof komix_finish, "%s", arg);
+        } else if (strcmp(token, "NEXT") == 0) {
+            next_level = read_level_int(f, path, "NEXT", index);
+        } else if (strcmp(token, "BACK") == 0) {
+            level_back(f, path, index);
+        } else if (strcmp(token, "MAX_DOORS_OPEN") == 0) {
+            max_doors_open = read_level_int(f, path, "MAX_DOORS_OPEN", index);
+        } else if (strcmp(token, "REFRESH_DOOR") == 0) {
+            refresh_door = read_level_int(f, path, "REFRESH_DOOR", index);
+        } else if (strcmp(token, "MODE") == 0) {
+            level_mode = read_level_range(f, path, "MODE", index, MODE_ORDINARY, MODE_DUEL);
+        } else if (strcmp(token, "TIME") == 0) {
+            level_time = read_level_int(f, path, "TIME", index);
+        } else if (strcmp(token, "MAX_BANDIT") == 0) {
+            max_level_bandit = read_level_range(f, path, "MAX_BANDIT", index, 1, MAX_WEIGHT);
+        } else if (strcmp(token, "BULLETS") == 0) {
+            pocet_naboju = read_level_range(f, path, "BULLETS", index, 0, max_pocet_naboju);
+        } else if (strcmp(token, "AMMO") == 0) {
+            celkem_naboju = read_level_range(f, path, "AMMO", index, 0, DEFAULT_AMMO * 100);
+        } else if (strcmp(token, "ADD_LIFE") == 0) {
+            pocet_zivotu += read_level_range(f, path, "ADD_LIFE", index, -MAX_LIVES, MAX_LIVES);
+            if (pocet_zivotu > MAX_LIVES)
+                pocet_zivotu = MAX_LIVES;
+        }
+        // Any other word (a stray LEVEL included) is passed over by itself.
+    }
+}
+
+// What the game will ask of the level once it runs.
+static void check_level(const char *path, int index)
+{
+    if (!vrstva[0].image)
+        critical_error("Broken file %s: level %d has no BACK picture", path, index);
+    if (level_mode == MODE_ORDINARY && object_count == 0)
+        critical_error("Broken file %s: level %d has no CREATURE", path, index);
+    if (level_mode == MODE_ORDINARY && max_pravdepodobnost <= 0)
+        critical_error("Broken file %s: the CREATURE weights of level %d add up to 0", path, index);
+    if (level_mode == MODE_DUEL && object_count < DUEL_CREATURES)
+        critical_error("Broken file %s: duel level %d has %d CREATURE lines, a duel needs %d", path,
+                       index, object_count, DUEL_CREATURES);
+    for (int i = 0; i < object_count; i++) {
+        const OBJECT_STRUCTURE *o = &object[i];
+        if (o->type != 2)
+            continue;
+        if (o->next_name < 0 || o->next_name >= object_count)
+            critical_error("Broken file %s: level %d: its creature %d has CHILD %d, which is not one "
+                           "of the level's %d creatures",
+                           path, index, i, o->next_name, object_count);
+        const OBJECT_STRUCTURE *child = &object[o->next_name];
+        if (child->end_tick <= CHILD_START_TICK)
+            critical_error("Broken file %s: level %d: the CHILD %d of its creature %d has %d TICKS, "
+                           "but a child takes over at tick %d",
+                           path, index, o->next_name, i, child->end_tick, CHILD_START_TICK);
+    }
+}
+
+int load_level(const char *name, int index)
+{
+    // A level still loaded (the quit dialog's codes can load one from the
+    // menu) is released first, so nothing it owned is lost.
+    if (object_count > 0 || decoration_count > 0 || vrstva[0].image)
+        destroy_level();
+
+    char path[PATH_SIZE];
+    make_path(path, sizeof path, LEVEL_DIR, name);
+    DataFile file(open_data(path));
+    FILE *f = file.f;
+
+    object_count = 0;
+    for (int i = 0; i < DOOR_COUNT; i++)
+        small_object[i].draw = 0;
+    level_time = 0;
+    max_level_bandit = DEFAULT_MAX_BANDIT;
+    pocet_zabitych = 0;
+    level = 0;
+    refresh_door = DEFAULT_REFRESH_DOOR;
+    next_level = DEFAULT_NEXT_LEVEL;
+    decoration_count = 0;
+    max_pravdepodobnost = 0;
+    komix_start[0] = '\0';
+    komix_finish[0] = '\0';
+    celkem_naboju = DEFAULT_AMMO;
+    pocet_naboju = DEFAULT_BULLETS;
+
+    find_level(f, path, index);
+    level = index;
+    read_level_block(f, path, index);
+    check_level(path, index);
+
+    set_mouse_sprite(mouse_shot);
+    if (game_screen2)
+        blit(vrstva[0].image, game_screen2, 0, 0, vrstva[0].X, vrstva[0].Y, vrstva[0].width,
+             vrstva[0].height);
+
+    shot_last_time = 0;
+    shot_show = 0;
+    reload_show = 0;
+    for (int i = 0; i < HOLE_COUNT; i++)
+        dira[i].visible = 0;
+    return 0;
+}
+
+int destroy_level(void)
+{
+    for (int i = 0; i < object_count; i++)
+        destroy_object(i);
+    object_count = 0;
+    for (int i = 0; i < decoration_count; i++)
+        destroy_decoration(i);
+    decoration_count = 0;
+    if (vrstva[0].image)
+        destroy_bitmap(vrstva[0].image);
+    vrstva[0].image = nullptr;
+    set_mouse_sprite(mouse_pointer);
     return 0;
 }
