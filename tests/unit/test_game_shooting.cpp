@@ -1,0 +1,213 @@
+// What one shot of the player's revolver hits: creatures in the doors,
+// decorations, and the background that takes the holes.
+#include "test_game_fixture.h"
+
+using namespace game_test;
+
+namespace {
+
+class Shooting : public GameWorld {
+protected:
+    // A bandit standing in `door` at its tick `tik`.
+    void bandit_in(int door, int tik, std::initializer_list<int> ticks = {0, 1, 2, 1, 1, 0},
+                   int type = 1)
+    {
+        int index = object_count;
+        creature(index, ticks, type);
+        init_small(door, index);
+        small_object[door].tik = tik;
+        small_object[door].last_time = cas;
+    }
+
+    // Fires one shot at (x, y) through the frame's shot step.
+    int fire_at(int x, int y)
+    {
+        mouse_x = x;
+        mouse_y = y;
+        advance(40);
+        click_latch_press();
+        return game_shoot();
+    }
+};
+
+TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
+{
+    EXPECT_EQ(door_shot(80, 200), 0);
+    EXPECT_EQ(door_shot(32, 200), -1);
+    EXPECT_EQ(door_shot(128, 200), -1);
+    EXPECT_EQ(door_shot(80, 128), -1);
+    EXPECT_EQ(door_shot(80, 315), -1);
+    EXPECT_EQ(door_shot(300, 200), 1);
+    EXPECT_EQ(door_shot(351, 200), -1);
+    EXPECT_EQ(door_shot(500, 314), 2);
+    EXPECT_EQ(door_shot(200, 200), -1);
+
+    EXPECT_EQ(no_shot(20, 200), 1);     // beside door 0's doorway, on its frame
+    EXPECT_EQ(no_shot(8, 200), 0);
+    EXPECT_EQ(no_shot(300, 322), 2);
+    EXPECT_EQ(no_shot(300, 323), 0);
+    EXPECT_EQ(no_shot(610, 86), 3);
+    EXPECT_EQ(no_shot(200, 200), 0);
+}
+
+TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
+{
+    bandit_in(1, 1);   // tick value 1
+    obtiznost = 2;
+    EXPECT_EQ(strela(1), 1);
+    EXPECT_EQ(score, 100);
+    EXPECT_EQ(pocet_zabitych, 1);
+    EXPECT_EQ(small_object[1].mode, 1);
+    EXPECT_EQ(small_object[1].tik, 0);
+    EXPECT_EQ(small_object[1].last_time, cas);
+    EXPECT_EQ(pocet_zivotu, 3);
+    EXPECT_EQ(bang, 0);
+
+    // A creature already hit cannot be hit again.
+    EXPECT_EQ(strela(1), 1);
+    EXPECT_EQ(pocet_zabitych, 1);
+    EXPECT_EQ(score, 100);
+
+    // Difficulty 0 counts the kill and pays nothing; difficulty 1 pays.
+    obtiznost = 0;
+    bandit_in(0, 2);
+    strela(0);
+    EXPECT_EQ(score, 100);
+    EXPECT_EQ(pocet_zabitych, 2);
+    obtiznost = 1;
+    bandit_in(2, 3);
+    strela(2);
+    EXPECT_EQ(score, 200);
+    EXPECT_EQ(pocet_zabitych, 3);
+}
+
+TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
+{
+    // A bandit who has not drawn yet (tick value 0).
+    pocet_hitu = 2;
+    score = -50;
+    bandit_in(0, 0);
+    strela(0);
+    EXPECT_EQ(pocet_zivotu, 2);
+    EXPECT_EQ(pocet_hitu, 0);
+    EXPECT_EQ(bang, 1);
+    EXPECT_EQ(pocet_zabitych, 0);
+    EXPECT_EQ(score, 0);                // a negative score is lifted to 0
+    EXPECT_EQ(small_object[0].mode, 1); // he falls all the same
+
+    // A civilian is a foul in any pose.
+    bang = 0;
+    obtiznost = 2;
+    bandit_in(1, 4, {0, 1, 2, 1, 2, 1}, 0);
+    strela(1);
+    EXPECT_EQ(pocet_zivotu, 1);
+    EXPECT_EQ(score, 0);
+    EXPECT_EQ(pocet_zabitych, 0);
+
+    // With either cheat the foul costs nothing, the victim still falls.
+    for (int cheat = 0; cheat < 2; cheat++) {
+        life_cheat = cheat == 0;
+        kill_civil_cheat = cheat == 1;
+        bang = 0;
+        pocet_hitu = 1;
+        bandit_in(2, 1, {0, 1, 1}, 0);
+        strela(2);
+        EXPECT_EQ(pocet_zivotu, 1) << "cheat " << cheat;
+        EXPECT_EQ(pocet_hitu, 1);
+        EXPECT_EQ(bang, 0);
+        EXPECT_EQ(small_object[2].mode, 1);
+        EXPECT_EQ(score, 0);
+    }
+}
+
+TEST_F(Shooting, ShotsAtNoCreatureChangeNothing)
+{
+    EXPECT_EQ(strela(-1), -1);
+    EXPECT_EQ(strela(3), 3);
+    EXPECT_EQ(strela(1), 1);            // empty door
+    EXPECT_EQ(pocet_zivotu, 3);
+    EXPECT_EQ(pocet_zabitych, 0);
+    EXPECT_EQ(small_object[1].draw, 0);
+}
+
+TEST_F(Shooting, DecorationsAreTestedInTableOrderAndADestroyedOneStillStopsTheShot)
+{
+    decor(0, 200, 100, 40, 40);                 // zone x 192..240, y 92..140
+    decor(1, 220, 120, 40, 40);                 // overlaps the first
+    EXPECT_EQ(decoration_shot(193, 93), 1);
+    EXPECT_EQ(decoration_shot(192, 100), 0);    // the margin's edge is outside
+    EXPECT_EQ(decoration[0].mode, 1);
+    EXPECT_EQ(decoration[0].old_time, cas);
+    EXPECT_EQ(decoration[1].mode, 0);
+
+    // In the overlap the first listed takes the shot even when destroyed.
+    EXPECT_EQ(decoration_shot(230, 130), 1);
+    EXPECT_EQ(decoration[1].mode, 0);
+    // Beyond the first, the second is reached.
+    EXPECT_EQ(decoration_shot(250, 150), 2);
+    EXPECT_EQ(decoration[1].mode, 1);
+    EXPECT_EQ(decoration_shot(260, 160), 0);    // right and bottom edges are outside
+    EXPECT_EQ(decoration_shot(500, 400), 0);
+}
+
+TEST_F(Shooting, HolesAreLeftOnlyInTheOpenStreetOfAnOrdinaryLevel)
+{
+    int bg = background_colour();
+    // Between two doors, on the lowest line that takes a hole.
+    EXPECT_EQ(fire_at(200, 314), 1);
+    EXPECT_NE(getpixel(game_screen2, 202, 316), bg);
+    // One line lower: no hole.
+    fire_at(190, 315);
+    EXPECT_EQ(getpixel(game_screen2, 192, 317), bg);
+    // On the middle door (its frame zone): no hole.
+    fire_at(300, 200);
+    EXPECT_EQ(getpixel(game_screen2, 302, 202), bg);
+    // In a duel level: no hole anywhere.
+    level_mode = 1;
+    fire_at(200, 250);
+    EXPECT_EQ(getpixel(game_screen2, 202, 252), bg);
+    level_mode = 0;
+    fire_at(200, 250);
+    EXPECT_NE(getpixel(game_screen2, 202, 252), bg);
+    // The hole is multiplied in: darker than the wall, not the hole's own grey.
+    int c = getpixel(game_screen2, 202, 252);
+    EXPECT_LT(getr(c), getr(bg));
+    EXPECT_NE(c, hole_colour());
+}
+
+TEST_F(Shooting, OneShotCanFellACreatureAndADecorationAtOnce)
+{
+    bandit_in(0, 2);
+    decor(0, 60, 150, 30, 30);
+    obtiznost = 1;
+    fire_at(70, 160);
+    EXPECT_EQ(small_object[0].mode, 1);
+    EXPECT_EQ(pocet_zabitych, 1);
+    EXPECT_EQ(decoration[0].mode, 1);
+    EXPECT_EQ(pocet_naboju, 5);
+    EXPECT_EQ(shot_show, 1);
+}
+
+TEST_F(Shooting, NullSoundsAreSkippedAtAnyVolume)
+{
+    // Every sample in this world is null and the effect volume is 70: the
+    // player's shot, a death, a destroyed decoration, a bandit's shot and
+    // a reload must all pass without touching a sample.
+    bandit_in(1, 1, {0, 1, 2, 2, 1, 0});
+    decor(0, 290, 150, 20, 20);
+    fire_at(300, 160);
+    EXPECT_EQ(small_object[1].mode, 1);
+    bandit_in(0, 1, {0, 1, 2, 2, 1, 0});
+    small_object[0].delay = 0;
+    step(1);
+    EXPECT_EQ(pocet_hitu, 1);
+    obtiznost = 1;
+    pocet_naboju = 0;
+    shot_show = 0;
+    mouse_b = 2;
+    advance(40);
+    game_reload();
+    EXPECT_EQ(pocet_naboju, 6);
+}
+
+}  // namespace
