@@ -617,7 +617,7 @@ int game_frame(void)
     show_mouse(game_screen);
     frame_wait();
     if (screen)
-        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
     game_retreat();
     if (game_keys())
         return 1;
