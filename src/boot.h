@@ -8,7 +8,7 @@
 
 // setup.cfg
 #define SETUP_FILE "setup.cfg"
-#define DEFAULT_GFX_MODE 0      // used when setup.cfg is missing or unreadable
+#define DEFAULT_GFX_MODE 1      // used when setup.cfg is missing or unreadable: a window
 #define DEFAULT_GFX_COLOR 32
 
 struct SETUP_VALUES {
@@ -23,6 +23,9 @@ struct SETUP_VALUES {
 int read_setup(const char *path, SETUP_VALUES *out);
 
 // Maps GFX_MODE to the Allegro driver: 1 = GFX_SAFE, anything else autodetect.
+// On X11 autodetection takes the full-screen driver first (a mode switch where
+// the server allows it) and the safe driver opens a plain 640 x 480 window,
+// so the shipped setup.cfg and the defaults use 1.
 int gfx_driver_for_mode(int gmode);
 
 void boot(int argc, char **argv);

@@ -56,7 +56,7 @@ wait_exit() {
 }
 
 # Screenshot of the game window to $1 (PNG).
-shot() { import -window "$WID" "$1" 2>/dev/null || import -window root "$1"; }
+shot() { timeout 5 import -window "$WID" "$1" 2>/dev/null || timeout 5 import -window root "$1"; }
 
 # Colour of pixel (x, y) of a picture as "r,g,b" (0..255).
 pixel() {
