@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "comix.h"
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
@@ -133,9 +134,13 @@ void boot(int argc, char **argv)
     set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
 
     init_all();
+    comix_play(INTRO_COMIC);
+    // The main menu is not part of the program yet: one game is played the
+    // way the menu's "new game" starts it, and then the program leaves.
     game_new();
 
     brix_delay(SHUTDOWN_DELAY);
+    comix_play(GOODBYE_COMIC);
     close_handler = nullptr;
     destroy_all();
     write_frame_stats();

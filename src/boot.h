@@ -4,6 +4,8 @@
 
 #define LOADING_X 40
 #define LOADING_Y_FROM_BOTTOM 40
+#define INTRO_COMIC "intro.cmx"     // played once everything is loaded
+#define GOODBYE_COMIC "goodbye.cmx" // played on the way out
 #define LOADING_DELAY 40        // ticks the loading text stays before loading starts
 
 // setup.cfg
