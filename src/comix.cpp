@@ -1,19 +1,754 @@
-// comix.cpp -- the comic player (first cut: plays nothing yet).
+// comix.cpp -- the comic player: the script interpreter and the stage.
+//
+// A script is read word by word.  A keyword takes its arguments from the
+// words after it; any other word is passed over, so plain notes between
+// commands are harmless unless one of their words is a keyword.  Arguments
+// are read one number at a time: a missing or malformed number ends the
+// command's reading there, the fields it would have set keep their values,
+// and the unread text is read as further words.
 #include "comix.h"
 
+#include <limits.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "criterr.h"
+#include "sound.h"
+#include "variable.h"
+
+// ---------------------------------------------------------------- the stage's tables
 BITMAP *c_image[COMIX_SLOTS];
 SAMPLE *c_sound[COMIX_SLOTS];
 VIRTUAL_IMAGE_TYPE v_image[COMIX_SLOTS];
-int scroll_tempo;
-long scroll_tempo_old;
-int scroll_x;
-int scroll_y;
+int scroll_tempo = 0;
+long scroll_tempo_old = 0;
+int scroll_x = 0;
+int scroll_y = 0;
 
-int comix_play(const char *) { return 0; }
-int comix_play_file(const char *) { return 0; }
-void c_cls(void) {}
-void c_refresh(void) {}
-void show_all(void) {}
-void move_one(int) {}
-void move_all(void) {}
-void c_delay(int) {}
+#define SCALE_UNIT 10000.0      // re_width / re_height of full size
+#define MAX_DRAWN_SIZE 32767    // a scaled image is never drawn larger than this
+#define ALPHA_MAX 255
+#define SAMPLE_FREQUENCY 1000   // the sample's own speed
+#define COMIX_WORD_SIZE 40      // words of a script, terminator included
+#define COMIX_MAX_ARGS 6
+
+// Set when a delay was cut short by Esc or the left button, so that the
+// abort test after it ends the comic even if the key or button is already
+// up again (a quick tap is over long before the test).
+static int comix_skip = 0;
+
+static int valid_index(int n) { return n >= 0 && n < COMIX_SLOTS; }
+
+// ---------------------------------------------------------------- stage
+
+void c_cls(void)
+{
+    if (game_screen)
+        clear_bitmap(game_screen);
+}
+
+void c_refresh(void)
+{
+    frame_wait();
+    if (screen && game_screen)
+        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+}
+
+static int clamp_size(double v)
+{
+    if (v <= 0.0)
+        return 0;
+    if (v >= MAX_DRAWN_SIZE)
+        return MAX_DRAWN_SIZE;
+    return (int)v;
+}
+
+// The source rectangle of a scaled image may lie partly outside its picture
+// (animation frames past the picture's right edge): only the part inside is
+// stretched, onto the matching part of the destination.
+static void draw_scaled(BITMAP *pic, const VIRTUAL_IMAGE_TYPE *v)
+{
+    int w = clamp_size(v->width * (v->re_width / SCALE_UNIT));
+    int h = clamp_size(v->height * (v->re_height / SCALE_UNIT));
+    if (w <= 0 || h <= 0 || v->width <= 0 || v->height <= 0)
+        return;
+    int dx = v->X + (v->width - w) / 2;
+    int dy = v->Y + (v->height - h) / 2;
+    long sx0 = v->anim_x, sy0 = v->anim_y;
+    long sx1 = sx0 + v->width, sy1 = sy0 + v->height;
+    long cx0 = sx0 < 0 ? 0 : sx0, cy0 = sy0 < 0 ? 0 : sy0;
+    long cx1 = sx1 > pic->w ? pic->w : sx1, cy1 = sy1 > pic->h ? pic->h : sy1;
+    if (cx0 >= cx1 || cy0 >= cy1)
+        return;
+    long ox0 = (cx0 - sx0) * w / v->width, ox1 = (cx1 - sx0) * w / v->width;
+    long oy0 = (cy0 - sy0) * h / v->height, oy1 = (cy1 - sy0) * h / v->height;
+    if (ox1 <= ox0 || oy1 <= oy0)
+        return;
+    masked_stretch_blit(pic, game_screen, (int)cx0, (int)cy0, (int)(cx1 - cx0), (int)(cy1 - cy0),
+                        dx + (int)ox0, dy + (int)oy0, (int)(ox1 - ox0), (int)(oy1 - oy0));
+}
+
+void show_all(void)
+{
+    if (!game_screen)
+        return;
+    c_cls();
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        const VIRTUAL_IMAGE_TYPE *v = &v_image[i];
+        if (!v->visible || !valid_index(v->image))
+            continue;
+        BITMAP *pic = c_image[v->image];
+        if (!pic)
+            continue;
+        if (v->fade != 0) {
+            // The whole picture of the slot, translucent.
+            set_trans_blender(0, 0, 0, v->fade);
+            draw_trans_sprite(game_screen, pic, v->X, v->Y);
+        } else if (v->re_width == 0 && v->re_height == 0) {
+            masked_blit(pic, game_screen, v->anim_x, v->anim_y, v->X, v->Y, v->width, v->height);
+        } else {
+            draw_scaled(pic, v);
+        }
+    }
+    c_refresh();
+}
+
+// One step limited by `limit`, which is signed and works in its own
+// direction: a limit pointing away from the target moves away for ever.
+static int limited_step(int d, int limit)
+{
+    if (d > 0) {
+        if (d > limit)
+            d = limit;
+    } else if (d < limit && d != 0) {
+        d = limit;
+    }
+    return d;
+}
+
+void move_one(int index)
+{
+    if (!valid_index(index))
+        return;
+    VIRTUAL_IMAGE_TYPE *v = &v_image[index];
+    if (v->X == v->new_X && v->Y == v->new_Y)
+        return;
+    v->X += limited_step(v->new_X - v->X, v->param1);
+    v->Y += limited_step(v->new_Y - v->Y, v->param2);
+}
+
+static void fade_tick(VIRTUAL_IMAGE_TYPE *v)
+{
+    if (v->fade == 0 && v->fade_value == 0)
+        return;
+    v->fade += v->fade_value;
+    if (v->fade < 0) {
+        v->fade = 0;            // faded out
+        v->fade_value = 0;
+        v->visible = 0;
+    } else if (v->fade > ALPHA_MAX) {
+        v->fade = 0;            // faded in: opaque from now on
+        v->fade_value = 0;
+        v->visible = 1;
+    }
+}
+
+static void scale_tick(VIRTUAL_IMAGE_TYPE *v)
+{
+    if (v->re_width == 0 && v->re_height == 0)
+        return;
+    v->re_width += v->r_w;
+    v->re_height += v->r_h;
+    if (v->re_width < 0) {
+        v->re_width = 0;
+        v->r_w = 0;
+    }
+    if (v->re_height < 0) {
+        v->re_height = 0;
+        v->r_h = 0;
+    }
+    if (v->re_width == 0 && v->re_height == 0)
+        v->visible = 0;         // shrunk away
+}
+
+// One frame step.  Ping-pong turns at the ends before it steps, so an
+// animation restarted while running backwards, or one of a single frame,
+// stays within frames 0 .. count - 1.
+static void anim_step(VIRTUAL_IMAGE_TYPE *v)
+{
+    int count = v->anim_count;
+    if (v->anim_actual < 0)
+        v->anim_actual = 0;
+    if (v->anim_actual > count - 1)
+        v->anim_actual = count - 1;
+    if (v->anim_type == 1) {
+        if (v->anim_actual > 0)
+            v->anim_actual--;
+        else
+            v->anim_actual = count - 1;
+    } else if (v->anim_type == 2) {
+        if (count == 1) {
+            v->anim_actual = 0;
+        } else {
+            if (v->anim_actual <= 0)
+                v->anim_pingpong = 1;
+            else if (v->anim_actual >= count - 1)
+                v->anim_pingpong = -1;
+            else if (v->anim_pingpong != 1 && v->anim_pingpong != -1)
+                v->anim_pingpong = 1;
+            v->anim_actual += v->anim_pingpong;
+        }
+    } else {
+        v->anim_actual++;
+        if (v->anim_actual >= count)
+            v->anim_actual = 0;
+    }
+    v->anim_x = v->anim_actual * v->width;
+}
+
+void move_all(void)
+{
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        VIRTUAL_IMAGE_TYPE *v = &v_image[i];
+        if (v->visible) {
+            long tempo = v->tempo < 1 ? 1 : v->tempo;
+            while (v->old + tempo < cas) {
+                v->old += tempo;
+                move_one(i);
+            }
+        }
+        fade_tick(v);
+        scale_tick(v);
+    }
+    if (scroll_tempo > 0) {
+        while (scroll_tempo_old < cas) {
+            scroll_tempo_old += scroll_tempo;
+            for (int i = 0; i < COMIX_SLOTS; i++) {
+                VIRTUAL_IMAGE_TYPE *v = &v_image[i];
+                if (!v->visible)
+                    continue;
+                v->X += scroll_x;
+                v->Y += scroll_y;
+                v->new_X += scroll_x;
+                v->new_Y += scroll_y;
+            }
+        }
+    }
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        VIRTUAL_IMAGE_TYPE *v = &v_image[i];
+        if (v->anim_count <= 0)
+            continue;
+        long tempo = v->anim_tempo < 1 ? 1 : v->anim_tempo;    // a tempo below 1 counts as 1
+        while (v->anim_tempo_old < cas) {
+            v->anim_tempo_old += tempo;
+            anim_step(v);
+        }
+    }
+}
+
+void c_delay(int count)
+{
+    brix_timer();
+    long start = cas;
+    long last_tick = cas;
+    c_refresh();
+    for (;;) {
+        if (cas >= start + count || close_requested)
+            break;
+        if (key[KEY_SPACE])
+            break;
+        if (key[KEY_ESC] || left_clicked()) {
+            comix_skip = 1;
+            break;
+        }
+        show_all();
+        if (key[KEY_B])
+            save_screen();
+        brix_timer();
+        while (cas > last_tick) {
+            last_tick++;
+            move_all();
+        }
+    }
+    show_all();
+    if (key[KEY_SPACE])
+        clear_keybuf();
+}
+
+// The player's wait: nothing moves; any key or a click goes on.  The click
+// that ends it is consumed, so the comic goes on.
+static void c_pause(void)
+{
+    show_all();
+    clear_keybuf();
+    while (!close_requested && !keypressed() && !left_clicked())
+        show_all();
+    while (!close_requested && mouse_b)
+        frame_wait();
+    click_latch_clear();
+    clear_keybuf();
+}
+
+// ---------------------------------------------------------------- interpreter
+
+struct Script {
+    FILE *file;
+    char path[PATH_SIZE];
+    int nested;             // 1 inside an included script
+};
+
+// The abort test after every word.
+static int comix_abort(void)
+{
+    return comix_skip || close_requested || key[KEY_ESC] || left_clicked();
+}
+
+// Reads up to `n` integers one after another; stops at the first that is
+// missing or malformed.  Returns how many were read.
+static int scan_ints(FILE *f, int *out, int n)
+{
+    int got = 0;
+    while (got < n) {
+        long v;
+        if (fscanf(f, " %ld", &v) != 1)
+            break;
+        if (v > INT_MAX)
+            v = INT_MAX;
+        if (v < INT_MIN)
+            v = INT_MIN;
+        out[got++] = (int)v;
+    }
+    return got;
+}
+
+// Reads one word into `out` (at most size - 1 characters; the rest of a
+// longer word is read and dropped).  Returns 0 at end of file, else the
+// word's full length.
+static size_t scan_word(FILE *f, char *out, size_t size)
+{
+    int c;
+    do {
+        c = fgetc(f);
+    } while (c != EOF && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'));
+    size_t len = 0;
+    while (c != EOF && !(c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f')) {
+        if (len + 1 < size)
+            out[len] = (char)c;
+        len++;
+        c = fgetc(f);
+    }
+    if (c != EOF)
+        ungetc(c, f);
+    out[len + 1 < size ? len : size - 1] = '\0';
+    return len;
+}
+
+// Reads a file-name argument and builds "data/comix/" + name.  A name too
+// long for the path buffer ends the program, naming the script.  Returns 0
+// when the script ended before the name.
+static int scan_name(Script *s, char *path, size_t size)
+{
+    char name[COMIX_WORD_SIZE];
+    size_t len = scan_word(s->file, name, sizeof name);
+    if (len == 0)
+        return 0;
+    if (len >= sizeof name || strlen(COMIX_DIR) + len >= size)
+        critical_error("Broken file %s: file name %s%s is longer than %d characters", s->path,
+                       name, len >= sizeof name ? "..." : "", (int)(size - 1 - strlen(COMIX_DIR)));
+    make_path(path, size, COMIX_DIR, name);
+    return 1;
+}
+
+static void release_picture(int slot)
+{
+    if (c_image[slot])
+        destroy_bitmap(c_image[slot]);
+    c_image[slot] = nullptr;
+}
+
+static void release_sound(int slot)
+{
+    if (c_sound[slot])
+        destroy_sample(c_sound[slot]);
+    c_sound[slot] = nullptr;
+}
+
+static int clamp_byte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+
+// -------- commands; each reads its own arguments
+
+static void cmd_image(Script *s)
+{
+    int slot;
+    char path[PATH_SIZE];
+    if (scan_ints(s->file, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
+        return;
+    if (!valid_index(slot))
+        return;
+    release_picture(slot);
+    c_image[slot] = load_bitmap(path, pal);
+}
+
+static void cmd_destroy(Script *s)
+{
+    int slot;
+    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot))
+        release_picture(slot);
+}
+
+static void cmd_sound(Script *s)
+{
+    int slot;
+    char path[PATH_SIZE];
+    if (scan_ints(s->file, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
+        return;
+    if (!valid_index(slot))
+        return;
+    release_sound(slot);
+    c_sound[slot] = load_sample(path);
+}
+
+static void cmd_destroy_sound(Script *s)
+{
+    int slot;
+    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot))
+        release_sound(slot);
+}
+
+static void cmd_delay(Script *s)
+{
+    int count;
+    if (scan_ints(s->file, &count, 1) == 1)
+        c_delay(count);
+}
+
+static void cmd_cls(Script *)
+{
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        v_image[i].visible = 0;
+    c_cls();
+}
+
+static void cmd_quit(Script *) { c_cls(); }
+
+static void cmd_virtual(Script *s)
+{
+    int a[COMIX_MAX_ARGS];
+    int n = scan_ints(s->file, a, 6);
+    if (n < 1 || !valid_index(a[0]))
+        return;
+    VIRTUAL_IMAGE_TYPE *v = &v_image[a[0]];
+    if (n > 1) v->image = a[1];
+    if (n > 2) v->pos_X = a[2];
+    if (n > 3) v->pos_Y = a[3];
+    if (n > 4) v->width = a[4];
+    if (n > 5) v->height = a[5];
+    v->X = v->Y = 0;
+    v->new_X = v->new_Y = 0;
+    v->visible = 0;
+    v->fade = v->fade_value = 0;
+    v->effect = 0;
+    v->type = 0;
+    v->tempo = 1;
+    v->param1 = v->param2 = 0;
+    v->re_width = v->re_height = v->r_w = v->r_h = 0;
+    v->anim_count = 0;
+    v->anim_tempo = 0;
+    v->anim_pingpong = 1;
+    v->anim_x = v->pos_X;
+    v->anim_y = v->pos_Y;
+}
+
+// Reads an image number and up to `n` further numbers; returns the image
+// (null when the number is missing or out of range) and the count read.
+static VIRTUAL_IMAGE_TYPE *scan_image(Script *s, int *args, int n, int *got)
+{
+    int index;
+    *got = 0;
+    if (scan_ints(s->file, &index, 1) != 1)
+        return nullptr;
+    *got = n ? scan_ints(s->file, args, n) : 0;
+    return valid_index(index) ? &v_image[index] : nullptr;
+}
+
+static void cmd_vis_on(Script *s)
+{
+    int n;
+    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n)) {
+        v->visible = 1;
+        v->old = cas;
+    }
+}
+
+static void cmd_vis_off(Script *s)
+{
+    int n;
+    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n))
+        v->visible = 0;
+}
+
+static void cmd_move(Script *s)
+{
+    int a[5], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 5, &n);
+    if (!v)
+        return;
+    if (n > 0) v->new_X = a[0];
+    if (n > 1) v->new_Y = a[1];
+    if (n > 2) v->param1 = a[2];
+    if (n > 3) v->param2 = a[3];
+    if (n > 4) v->tempo = a[4];
+    if (v->tempo < 1)
+        v->tempo = 1;
+    brix_timer();
+    v->old = cas;
+}
+
+static void cmd_setxy(Script *s)
+{
+    int a[2], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
+    if (!v)
+        return;
+    if (n > 0) v->X = a[0];
+    if (n > 1) v->Y = a[1];
+}
+
+static void cmd_fade(Script *s)
+{
+    int a[2], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
+    if (!v)
+        return;
+    if (n > 0) v->fade = a[0];
+    if (n > 1) v->fade_value = a[1];
+}
+
+static void cmd_setreal(Script *s)
+{
+    int a[2], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
+    if (!v)
+        return;
+    if (n > 0) v->X += a[0];
+    if (n > 1) v->Y += a[1];
+}
+
+static void cmd_movereal(Script *s)
+{
+    int a[2], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
+    if (!v)
+        return;
+    if (n > 0) v->new_X += a[0];
+    if (n > 1) v->new_Y += a[1];
+}
+
+static void cmd_getXY(Script *s)
+{
+    int a[1], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 1, &n);
+    if (!v || n < 1 || !valid_index(a[0]))
+        return;
+    v->X = v_image[a[0]].X;
+    v->Y = v_image[a[0]].Y;
+}
+
+static void cmd_resize(Script *s)
+{
+    int a[4], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 4, &n);
+    if (!v)
+        return;
+    if (n > 0) v->re_width = a[0];
+    if (n > 1) v->re_height = a[1];
+    if (n > 2) v->r_w = a[2];
+    if (n > 3) v->r_h = a[3];
+}
+
+static void cmd_resize_rel(Script *s)
+{
+    int a[4], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 4, &n);
+    if (!v)
+        return;
+    if (n > 0) v->re_width = v->width * (a[0] / 10);
+    if (n > 1) v->re_height = v->height * (a[1] / 10);
+    if (n > 2) v->r_w = v->width * (a[2] / 10);
+    if (n > 3) v->r_h = v->height * (a[3] / 10);
+}
+
+static void cmd_resize_stop(Script *s)
+{
+    int n;
+    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n))
+        v->re_width = v->re_height = 0;
+}
+
+static void cmd_scroll(Script *s)
+{
+    int a[3];
+    int n = scan_ints(s->file, a, 3);
+    if (n > 0) scroll_tempo = a[0];
+    if (n > 1) scroll_x = a[1];
+    if (n > 2) scroll_y = a[2];
+    scroll_tempo_old = cas;
+}
+
+static void cmd_scroll_off(Script *) { scroll_tempo = 0; }
+
+static void cmd_anime(Script *s)
+{
+    int a[2], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
+    if (!v)
+        return;
+    if (n > 0) v->anim_count = a[0];
+    if (n > 1) v->anim_tempo = a[1];
+    v->anim_actual = 0;
+    v->anim_tempo_old = cas;
+}
+
+static void cmd_anime_type(Script *s)
+{
+    int a[1], n;
+    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 1, &n);
+    if (v && n > 0)
+        v->anim_type = a[0];
+}
+
+// Plays sound slot `slot` at the comic's volume scaled by the effect volume.
+static void play_slot(Script *s, int loop)
+{
+    int a[3];
+    int n = scan_ints(s->file, a, 3);
+    if (n < 3 || !valid_index(a[0]) || !c_sound[a[0]] || sound_volume == 0)
+        return;
+    int v = (int)(sound_volume / 100.0 * a[1]);
+    play_sample(c_sound[a[0]], clamp_byte(v), clamp_byte(a[2]), SAMPLE_FREQUENCY, loop);
+}
+
+static void cmd_play_sound(Script *s) { play_slot(s, 0); }
+static void cmd_repeat_sound(Script *s) { play_slot(s, 1); }
+
+static void cmd_stop_sound(Script *s)
+{
+    int slot;
+    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot) && c_sound[slot] && sound_volume != 0)
+        stop_sample(c_sound[slot]);
+}
+
+static void cmd_pause(Script *) { c_pause(); }
+
+static void cmd_include(Script *s)
+{
+    char word[COMIX_WORD_SIZE];
+    if (s->nested) {
+        scan_word(s->file, word, sizeof word);    // one level deep: passed over
+        return;
+    }
+    size_t len = scan_word(s->file, word, sizeof word);
+    if (len == 0)
+        return;
+    if (len >= sizeof word)
+        critical_error("Broken file %s: file name %s... is longer than %d characters", s->path,
+                       word, (int)(PATH_SIZE - 1 - strlen(COMIX_DIR)));
+    comix_play_file(word);
+}
+
+struct Command {
+    const char *word;
+    void (*run)(Script *s);
+};
+
+static const Command commands[] = {
+    {"image", cmd_image},           {"destroy", cmd_destroy},
+    {"delay", cmd_delay},           {"cls", cmd_cls},
+    {"virtual", cmd_virtual},       {"vis_on", cmd_vis_on},
+    {"vis_off", cmd_vis_off},       {"move", cmd_move},
+    {"setxy", cmd_setxy},           {"fade", cmd_fade},
+    {"setreal", cmd_setreal},       {"movereal", cmd_movereal},
+    {"getXY", cmd_getXY},           {"resize", cmd_resize},
+    {"resize_rel", cmd_resize_rel}, {"resize_stop", cmd_resize_stop},
+    {"quit", cmd_quit},             {"scroll", cmd_scroll},
+    {"scroll_off", cmd_scroll_off}, {"anime", cmd_anime},
+    {"anime_type", cmd_anime_type}, {"sound", cmd_sound},
+    {"destroy_sound", cmd_destroy_sound}, {"play_sound", cmd_play_sound},
+    {"repeat_sound", cmd_repeat_sound},   {"stop_sound", cmd_stop_sound},
+    {"pause", cmd_pause},           {"include", cmd_include},
+};
+
+// Opens data/comix/<name>; a name that does not fit or a file that cannot
+// be opened ends the program.
+static void open_script(Script *s, const char *name, int nested)
+{
+    make_path(s->path, sizeof s->path, COMIX_DIR, name ? name : "");
+    s->nested = nested;
+    s->file = fopen(s->path, "r");
+    if (!s->file)
+        critical_error("Unable to open file %s", s->path);
+}
+
+static void run_script(Script *s)
+{
+    char word[COMIX_WORD_SIZE];
+    while (scan_word(s->file, word, sizeof word) > 0) {
+        for (const Command &c : commands) {
+            if (strcmp(word, c.word) == 0) {
+                c.run(s);
+                break;
+            }
+        }
+        if (comix_abort())
+            break;
+    }
+    fclose(s->file);
+    s->file = nullptr;
+}
+
+int comix_play_file(const char *name)
+{
+    Script s;
+    open_script(&s, name, 1);
+    run_script(&s);
+    return 0;
+}
+
+static void release_all(void)
+{
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        release_picture(i);
+        release_sound(i);
+    }
+}
+
+int comix_play(const char *name)
+{
+    scroll_tempo = scroll_x = scroll_y = 0;
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        v_image[i].visible = 0;
+    release_all();
+    comix_skip = 0;
+    click_latch_clear();    // a click from before the comic does not skip it
+    if (game_screen)
+        set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
+    brix_timer();
+
+    Script s;
+    open_script(&s, name, 0);
+    run_script(&s);
+
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        v_image[i].visible = 0;
+    if (game_screen)
+        set_clip_rect(game_screen, 0, 0, game_screen->w - 1, game_screen->h - 1);
+    release_all();
+
+    // The click or key that skipped the comic reaches nothing after it.
+    while (!close_requested && ((mouse_b & 1) || key[KEY_ESC]))
+        frame_wait();
+    click_latch_clear();
+    clear_keybuf();
+    comix_skip = 0;
+    return 0;
+}
