@@ -747,6 +747,8 @@ int comix_play(const char *name)
     // The click or key that skipped the comic reaches nothing after it.
     while (!close_requested && ((mouse_b & 1) || key[KEY_ESC]))
         frame_wait();
+    // A close of the window ends the comic at once; the program leaves here.
+    check_close();
     click_latch_clear();
     clear_keybuf();
     comix_skip = 0;

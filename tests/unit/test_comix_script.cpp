@@ -1,0 +1,349 @@
+// The comic script interpreter: commands and their fields, the way words
+// are read, inclusion, the comic's lifetime and the player's skips.
+#include "test_comix_fixture.h"
+
+using namespace comix_test;
+
+namespace {
+
+using ComixScript = ComixTest;
+
+TEST_F(ComixScript, VirtualDefinesAndResetsButKeepsAnimationState)
+{
+    VIRTUAL_IMAGE_TYPE &v = v_image[3];
+    v.old = 77;
+    v.anim_actual = 2;
+    v.anim_tempo_old = 55;
+    v.anim_type = 2;
+    v.visible = 1;
+    v.fade = 9;
+    v.re_width = 4;
+    v.param1 = 5;
+    v.anim_pingpong = -1;
+    v.tempo = 9;
+    v.anim_count = 3;
+    play("virtual 3 4 10 20 30 40");
+    EXPECT_EQ(v.image, 4);
+    EXPECT_EQ(v.pos_X, 10);
+    EXPECT_EQ(v.pos_Y, 20);
+    EXPECT_EQ(v.width, 30);
+    EXPECT_EQ(v.height, 40);
+    EXPECT_EQ(v.anim_x, 10);
+    EXPECT_EQ(v.anim_y, 20);
+    EXPECT_EQ(v.X, 0);
+    EXPECT_EQ(v.new_X, 0);
+    EXPECT_EQ(v.fade, 0);
+    EXPECT_EQ(v.re_width, 0);
+    EXPECT_EQ(v.param1, 0);
+    EXPECT_EQ(v.tempo, 1);
+    EXPECT_EQ(v.anim_count, 0);
+    EXPECT_EQ(v.anim_pingpong, 1);
+    EXPECT_EQ(v.old, 77);
+    EXPECT_EQ(v.anim_actual, 2);
+    EXPECT_EQ(v.anim_tempo_old, 55);
+    EXPECT_EQ(v.anim_type, 2);
+}
+
+// Runs `text` and then copies v_image before the end of the comic hides
+// everything (a pause-free way: the interesting records are not reset).
+TEST_F(ComixScript, CommandsSetTheirFields)
+{
+    play("virtual 0 0 0 0 10 10\n"
+         "virtual 1 0 0 0 20 30\n"
+         "vis_on 0\n"
+         "setxy 0 5 6\n"
+         "setreal 0 -2 3\n"
+         "move 0 100 200 4 -5 0\n"
+         "movereal 0 10 -20\n"
+         "getXY 1 0\n"
+         "fade 0 1 7\n"
+         "resize 1 100 200 -3 4\n"
+         "anime 0 4 12\n"
+         "anime_type 0 1\n"
+         "scroll 3 -1 2\n");
+    VIRTUAL_IMAGE_TYPE &a = v_image[0], &b = v_image[1];
+    EXPECT_EQ(a.X, 3);
+    EXPECT_EQ(a.Y, 9);
+    EXPECT_EQ(a.new_X, 110);
+    EXPECT_EQ(a.new_Y, 180);
+    EXPECT_EQ(a.param1, 4);
+    EXPECT_EQ(a.param2, -5);
+    EXPECT_EQ(a.tempo, 1);          // below 1 becomes 1
+    EXPECT_EQ(a.old, cas);
+    EXPECT_EQ(b.X, 3);              // getXY: position only
+    EXPECT_EQ(b.Y, 9);
+    EXPECT_EQ(b.new_X, 0);
+    EXPECT_EQ(a.fade, 1);
+    EXPECT_EQ(a.fade_value, 7);
+    EXPECT_EQ(b.re_width, 100);
+    EXPECT_EQ(b.re_height, 200);
+    EXPECT_EQ(b.r_w, -3);
+    EXPECT_EQ(b.r_h, 4);
+    EXPECT_EQ(a.anim_count, 4);
+    EXPECT_EQ(a.anim_tempo, 12);
+    EXPECT_EQ(a.anim_actual, 0);
+    EXPECT_EQ(a.anim_type, 1);
+    EXPECT_EQ(scroll_tempo, 3);
+    EXPECT_EQ(scroll_x, -1);
+    EXPECT_EQ(scroll_y, 2);
+    EXPECT_EQ(scroll_tempo_old, cas);
+    EXPECT_EQ(a.visible, 0);        // the end of the comic hides every image
+}
+
+TEST_F(ComixScript, ResizeRelTruncatesTenthsFirstAndStopKeepsTheChange)
+{
+    play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1");
+    EXPECT_EQ(v_image[2].re_width, 30);
+    EXPECT_EQ(v_image[2].re_height, 100);
+    EXPECT_EQ(v_image[2].r_w, 0);
+    EXPECT_EQ(v_image[2].r_h, 50);
+    play("resize_stop 2");
+    EXPECT_EQ(v_image[2].re_width, 0);
+    EXPECT_EQ(v_image[2].re_height, 0);
+    EXPECT_EQ(v_image[2].r_h, 50);
+}
+
+TEST_F(ComixScript, OddSpacingUnknownWordsAndKeywordsInNotes)
+{
+    play("--THE-STAGE--   virtual\t5\n\n  1   2\n3 4\t\t 5\r\n"
+         "The deputy will setxy 5 -7 +8 and then rest.\n"
+         "setxy 5 1");      // ends before y: y keeps its value
+    VIRTUAL_IMAGE_TYPE &v = v_image[5];
+    EXPECT_EQ(v.image, 1);
+    EXPECT_EQ(v.pos_X, 2);
+    EXPECT_EQ(v.height, 5);
+    EXPECT_EQ(v.X, 1);
+    EXPECT_EQ(v.Y, 8);
+}
+
+TEST_F(ComixScript, MalformedNumberStopsTheCommandAndIsReadAsAWord)
+{
+    // "delay" in place of y: setxy sets x only, then the delay runs.
+    long before = cas;
+    play("virtual 0 0 0 0 1 1 setxy 0 40 delay 20 setxy 1 3 4");
+    EXPECT_EQ(v_image[0].X, 40);
+    EXPECT_EQ(v_image[0].Y, 0);
+    EXPECT_EQ(v_image[1].Y, 4);
+    EXPECT_GE(cas, before + 20);
+}
+
+TEST_F(ComixScript, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
+{
+    dir.write_bmp("data/comix/a.bmp", 4, 4, 200, 0, 0);
+    memset(v_image, 0x55, sizeof v_image);   // any write outside would show up as changed
+    VIRTUAL_IMAGE_TYPE before[COMIX_SLOTS];
+    memcpy(before, v_image, sizeof before);
+    play("image 20 a.bmp image -1 a.bmp sound 99 a.bmp destroy 20 destroy_sound -3 "
+         "virtual 20 0 0 0 1 1 vis_on -1 move 25 1 2 3 4 5 setxy 20 1 2 fade -1 1 1 "
+         "setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 resize 20 1 1 1 1 "
+         "resize_rel 20 1 1 1 1 resize_stop 20 anime 20 1 1 anime_type 20 1 "
+         "play_sound 20 1 1 repeat_sound -1 1 1 stop_sound 40");
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        before[i].visible = 0;          // the comic's start and end hide all
+        EXPECT_EQ(memcmp(&before[i], &v_image[i], sizeof before[i]), 0) << "image " << i;
+    }
+    EXPECT_EQ(scroll_tempo, 0);
+}
+
+TEST_F(ComixScript, LongWordsAreReadBoundedAndLongNamesRefused)
+{
+    std::string note(300, 'x');
+    play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
+    EXPECT_EQ(v_image[2].X, 4);       // the long word was one word, passed over
+    EXPECT_EQ(v_image[1].X, 0);       // "xx..xsetxy" is no keyword
+
+    std::string name(29, 'n');
+    try {
+        play("image 0 " + name + ".bmp");
+        FAIL() << "an over-long picture name was accepted";
+    } catch (const FatalError &e) {
+        EXPECT_NE(std::string(e.what()).find("data/comix/test.cmx"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(play("include " + std::string(200, 'i')), FatalError);
+    EXPECT_THROW(comix_play(std::string(29, 'c').c_str()), FatalError);
+}
+
+TEST_F(ComixScript, MissingScriptIsFatalAndNamesThePath)
+{
+    try {
+        comix_play("nothere.cmx");
+        FAIL();
+    } catch (const FatalError &e) {
+        EXPECT_STREQ(e.what(), "Unable to open file data/comix/nothere.cmx");
+    }
+    dir.write("data/comix/main.cmx", "include gone.cmx");
+    try {
+        comix_play("main.cmx");
+        FAIL();
+    } catch (const FatalError &e) {
+        EXPECT_STREQ(e.what(), "Unable to open file data/comix/gone.cmx");
+    }
+}
+
+TEST_F(ComixScript, IncludeIsOneLevelDeepAndSharesTheStage)
+{
+    dir.write("data/comix/inner.cmx", "setxy 4 11 12 include missing.cmx setxy 5 1 1");
+    play("virtual 4 0 0 0 1 1 include inner.cmx setreal 4 1 1");
+    EXPECT_EQ(v_image[4].X, 12);
+    EXPECT_EQ(v_image[4].Y, 13);
+    EXPECT_EQ(v_image[5].X, 1);       // after the ignored include, the inner script went on
+}
+
+TEST_F(ComixScript, PicturesAndSoundsLiveForTheComicOnly)
+{
+    dir.write_bmp("data/comix/red.bmp", 16, 8, 250, 0, 0);
+    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
+    dir.write_wav("data/comix/s.wav");
+    int width0 = 0;
+    bool empty1 = false, sound2 = false;
+    at_ms(0, [&] {
+        width0 = c_image[0] ? c_image[0]->w : -1;
+        empty1 = c_image[1] == nullptr;
+        sound2 = c_sound[2] != nullptr;
+    });
+    // Loading into an occupied slot replaces (and releases) what was there;
+    // a picture that cannot be loaded leaves its slot empty.
+    play("image 0 red.bmp image 0 big.bmp image 1 none.bmp sound 2 s.wav sound 2 s.wav "
+         "play_sound 3 255 128 repeat_sound 3 255 128 stop_sound 3 play_sound 2 255 128 "
+         "virtual 0 0 0 0 32 8 setxy 0 10 10 vis_on 0 delay 1");
+    EXPECT_EQ(width0, 32);
+    EXPECT_TRUE(empty1);
+    EXPECT_TRUE(sound2);
+    EXPECT_EQ(getpixel(game_screen, 30, 12), rgb(0, 250, 0));   // the last frame stays
+    for (int i = 0; i < COMIX_SLOTS; i++) {
+        EXPECT_EQ(c_image[i], nullptr);
+        EXPECT_EQ(c_sound[i], nullptr);
+        EXPECT_EQ(v_image[i].visible, 0);
+    }
+}
+
+TEST_F(ComixScript, ResetBeforeTheComic)
+{
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        v_image[i].visible = 1;
+    scroll_tempo = 4;
+    scroll_x = 3;
+    scroll_y = 2;
+    c_image[7] = create_bitmap(4, 4);       // left over: released, not drawn
+    int shown = -1;
+    at_ms(0, [&] { shown = v_image[0].visible + (c_image[7] != nullptr) + scroll_tempo; });
+    play("delay 1");
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(scroll_x, 0);
+    EXPECT_EQ(c_image[7], nullptr);
+}
+
+TEST_F(ComixScript, ClsHidesAndClearsQuitOnlyClearsAndNeitherPresents)
+{
+    clear_to_color(game_screen, rgb(5, 5, 5));
+    play("vis_on 2 vis_on 3 quit setxy 9 1 1");
+    EXPECT_EQ(sleeps(), 0);                 // no frame was presented
+    EXPECT_EQ(getpixel(game_screen, 0, 0), 0);
+    EXPECT_EQ(v_image[9].X, 1);             // quit did not end the script
+    at_ms(0, [] {});
+    play("vis_on 2 cls");
+    EXPECT_EQ(sleeps(), 0);
+}
+
+TEST_F(ComixScript, HeldEscapeRunsTheFirstCommandThenEndsAfterRelease)
+{
+    key[KEY_ESC] = 1;
+    at_ms(300, [] { key[KEY_ESC] = 0; });
+    play("setxy 0 1 1 setxy 1 2 2");
+    EXPECT_EQ(v_image[0].X, 1);
+    EXPECT_EQ(v_image[1].X, 0);
+    EXPECT_GE(now_us(), 300000UL);          // returned once Esc was up
+}
+
+TEST_F(ComixScript, QuickClickDuringADelayEndsTheComicAndIsConsumed)
+{
+    // Pressed and released between two frames: only the latch saw it.
+    at_ms(200, [] { click_latch_press(); });
+    long before = cas;
+    play("delay 1000 setxy 0 5 5 delay 1000");
+    EXPECT_LT(cas, before + 100);
+    EXPECT_EQ(v_image[0].X, 0);
+    EXPECT_FALSE(left_clicked());           // the next screen does not see it
+}
+
+TEST_F(ComixScript, HeldButtonEndsTheComicWhenReleased)
+{
+    at_ms(100, [] { mouse_b = 1; });
+    at_ms(700, [] { mouse_b = 0; });
+    play("delay 1000 setxy 0 5 5");
+    EXPECT_EQ(v_image[0].X, 0);
+    EXPECT_GE(now_us(), 700000UL);
+    EXPECT_FALSE(left_clicked());
+}
+
+TEST_F(ComixScript, EscInsideAnIncludedScriptEndsTheWholeComic)
+{
+    dir.write("data/comix/inner.cmx", "delay 1000 setxy 1 1 1");
+    at_ms(100, [] { key[KEY_ESC] = 1; });
+    at_ms(150, [] { key[KEY_ESC] = 0; });
+    play("include inner.cmx setxy 2 2 2");
+    EXPECT_EQ(v_image[1].X, 0);
+    EXPECT_EQ(v_image[2].X, 0);
+}
+
+TEST_F(ComixScript, PauseHoldsTheStageAndAClickThatEndsItLetsTheComicGoOn)
+{
+    dir.write_bmp("data/comix/p.bmp", 8, 8, 0, 0, 250);
+    at_ms(100, [] { mouse_b = 1; });
+    at_ms(2000, [] { mouse_b = 0; });
+    long before = cas;
+    play("image 0 p.bmp virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 "
+         "pause setxy 3 7 7");
+    EXPECT_EQ(cas, before);                 // the clock did not run during the pause
+    EXPECT_EQ(v_image[0].X, 0);             // nothing moved
+    EXPECT_EQ(v_image[3].X, 7);             // the click did not end the comic
+    EXPECT_GE(now_us(), 2000000UL);
+    EXPECT_FALSE(left_clicked());
+}
+
+TEST_F(ComixScript, PauseEndsOnAKeyAndTheStepsAreMadeUpAfter)
+{
+    at_ms(1000, [] { simulate_keypress('a'); });
+    play("virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause delay 1");
+    // A second of pause is caught up at the delay: about a hundred steps.
+    EXPECT_GE(v_image[0].X, 95);
+    EXPECT_FALSE(keypressed());
+}
+
+TEST_F(ComixScript, CloseButtonEndsTheComicFromEveryWait)
+{
+    // The program's close handler never returns; a test one throws.
+    close_handler = [] { throw CloseRequested(); };
+    at_ms(100, [] { close_requested = 1; });
+    EXPECT_THROW(play("delay 100000"), CloseRequested);
+    close_requested = 0;
+    events().clear();
+    at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
+    EXPECT_THROW(play("pause"), CloseRequested);
+    close_requested = 0;
+    events().clear();
+    mouse_b = 1;        // waiting for the button to come up
+    at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
+    EXPECT_THROW(play("setxy 0 1 1"), CloseRequested);
+    mouse_b = 0;
+
+    // Without a handler that leaves, the comic still ends at once.
+    close_handler = nullptr;
+    close_requested = 1;
+    play("pause delay 100000 setxy 6 1 1");
+    EXPECT_EQ(v_image[6].X, 0);
+    close_requested = 0;
+}
+
+TEST_F(ComixScript, SoundVolumeZeroSilencesButStillLoads)
+{
+    dir.write_wav("data/comix/s.wav");
+    sound_volume = 0;
+    SAMPLE *loaded = nullptr;
+    at_ms(0, [&] { loaded = c_sound[0]; });
+    play("sound 0 s.wav play_sound 0 255 128 repeat_sound 0 255 128 stop_sound 0 delay 1");
+    EXPECT_NE(loaded, nullptr);
+    EXPECT_EQ(c_sound[0], nullptr);
+}
+
+}  // namespace
