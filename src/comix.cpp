@@ -373,6 +373,13 @@ static void release_sound(int slot)
     c_sound[slot] = nullptr;
 }
 
+// A picture or sound that cannot be loaded leaves its slot empty and the
+// comic plays on without it; the author learns of it on standard error.
+static void missing_file(const Script *s, const char *path)
+{
+    fprintf(stderr, "deadeye: %s: unable to load %s, its slot stays empty\n", s->path, path);
+}
+
 static int clamp_byte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
 // -------- commands; each reads its own arguments
@@ -387,6 +394,8 @@ static void cmd_image(Script *s)
         return;
     release_picture(slot);
     c_image[slot] = load_bitmap(path, pal);
+    if (!c_image[slot])
+        missing_file(s, path);
 }
 
 static void cmd_destroy(Script *s)
@@ -406,6 +415,8 @@ static void cmd_sound(Script *s)
         return;
     release_sound(slot);
     c_sound[slot] = load_sample(path);
+    if (!c_sound[slot])
+        missing_file(s, path);
 }
 
 static void cmd_destroy_sound(Script *s)
