@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include "animator.h"
+#include "comix.h"
 #include "init.h"
 #include "sound.h"
 #include "texts.h"
@@ -56,6 +57,7 @@
 #define MENU_MOUSE_RANGE_Y2 460
 #define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
 #define NEW_GAME_LIVES 3
+#define GAME_OVER_COMIC "gameover.cmx"
 
 #define SLOT_Y 107                  // creature anchor y in every door
 
@@ -102,13 +104,16 @@ static int in_zone(const ZONE &z, int x, int y)
 
 // Door animation steps.
 #define DOOR_OPEN_STEP 3
+#define DOOR_OPEN_AFTER_HIT 5       // a shot creature's door stands open up to this tick
 
 // ---------------------------------------------------------------- comics
 
-// The comic player is not part of the game yet: named comics are skipped.
+int (*game_comix)(const char *name) = comix_play;
+
 static void play_comic(const char *name)
 {
-    (void)name;
+    if (game_comix)
+        game_comix(name);
 }
 
 static void play_comic_if_named(const char *name)
@@ -368,7 +373,7 @@ static void draw_door_and_creature(int i)
     if (s->mode == 0 && s->tik > s->end_tick - 2)
         fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, s->end_tick - s->tik);
     if (s->mode == 1) {
-        int step = s->tik <= CHILD_ENTER_TICK ? DOOR_OPEN_STEP : DEAD_REMOVE_TICK - s->tik;
+        int step = s->tik <= DOOR_OPEN_AFTER_HIT ? DOOR_OPEN_STEP : DEAD_REMOVE_TICK - s->tik;
         fr_draw_anim_object(d->anim_object, d->X, d->Y, 0, step);
     }
 }
@@ -644,7 +649,7 @@ int game_quit(void)
         clear_keybuf();
     destroy_level();
     show_mouse(nullptr);
-    play_comic("gameover.cmx");
+    play_comic(GAME_OVER_COMIC);
     // The top-ten table is not part of the game yet: the score is not entered.
     set_mouse_range(MENU_MOUSE_RANGE_X1, MENU_MOUSE_RANGE_Y1, MENU_MOUSE_RANGE_X2, MENU_MOUSE_RANGE_Y2);
     return 0;
@@ -658,6 +663,7 @@ static void game_close_handler(void)
 {
     void (*outer)(void) = outer_close_handler;
     close_handler = outer;
+    show_mouse(nullptr);
     destroy_level();
     if (outer)
         outer();

@@ -37,6 +37,10 @@ int game_keys(void);        // N, B and Esc; non-zero when the player chose to q
 int game_end_rules(void);   // quota, level change, last life, game over, Q; non-zero = game over
 int game_change_level(void);// finish comic, next level, start comic
 
+// The comic player the game calls for the levels' start and finish comics
+// and the game-over comic: comix_play.  Tests put a recorder in its place.
+extern int (*game_comix)(const char *name);
+
 // ---------------------------------------------------------------- door slots
 // One step of the three door slots and of the bandits' hit marks.
 int pohni_objekty(void);

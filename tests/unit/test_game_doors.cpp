@@ -49,8 +49,9 @@ TEST_F(Doors, CreaturesAreChosenByWeightWithRandCalledInTheDesignedOrder)
         pohni_objekty();
         for (int i = 0; i < 3; i++) {
             EXPECT_EQ(small_object[i].draw, expect[i] >= 0 ? 1 : 0) << "seed " << seed;
-            if (expect[i] >= 0)
+            if (expect[i] >= 0) {
                 EXPECT_EQ(small_object[i].animation, expect[i]) << "seed " << seed;
+            }
         }
         EXPECT_EQ(rand(), after) << "seed " << seed;
     }
@@ -144,8 +145,9 @@ TEST_F(Doors, ALevelWithoutWeightsNeverOpensADoorAndNeverDividesByZero)
             s.draw = 0;
         pohni_objekty();
         for (auto &s : small_object)
-            if (s.draw)
+            if (s.draw) {
                 ASSERT_NE(s.animation, 1);
+            }
     }
 }
 

@@ -1,0 +1,234 @@
+// The phases of a level and the ways a game ends: the quota and its pause,
+// the level change with its comics, the last life, Q, Esc and the window's
+// close button.  Levels come from a small level script in a scratch folder.
+#include <string>
+#include <vector>
+
+#include "comix.h"
+#include "test_game_fixture.h"
+
+using namespace game_test;
+
+namespace {
+
+std::vector<std::string> comics_played;
+
+int record_comic(const char *name)
+{
+    comics_played.push_back(name);
+    return 0;
+}
+
+struct CloseEndsRun {};
+
+void close_leaves(void) { throw CloseEndsRun{}; }
+
+const char *const two_levels =
+    "LEVEL 1\n"
+    "CREATURE man.txt 1\nBACK back.bmp\nMODE 0\nMAX_DOORS_OPEN 0\nMAX_BANDIT 2\n"
+    "KOMIX_START s1.cmx\nKOMIX_FINISH f1.cmx\nNEXT 2\n"
+    "END_OF_LEVEL 1\n"
+    "LEVEL 2\n"
+    "CREATURE man.txt 1\nBACK back.bmp\nMODE 0\nMAX_DOORS_OPEN 0\nMAX_BANDIT 3\nBULLETS 4\n"
+    "KOMIX_START s2.cmx\nNEXT 1\n"
+    "END_OF_LEVEL 2\n";
+
+class Phases : public GameWorld {
+protected:
+    void SetUp() override
+    {
+        GameWorld::SetUp();
+        dir.write("data/levels/levels.txt", two_levels);
+        dir.write_bmp("data/gfx/back.bmp", SCREEN_WIDTH, SCREEN_HEIGHT, 90, 60, 30);
+        dir.write_bmp("data/gfx/man.bmp", 30, 40, 200, 10, 10);
+        dir.write_wav("data/sound/a.wav");
+        dir.write("data/text/man.txt", "1\nman.bmp\n1\n0 30 40 0 0 -16 0\n5\n0 1\n0 5 0\n1 1\n0 5 0\n2 1\n0 5 0\n3 1\n0 5 0\n4 1\n0 5 0\n");
+        dir.write("data/object/man.txt",
+                  "ANIMATION man.txt\nTYPE 1\nDELAY 10\nMAX_SHOW 1\nSCORE 50\nSOUND_DEAD a.wav\n"
+                  "SOUND_SHOT a.wav\nSOUND_CRY a.wav\nCHILD 0\nTICKS 5\n0 0\n1 1\n2 1\n3 1\n4 0\n");
+        comics_played.clear();
+        game_comix = record_comic;
+        advance(100);
+    }
+
+    void TearDown() override
+    {
+        game_comix = comix_play;
+        close_handler = nullptr;
+        close_requested = 0;
+        GameWorld::TearDown();
+    }
+
+    // Loads level 1 and sets the counters as a new game does.
+    void start_level_one()
+    {
+        load_level("levels.txt", 1);
+        pocet_zivotu = 3;
+        score = 0;
+        game_start();
+        comics_played.clear();
+    }
+
+    ScratchDir dir;
+    FatalErrors fatal;
+};
+
+TEST_F(Phases, TheQuotaStartsAPauseOf270TicksAndThenTheNextLevelWithItsComics)
+{
+    start_level_one();
+    score = 700;
+    pocet_hitu = 1;
+    pocet_zabitych = 2;
+    EXPECT_EQ(game_end_rules(), 0);
+    EXPECT_EQ(bang, 2);
+    long quota_at = finish_time;
+    EXPECT_EQ(quota_at, cas);
+
+    advance(270);
+    EXPECT_EQ(game_end_rules(), 0);
+    EXPECT_EQ(level, 1);
+    EXPECT_EQ(finish_time, quota_at);   // not restarted
+    EXPECT_TRUE(comics_played.empty());
+
+    advance(1);
+    EXPECT_EQ(game_end_rules(), 0);
+    EXPECT_EQ(level, 2);
+    EXPECT_EQ((std::vector<std::string>{"f1.cmx", "s2.cmx"}), comics_played);
+    // The phase starts afresh, the player keeps score, lives and hits; the
+    // level's own counters come from the new block.
+    EXPECT_EQ(bang, 0);
+    EXPECT_EQ(finish_time, 0);
+    EXPECT_EQ(bang_time, 0);
+    EXPECT_EQ(quit_flag, 0);
+    EXPECT_EQ(score, 700);
+    EXPECT_EQ(pocet_zivotu, 3);
+    EXPECT_EQ(pocet_hitu, 1);
+    EXPECT_EQ(pocet_zabitych, 0);
+    EXPECT_EQ(max_level_bandit, 3);
+    EXPECT_EQ(pocet_naboju, 4);
+}
+
+TEST_F(Phases, ALifeLostDuringTheQuotaPauseIsARetreatAndTheLevelStillChanges)
+{
+    start_level_one();
+    pocet_zabitych = 2;
+    game_end_rules();
+    long quota_at = finish_time;
+    advance(100);
+    init_small(0, 0);   // a bandit still out shoots in the pause
+    pocet_zivotu = 2;
+    bang = 1;
+    game_retreat();
+    game_end_rules();
+    EXPECT_EQ(bang, 1);
+    EXPECT_EQ(small_object[0].tik, 2);  // sent back to end_tick - 3
+    EXPECT_EQ(finish_time, quota_at);
+    advance(171);
+    game_end_rules();
+    EXPECT_EQ(level, 2);
+}
+
+TEST_F(Phases, TheLastLifeEndsTheGame270TicksLaterAndOutranksTheLevelChange)
+{
+    start_level_one();
+    pocet_zabitych = 2;
+    game_end_rules();           // quota met first
+    advance(50);
+    pocet_zivotu = 0;           // then the last life goes
+    EXPECT_EQ(game_end_rules(), 0);
+    // The quota's finish_time stands, so the last-life phase is not entered
+    // anew, and the game ends 270 ticks after the quota.
+    EXPECT_EQ(bang, 2);
+    advance(221);
+    EXPECT_EQ(game_end_rules(), 1);
+    EXPECT_EQ(quit_flag, 2);
+    EXPECT_EQ(level, 1);
+    EXPECT_TRUE(comics_played.empty());
+}
+
+TEST_F(Phases, TheLastLifeLostInPlayHasItsOwnPhase)
+{
+    start_level_one();
+    pocet_zivotu = 0;
+    EXPECT_EQ(game_end_rules(), 0);
+    EXPECT_EQ(bang, 3);
+    long lost_at = finish_time;
+    EXPECT_EQ(lost_at, cas);
+    advance(270);
+    EXPECT_EQ(game_end_rules(), 0);
+    EXPECT_EQ(finish_time, lost_at);
+    advance(1);
+    EXPECT_EQ(game_end_rules(), 1);
+    EXPECT_EQ(quit_flag, 2);
+}
+
+TEST_F(Phases, ALifeLostInAFrameSendsTheOthersBackInThatSameFrame)
+{
+    load_level("levels.txt", 1);
+    // Creature 0 fires on entering its tick 1; creature 1 is a long script.
+    creature(0, {0, 2, 1, 1, 1, 1}, 1, 10);
+    creature(1, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 1, 10);
+    obtiznost = 2;          // one shot costs a life
+    init_small(0, 0);
+    init_small(1, 1);
+    small_object[0].last_time = cas;
+    small_object[1].last_time = cas;
+    small_object[1].tik = 2;
+    advance(11);
+    EXPECT_EQ(game_frame(), 0);
+    EXPECT_EQ(pocet_zivotu, 2);
+    EXPECT_EQ(bang, 1);
+    EXPECT_EQ(small_object[1].tik, 12 - 3);
+    EXPECT_NE(bang_time, 0);
+}
+
+TEST_F(Phases, QEndsTheGameAtOnceThroughTheGameOverComic)
+{
+    start_level_one();
+    key[KEY_Q] = 1;
+    main_game();
+    EXPECT_EQ((std::vector<std::string>{"s1.cmx", "gameover.cmx"}), comics_played);
+    EXPECT_EQ(object_count, 0);
+    EXPECT_EQ(vrstva[0].image, nullptr);    // the level is released
+}
+
+TEST_F(Phases, EscapeAnswersNoAndThePlayGoesOn)
+{
+    start_level_one();
+    key[KEY_ESC] = 1;
+    EXPECT_EQ(game_frame(), 0);
+    EXPECT_EQ(game_frame(), 0);
+    key[KEY_ESC] = 0;
+    EXPECT_EQ(game_frame(), 0);
+    EXPECT_EQ(level, 1);
+    EXPECT_TRUE(comics_played.empty());
+}
+
+TEST_F(Phases, TheCloseButtonLeavesAtOnceWithoutTheGameOverComic)
+{
+    start_level_one();
+    close_handler = close_leaves;
+    close_requested = 1;
+    EXPECT_THROW(main_game(), CloseEndsRun);
+    EXPECT_EQ((std::vector<std::string>{"s1.cmx"}), comics_played);
+    EXPECT_EQ(vrstva[0].image, nullptr);    // released before leaving
+    EXPECT_EQ(close_handler, close_leaves); // the program's own handler again
+}
+
+TEST_F(Phases, ANewGameStartsAtLevelOneWithThreeLivesAndNoScore)
+{
+    score = 1234;
+    pocet_zivotu = 7;
+    pocet_zabitych = 5;
+    shot_show = reload_show = 1;
+    key[KEY_Q] = 1;
+    game_new();
+    EXPECT_EQ((std::vector<std::string>{"s1.cmx", "gameover.cmx"}), comics_played);
+    EXPECT_EQ(pocet_zivotu, 3);
+    EXPECT_EQ(score, 0);
+    EXPECT_EQ(pocet_zabitych, 0);
+    EXPECT_EQ(shot_show, 0);
+    EXPECT_EQ(object_count, 0);
+}
+
+}  // namespace
