@@ -44,8 +44,8 @@ TEST_F(ComixScript, VirtualDefinesAndResetsButKeepsAnimationState)
     EXPECT_EQ(v.anim_type, 2);
 }
 
-// Runs `text` and then copies v_image before the end of the comic hides
-// everything (a pause-free way: the interesting records are not reset).
+// The end of a comic hides every image but leaves the other fields as the
+// commands set them, so they can be checked after it.
 TEST_F(ComixScript, CommandsSetTheirFields)
 {
     play("virtual 0 0 0 0 10 10\n"
