@@ -20,8 +20,9 @@ GRIP, GRIP_SH = "#7a3f22", "#552914"
 BRASS, BRASS_SH, BRASS_HI = "#d9a53a", "#9c6e1e", "#f7dc8a"
 FLASH_O, FLASH_Y, FLASH_W = "#e8622a", "#ffd23c", "#fffbe6"
 
-KW, KH = 250, 230
-PIVOT_Y = 222              # the wrist, just below the hand
+KW, KH = 290, 250
+DROP = 20                  # room above the muzzle for the flash
+PIVOT_Y = 242              # the wrist, just below the hand
 SECTOR_TILT = 8            # degrees of lean per sector away from the middle
 NW, NH = 96, 96
 
@@ -68,6 +69,7 @@ def revolver(firing):
              f'C{c-14} 162 {c-14} 174 {c-10} 184Z" fill="{SKIN}" {o()}/>')
     s.append(f'<path d="M{c-24} 150Q{c-20} 146 {c-16} 149" fill="none" stroke="#f7e0cc" stroke-width="2" stroke-linecap="round"/>')
     lift = -6 if firing else 0
+    s.insert(0, f'<g transform="translate(0 {DROP})">')
     g = [f'<g transform="translate(0 {lift})">']
     # barrel, under-lug on the right, front sight
     g.append(f'<path d="M{c+10} 104L{c+16} 104L{c+15} 60L{c+9} 58Z" fill="{STEEL_D}" {o()}/>')
@@ -99,13 +101,14 @@ def revolver(firing):
         g.append(f'<path d="M{c-6} 100L{c-3} 60" stroke="{FLASH_Y}" stroke-width="2.5" stroke-linecap="round"/>')
         g.append(f'<path d="M{c-26} 120Q{c-28} 131 {c-25} 142" fill="none" stroke="{FLASH_Y}" stroke-width="2.5"/>')
         # muzzle flash and smoke
-        g.append(f'<ellipse cx="{c-26}" cy="30" rx="18" ry="12" fill="#d8d2c6" {o(1.5)}/>')
-        g.append(f'<ellipse cx="{c+28}" cy="24" rx="15" ry="10" fill="#cfc8ba" {o(1.5)}/>')
-        g.append(f'<polygon points="{pts(burst(c, 30, 46, 18, 9, 5, 0.8))}" fill="{FLASH_O}" {o()}/>')
-        g.append(f'<polygon points="{pts(burst(c, 32, 32, 13, 8, 9, 0.8))}" fill="{FLASH_Y}" {o(1.5)}/>')
-        g.append(f'<polygon points="{pts(burst(c, 34, 16, 8, 6, 4, 0.8))}" fill="{FLASH_W}"/>')
+        g.append(f'<ellipse cx="{c-36}" cy="34" rx="20" ry="13" fill="#d8d2c6" {o(1.5)}/>')
+        g.append(f'<ellipse cx="{c+38}" cy="26" rx="17" ry="11" fill="#cfc8ba" {o(1.5)}/>')
+        g.append(f'<polygon points="{pts(burst(c, 30, 60, 22, 10, 5, 0.75))}" fill="{FLASH_O}" {o()}/>')
+        g.append(f'<polygon points="{pts(burst(c, 32, 42, 16, 9, 9, 0.75))}" fill="{FLASH_Y}" {o(1.5)}/>')
+        g.append(f'<polygon points="{pts(burst(c, 34, 22, 10, 7, 4, 0.75))}" fill="{FLASH_W}"/>')
     g.append('</g>')
     s.extend(g)
+    s.append('</g>')
     return s
 
 

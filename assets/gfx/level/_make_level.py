@@ -232,6 +232,15 @@ def make_glass_hole():
         shards.append((cx + r.uniform(24, 33) * math.cos(a), cy + r.uniform(24, 33) * math.sin(a)))
         a2 = a + math.pi / n
         shards.append((cx + r.uniform(15, 20) * math.cos(a2), cy + r.uniform(15, 20) * math.sin(a2)))
+    # a crushed ring of loose splinters round the star
+    for k in range(n):
+        a = 2 * math.pi * (k + 0.5) / n + r.uniform(-0.1, 0.1)
+        r0, r1 = r.uniform(26, 30), r.uniform(36, 44)
+        w0 = r.uniform(0.10, 0.16)
+        piece = [(cx + r0 * math.cos(a - w0), cy + r0 * math.sin(a - w0)),
+                 (cx + r1 * math.cos(a), cy + r1 * math.sin(a)),
+                 (cx + r0 * math.cos(a + w0), cy + r0 * math.sin(a + w0))]
+        s.append(f'<polygon points="{pts(piece)}" fill="#d4e6ec" stroke="{INK}" stroke-width="1.6" stroke-linejoin="round"/>')
     s.append(f'<polygon points="{pts(shards)}" fill="#e8f2f4" stroke="{INK}" stroke-width="2" stroke-linejoin="round"/>')
     s.append(f'<polygon points="{pts(shards)}" fill="#b9d3da" transform="translate(2 2)" opacity="0.6"/>')
     # rings of cracks between the rays
@@ -250,9 +259,9 @@ def make_glass_hole():
             mid = ((pa[0]+pb[0])/2 + r.uniform(-3, 3), (pa[1]+pb[1])/2 + r.uniform(-3, 3))
             rings.append([pa, mid, pb])
     for p in rays + rings:
-        s.append(f'<polyline points="{pts(p)}" fill="none" stroke="{INK}" stroke-width="3.6" stroke-linejoin="round" stroke-linecap="round"/>')
+        s.append(f'<polyline points="{pts(p)}" fill="none" stroke="{INK}" stroke-width="4" stroke-linejoin="round" stroke-linecap="round"/>')
     for p in rays + rings:
-        s.append(f'<polyline points="{pts(p)}" fill="none" stroke="#f4fbff" stroke-width="1.6" stroke-linejoin="round" stroke-linecap="round"/>')
+        s.append(f'<polyline points="{pts(p)}" fill="none" stroke="#f4fbff" stroke-width="1.8" stroke-linejoin="round" stroke-linecap="round"/>')
     # the hole itself: ragged, dark, with a light lip on its lower right
     hole = []
     for k in range(14):
