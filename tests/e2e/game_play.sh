@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Playing the game with the real program: after loading (and the intro,
+# skipped with Esc if one shows) a level appears; a quick click on the open
+# street fires (a bullet hole, one cartridge fewer on the display); a held
+# click on the bandit standing in the middle door fires, the bandit falls
+# and, as he was the level's only bandit to shoot, the kill bar goes; after
+# the quota pause the next level comes, whose townsfolk walk in and out
+# unharmed and so raise the score; Q ends the game and the program leaves
+# with status 0.
+#
+# The test plays its own levels in its copy of the game folder: level 1 has
+# one kind of bandit who stands in the doorway a long while and never fires,
+# all three doors open at once; level 2 has only townsfolk.
+. "$E2E_LIB/common.sh"
+
+BACK=back/street_day.bmp
+STREET_X=195; STREET_Y=285       # plain wall between doors 0 and 1
+BANDIT_X=301; BANDIT_Y=220       # the middle door's bandit, chest high
+REST_X=330; REST_Y=335           # where the pointer waits while we look
+CARTRIDGES=110x70+505+395        # the cartridge display (bottom-centre at 560, 460)
+SCORE=100x27+165+5               # the score's digits and dollar sign
+DOOR1=90x180+256+132             # the middle doorway's creature zone
+HOLE="10x10+$STREET_X+$STREET_Y" # a bullet hole, top-left at the shot
+
+# Share of differing pixels between two screenshots in a region WxH+X+Y.
+diff_in() {
+  convert "$1" -crop "$3" +repage "$WORK/d_a.png" && convert "$2" -crop "$3" +repage "$WORK/d_b.png" || { echo 1; return; }
+  compare -metric AE -fuzz 8% "$WORK/d_a.png" "$WORK/d_b.png" null: 2>&1 |
+    awk -v r="$3" '{split(r, a, /[x+]/); if ($1 ~ /^[0-9.e+]+$/) print $1 / (a[1] * a[2]); else print 1}'
+}
+# A screenshot of the game's 640 x 480 frame: a grab of the root window is
+# cut down to the game window.
+frame_shot() {
+  shot "$1"
+  local size; size=$(identify -format "%wx%h" "$1" 2>/dev/null)
+  if [ "$size" != "640x480" ]; then
+    local pos; pos=$(xwininfo -id "$WID" | awk '/Absolute upper-left X/{x = $NF} /Absolute upper-left Y/{y = $NF} END{print "+" x "+" y}')
+    convert "$1" -crop "640x480$pos" +repage "$1"
+  fi
+}
+above() { awk -v v="$1" -v t="$2" 'BEGIN{exit !(v > t)}'; }
+
+# A creature file of the shipped kind $1 with type $2, delay $3, score 50
+# and the tick values that follow (pictures and sounds stay the shipped ones).
+own_creature() {
+  local kind=$1 type=$2 delay=$3; shift 3
+  local ticks=("$@")
+  {
+    awk -v type="$type" -v delay="$delay" '$1 == "TICKS" {exit}
+      $1 == "TYPE" {print "TYPE " type; next}
+      $1 == "DELAY" {print "DELAY " delay; next}
+      $1 == "SCORE" {print "SCORE 50"; next}
+      {print}' "$WORK/data/object/$kind"
+    echo "TICKS ${#ticks[@]}"
+    for i in "${!ticks[@]}"; do echo "$i ${ticks[$i]}"; done
+  }
+}
+
+make_game_copy
+for f in data/object/slick.txt data/object/lady.txt "data/gfx/$BACK"; do
+  [ -f "$WORK/$f" ] || fail "no $f in the game folder"
+done
+stand=(0 0 0 0); for _ in $(seq 36); do stand+=(1); done   # 4 ticks to open, then 36 standing
+own_creature slick.txt 1 40 "${stand[@]}" > "$WORK/data/object/e2e_bandit.txt"
+own_creature lady.txt 0 8 0 0 0 0 1 1 0 0 > "$WORK/data/object/e2e_folk.txt"
+cat > "$WORK/data/levels/levels.txt" <<EOF
+LEVEL 1
+CREATURE e2e_bandit.txt 1
+BACK $BACK
+MODE 0
+MAX_DOORS_OPEN 3
+REFRESH_DOOR 1000
+MAX_BANDIT 1
+NEXT 2
+END_OF_LEVEL 1
+LEVEL 2
+CREATURE e2e_folk.txt 1
+BACK $BACK
+MODE 0
+MAX_DOORS_OPEN 3
+REFRESH_DOOR 1000
+MAX_BANDIT 50
+NEXT 2
+END_OF_LEVEL 2
+EOF
+printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\n' > "$WORK/setup.cfg"   # a 640 x 480 window
+# The comics after the game are not under test: make them instant.
+echo "delay 1" > "$WORK/data/comix/gameover.cmx"
+echo "delay 1" > "$WORK/data/comix/goodbye.cmx"
+convert "$WORK/data/gfx/$BACK" "$WORK/background.png"
+
+start_game
+wait_window 20
+# Wait for the level: the screen mostly shows the level's background.
+# Esc (held) skips an intro comic; in play it is answered "no".
+in_game=""
+for i in $(seq 60); do
+  sleep 0.5
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
+  frame_shot "$WORK/s.png"
+  d=$(diff_in "$WORK/s.png" "$WORK/background.png" 640x200+0+330)
+  if ! above "$d" 0.5; then in_game=1; break; fi
+  [ $((i % 4)) -eq 2 ] && press_key Escape
+done
+[ -n "$in_game" ] || fail "no level on the screen after 30 s"
+note "the level is on the screen"
+
+# All three doors fill at once; after the 4 ticks of opening the bandits stand.
+xdotool mousemove --window "$WID" $REST_X $REST_Y
+sleep 2.5
+frame_shot "$WORK/before.png"
+# The kill bar is there: 4 light grey lines at x 633..636.
+bar=$(pixel "$WORK/before.png" 634 300)
+[ "$bar" = "200,200,200" ] || fail "no kill bar before the kill (pixel $bar)"
+
+# A quick click on the open street fires: a hole, one cartridge fewer.
+quick_click_at $STREET_X $STREET_Y
+xdotool mousemove --window "$WID" $REST_X $REST_Y
+sleep 0.5
+frame_shot "$WORK/quick.png"
+d=$(diff_in "$WORK/before.png" "$WORK/quick.png" "$HOLE")
+above "$d" 0.2 || fail "a quick click left no bullet hole at ($STREET_X, $STREET_Y) (diff $d)"
+d=$(diff_in "$WORK/before.png" "$WORK/quick.png" "$CARTRIDGES")
+above "$d" 0.01 || fail "the cartridge display did not change after a quick click (diff $d)"
+note "quick click fired: hole and cartridge display changed"
+
+# A held click on the middle door's bandit: he falls, the quota of one is met.
+frame_shot "$WORK/standing.png"
+click_at $BANDIT_X $BANDIT_Y
+xdotool mousemove --window "$WID" $REST_X $REST_Y
+sleep 1.2
+frame_shot "$WORK/fallen.png"
+d=$(diff_in "$WORK/standing.png" "$WORK/fallen.png" "$DOOR1")
+above "$d" 0.1 || fail "the bandit in the middle door did not fall (diff $d)"
+d=$(diff_in "$WORK/quick.png" "$WORK/fallen.png" "$CARTRIDGES")
+above "$d" 0.01 || fail "the cartridge display did not change after a held click (diff $d)"
+bar=$(pixel "$WORK/fallen.png" 634 300)
+[ "$bar" != "200,200,200" ] || fail "the kill bar is still there at the quota"
+note "held click fired: the bandit fell, the kill bar is gone"
+
+# 270 ticks after the kill the next level: townsfolk come and go and the score rises.
+sleep 4.5
+frame_shot "$WORK/level2.png"
+d=$(diff_in "$WORK/before.png" "$WORK/level2.png" "$SCORE")
+above "$d" 0.02 || fail "the score did not change in level 2 (diff $d)"
+d=$(diff_in "$WORK/before.png" "$WORK/level2.png" 40x30+60+0)
+above "$d" 0.02 || fail "the level number did not change (diff $d)"
+note "level 2: the level number and the score changed"
+
+press_key q
+wait_exit 20
+[ "$RC" -eq 0 ] || fail "Q ended the program with status $RC: $(cat "$WORK/out.txt")"
+note "Q: the game ended and the program left with status 0"
