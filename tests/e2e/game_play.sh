@@ -6,7 +6,7 @@
 # and, as he was the level's only bandit to shoot, the kill bar goes; after
 # the quota pause the next level comes, whose townsfolk walk in and out
 # unharmed and so raise the score; Q ends the game and the program leaves
-# with status 0.
+# with status 0.  The close button in play leaves at once, with status 0.
 #
 # The test plays its own levels in its copy of the game folder: level 1 has
 # one kind of bandit who stands in the doorway a long while and never fires,
@@ -89,21 +89,25 @@ echo "delay 1" > "$WORK/data/comix/gameover.cmx"
 echo "delay 1" > "$WORK/data/comix/goodbye.cmx"
 convert "$WORK/data/gfx/$BACK" "$WORK/background.png"
 
-start_game
-wait_window 20
-# Wait for the level: the screen mostly shows the level's background.
-# Esc (held) skips an intro comic; in play it is answered "no".
-in_game=""
-for i in $(seq 60); do
-  sleep 0.5
-  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
-  frame_shot "$WORK/s.png"
-  # The level's background and the kill bar (light grey at x 634): the game.
-  d=$(diff_in "$WORK/s.png" "$WORK/background.png" 640x200+0+330)
-  if ! above "$d" 0.5 && [ "$(pixel "$WORK/s.png" 634 300)" = "200,200,200" ]; then in_game=1; break; fi
-  [ $((i % 4)) -eq 2 ] && press_key Escape
-done
-[ -n "$in_game" ] || fail "no level on the screen after 30 s"
+# Starts the program and waits for the level (Esc, held, skips an intro
+# comic; in play it is answered "no").
+start_and_reach_level() {
+  start_game
+  wait_window 20
+  local in_game="" i d
+  for i in $(seq 60); do
+    sleep 0.5
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
+    frame_shot "$WORK/s.png"
+    # The level's background and the kill bar (light grey at x 634): the game.
+    d=$(diff_in "$WORK/s.png" "$WORK/background.png" 640x200+0+330)
+    if ! above "$d" 0.5 && [ "$(pixel "$WORK/s.png" 634 300)" = "200,200,200" ]; then in_game=1; break; fi
+    [ $((i % 4)) -eq 2 ] && press_key Escape
+  done
+  [ -n "$in_game" ] || fail "no level on the screen after 30 s"
+}
+
+start_and_reach_level
 note "the level is on the screen"
 
 # All three doors fill at once; after the 4 ticks of opening the bandits stand.
@@ -158,3 +162,12 @@ press_key q
 wait_exit 20
 [ "$RC" -eq 0 ] || fail "Q ended the program with status $RC: $(cat "$WORK/out.txt")"
 note "Q: the game ended and the program left with status 0"
+
+# The window's close button in the middle of a level ends the program at
+# once with status 0, without the game-over comic (made endless here).
+printf 'delay 100000\n' > "$WORK/data/comix/gameover.cmx"
+start_and_reach_level
+"$E2E_TOOLS/wm_close" "$WID"
+wait_exit 5
+[ "$RC" -eq 0 ] || fail "the close button ended the program with status $RC: $(cat "$WORK/out.txt")"
+note "close button in play: exit 0 at once"
