@@ -1,0 +1,490 @@
+// datacheck -- checks a game folder's data the way the game will use it.
+//
+// Run it from the folder that holds data/.  It loads the whole-run
+// resources and then every level of data/levels/levels.txt at the easiest
+// and the hardest difficulty through the game's own loaders, and checks what
+// the loaders cannot know: that every NEXT leads to a level, that pictures
+// are as large as the drawing takes, that every bandit gives the player a
+// fair chance before he fires, that civilians never fire, and that the door
+// and creature art stays inside the door zones shots are tested against.
+// One line per problem, a summary, and a non-zero exit status on any problem.
+#include <allegro.h>
+#include <errno.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "animator.h"
+#include "criterr.h"
+#include "init.h"
+#include "sound.h"
+#include "variable.h"
+
+#define LEVEL_FILE "levels.txt"
+#define LEVEL_PATH "data/levels/levels.txt"
+#define DOOR_ANIM "dvere01.txt"
+#define DOOR_STEPS 4
+#define CARTRIDGE_SLOTS 7           // 0 to 6 bullets in the cylinder
+
+#define MIN_TICKS 3                 // a retreat after a lost life goes back 3 ticks
+#define FIRST_FIRING_TICK 4         // no shot while the door is still opening
+#define CHILD_START_TICK 3
+static const int check_difficulties[] = {0, 2};
+// Least time, in hundredths, from a bandit's first draw to his first shot.
+static int min_warning(int difficulty) { return difficulty == 0 ? 60 : 35; }
+
+// Zones of door 0 (the others are the same shape, shifted).
+#define FRAME_X1 8
+#define FRAME_X2 168
+#define FRAME_Y1 85
+#define FRAME_Y2 323
+#define BODY_X1 32
+#define BODY_X2 128
+#define BODY_Y1 128
+#define BODY_Y2 315
+#define CREATURE_ANCHOR_X 96
+#define CREATURE_ANCHOR_Y 107
+#define DOOR_ANCHOR_X 30
+#define DOOR_ANCHOR_Y 83
+
+namespace {
+
+struct Fatal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void throw_fatal(const char *message) { throw Fatal(message); }
+
+std::vector<std::string> problems;
+std::set<std::string> reported;
+
+void problem(const std::string &line)
+{
+    if (reported.insert(line).second) {
+        problems.push_back(line);
+        printf("PROBLEM %s\n", line.c_str());
+    }
+}
+
+std::string fmt(const char *format, ...) __attribute__((format(printf, 1, 2)));
+std::string fmt(const char *format, ...)
+{
+    char buffer[1024];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+bool file_exists(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// ------------------------------------------------------------------ the script
+
+struct LevelInfo {
+    int number = 0;
+    std::vector<std::string> creatures;     // CREATURE names in order
+    std::vector<std::string> decorations;   // DECORATION names in order
+    std::vector<std::string> comics;        // KOMIX_START / KOMIX_FINISH names
+    std::set<std::string> keywords;         // the entries the block has
+};
+
+// Reads levels.txt the way the loader's search walks it: LEVEL and its
+// number, CREATURE with two arguments, every other word with one.  The
+// blocks found are read for their creature and comic names.  Every raw
+// "LEVEL n" pair is also noted, so a block the search cannot reach shows.
+std::vector<LevelInfo> scan_levels(std::set<int> *raw_numbers)
+{
+    std::vector<LevelInfo> levels;
+    FILE *f = fopen(LEVEL_PATH, "r");
+    if (!f) {
+        problem("cannot open " LEVEL_PATH);
+        return levels;
+    }
+    std::vector<std::string> tokens;
+    char word[256];
+    while (fscanf(f, " %255s", word) == 1)
+        tokens.push_back(word);
+    fclose(f);
+
+    for (size_t i = 0; i + 1 < tokens.size(); i++)
+        if (tokens[i] == "LEVEL")
+            raw_numbers->insert(atoi(tokens[i + 1].c_str()));
+
+    size_t i = 0;
+    while (i < tokens.size()) {
+        const std::string &t = tokens[i];
+        if (t == "LEVEL" && i + 1 < tokens.size()) {
+            LevelInfo info;
+            info.number = atoi(tokens[i + 1].c_str());
+            size_t j = i + 2;
+            for (; j < tokens.size() && tokens[j] != "END_OF_LEVEL"; j++) {
+                info.keywords.insert(tokens[j]);
+                if (tokens[j] == "CREATURE" && j + 1 < tokens.size())
+                    info.creatures.push_back(tokens[++j]), j++;
+                else if (tokens[j] == "DECORATION" && j + 1 < tokens.size())
+                    info.decorations.push_back(tokens[++j]);
+                else if ((tokens[j] == "KOMIX_START" || tokens[j] == "KOMIX_FINISH") && j + 1 < tokens.size())
+                    info.comics.push_back(tokens[++j]);
+            }
+            levels.push_back(info);
+            i += 2;
+        } else if (t == "CREATURE") {
+            i += 3;
+        } else {
+            i += 2;
+        }
+    }
+    return levels;
+}
+
+// ------------------------------------------------------------------ pictures
+
+struct Box {
+    int x1 = 1 << 30, y1 = 1 << 30, x2 = -(1 << 30), y2 = -(1 << 30);
+    bool empty() const { return x1 > x2; }
+    std::string text() const
+    {
+        return empty() ? std::string("nothing") : fmt("x %d..%d, y %d..%d", x1, x2, y1, y2);
+    }
+};
+
+// A canvas larger than the screen, so art that spills over the edges is
+// measured as well: (0, 0) of the screen is at (MARGIN, MARGIN).
+#define MARGIN 200
+BITMAP *canvas = nullptr;
+
+// Draws one step through `draw` onto the canvas and measures its opaque pixels.
+template <typename Draw>
+Box measure(Draw draw)
+{
+    BITMAP *saved = game_screen;
+    clear_to_color(canvas, bitmap_mask_color(canvas));
+    game_screen = canvas;
+    draw();
+    game_screen = saved;
+    Box box;
+    int mask = bitmap_mask_color(canvas);
+    for (int y = 0; y < canvas->h; y++)
+        for (int x = 0; x < canvas->w; x++)
+            if (getpixel(canvas, x, y) != mask) {
+                if (x < box.x1) box.x1 = x;
+                if (x > box.x2) box.x2 = x;
+                if (y < box.y1) box.y1 = y;
+                if (y > box.y2) box.y2 = y;
+            }
+    if (!box.empty()) {
+        box.x1 -= MARGIN; box.x2 -= MARGIN;
+        box.y1 -= MARGIN; box.y2 -= MARGIN;
+    }
+    return box;
+}
+
+bool inside_frame_zone(const Box &b)
+{
+    return b.x1 >= FRAME_X1 && b.x2 <= FRAME_X2 && b.y1 >= FRAME_Y1 && b.y2 <= FRAME_Y2;
+}
+
+bool meets_body_zone(const Box &b)
+{
+    return !b.empty() && b.x1 < BODY_X2 && b.x2 > BODY_X1 && b.y1 < BODY_Y2 && b.y2 > BODY_Y1;
+}
+
+void check_door_art()
+{
+    ANIM_OBJECT_STRUCTURE *door = nullptr;
+    try {
+        door = load_anim_object(DOOR_ANIM);
+    } catch (const Fatal &e) {
+        problem(fmt("door: %s", e.what()));
+        return;
+    }
+    for (int step = 0; step < DOOR_STEPS; step++) {
+        if (!anim_frame(door, 0, step)) {
+            problem(fmt("door %s: animation 0 has no step %d (closed 0 .. open 3)", DOOR_ANIM, step));
+            continue;
+        }
+        Box b = measure([&] { fr_draw_anim_object(door, DOOR_ANCHOR_X + MARGIN, DOOR_ANCHOR_Y + MARGIN, 0, step); });
+        printf("door %s step %d at (%d,%d): opaque %s\n", DOOR_ANIM, step, DOOR_ANCHOR_X, DOOR_ANCHOR_Y,
+               b.text().c_str());
+        if (!b.empty() && !inside_frame_zone(b))
+            problem(fmt("door %s step %d: opaque %s leaves the door-frame zone x %d..%d, y %d..%d", DOOR_ANIM,
+                        step, b.text().c_str(), FRAME_X1, FRAME_X2, FRAME_Y1, FRAME_Y2));
+    }
+    destroy_anim_object(door);
+}
+
+// The revolver has a slot for each aiming sector and the cartridge display
+// one for each count of bullets in the cylinder; both need a still step 0
+// and the step 1 shown just after a shot or a reload.
+void check_hand_art(const char *file, ANIM_OBJECT_STRUCTURE *a, int slots, const char *what)
+{
+    if (!a) {
+        problem(fmt("%s was not loaded", file));
+        return;
+    }
+    for (int slot = 0; slot < slots; slot++)
+        for (int step = 0; step <= 1; step++)
+            if (!anim_frame(a, slot, step))
+                problem(fmt("%s: slot %d (%s %d) has no step %d", file, slot, what, slot, step));
+}
+
+// ------------------------------------------------------------------ creatures
+
+struct TickTimes {
+    int first_draw = -1;    // first tick of value 1
+    int first_shot = -1;    // first tick of value 2
+};
+
+TickTimes tick_times(const OBJECT_STRUCTURE &o, int from)
+{
+    TickTimes t;
+    for (int i = from; i < o.end_tick; i++) {
+        if (o.tick[i] == 1 && t.first_draw < 0)
+            t.first_draw = i;
+        if (o.tick[i] == 2 && t.first_shot < 0)
+            t.first_shot = i;
+    }
+    return t;
+}
+
+// The time a bandit entering at tick `from` gives before his first shot.
+void check_warning(const std::string &who, const OBJECT_STRUCTURE &o, int difficulty, int from)
+{
+    TickTimes t = tick_times(o, from);
+    if (t.first_shot < 0)
+        return;
+    const char *how = from ? " (entering as a child at tick 3)" : "";
+    if (t.first_draw < 0 || t.first_draw > t.first_shot) {
+        problem(fmt("%s%s: fires at tick %d without drawing first (no tick of value 1 before it)",
+                    who.c_str(), how, t.first_shot));
+        return;
+    }
+    int warning = (t.first_shot - t.first_draw) * o.delay;
+    if (warning < min_warning(difficulty))
+        problem(fmt("%s%s at difficulty %d: draws at tick %d and fires at tick %d, %.2f s later "
+                    "(%d ticks of %d); the player needs at least %.2f s",
+                    who.c_str(), how, difficulty, t.first_draw, t.first_shot, warning / 100.0,
+                    t.first_shot - t.first_draw, o.delay, min_warning(difficulty) / 100.0));
+}
+
+std::map<std::string, std::vector<std::string>> fatal_loads;  // message -> level/difficulty
+std::set<std::string> creatures_checked;       // name + difficulty
+std::set<std::string> art_checked;              // name
+
+void check_creature(const std::string &name, const OBJECT_STRUCTURE &o, int difficulty, bool is_child)
+{
+    std::string key = name + "@" + std::to_string(difficulty) + (is_child ? "c" : "");
+    if (!creatures_checked.insert(key).second)
+        return;
+    std::string who = "creature " + name;
+    if (o.end_tick < MIN_TICKS)
+        problem(fmt("%s: TICKS %d, the game needs at least %d", who.c_str(), o.end_tick, MIN_TICKS));
+    if (o.type == 0) {
+        for (int i = 0; i < o.end_tick; i++)
+            if (o.tick[i] == 2) {
+                problem(fmt("%s: a civilian (TYPE 0) fires at tick %d", who.c_str(), i));
+                break;
+            }
+    } else {
+        for (int i = 0; i < FIRST_FIRING_TICK && i < o.end_tick; i++)
+            if (o.tick[i] == 2) {
+                problem(fmt("%s: fires at tick %d, before tick %d (the door is still opening)", who.c_str(),
+                            i, FIRST_FIRING_TICK));
+                break;
+            }
+        check_warning(who, o, difficulty, 0);
+    }
+    if (is_child)
+        check_warning(who, o, difficulty, CHILD_START_TICK);
+
+    if (!art_checked.insert(name).second)
+        return;
+    std::set<int> poses = {3, 4};
+    for (int i = 0; i < o.end_tick; i++)
+        poses.insert(o.tick[i]);
+    for (int pose : poses) {
+        Box b = measure([&] {
+            draw_center_top(o.anim_object, CREATURE_ANCHOR_X + MARGIN, CREATURE_ANCHOR_Y + MARGIN, pose, 0);
+        });
+        printf("%s pose %d at (%d,%d): opaque %s\n", who.c_str(), pose, CREATURE_ANCHOR_X, CREATURE_ANCHOR_Y,
+               b.text().c_str());
+        if (b.empty())
+            problem(fmt("%s pose %d: nothing opaque is drawn", who.c_str(), pose));
+        else if (!inside_frame_zone(b))
+            problem(fmt("%s pose %d: opaque %s leaves the door-frame zone x %d..%d, y %d..%d", who.c_str(), pose,
+                        b.text().c_str(), FRAME_X1, FRAME_X2, FRAME_Y1, FRAME_Y2));
+        if (pose <= 2 && !b.empty() && !meets_body_zone(b))
+            problem(fmt("%s pose %d: opaque %s is nowhere in the creature zone x %d..%d, y %d..%d, so it "
+                        "cannot be hit",
+                        who.c_str(), pose, b.text().c_str(), BODY_X1, BODY_X2, BODY_Y1, BODY_Y2));
+    }
+}
+
+// Where the status display is drawn over the street: a decoration there is
+// hidden by it or makes it hard to read.
+struct Area {
+    const char *name;
+    int x1, y1, x2, y2;
+};
+const Area status_areas[] = {
+    {"the status line (LEVEL and SCORE)", 0, 0, 280, 34},
+    {"the lives (three stars)", 480, 0, 639, 77},
+    {"the kill bar", 630, 50, 639, 450},
+    {"the portrait", 0, 376, 112, 479},
+    {"the cartridge display", 512, 364, 608, 460},
+};
+
+void check_decoration_art(const LevelInfo &info, int i)
+{
+    const DECORATION_STRUCTURE &d = decoration[i];
+    int level_number = info.number;
+    std::string name = i < (int)info.decorations.size() ? info.decorations[i] : fmt("#%d", i);
+    for (int pose = 0; pose <= 1; pose++) {
+        Box b = measure([&] { fr_draw_anim_object(d.anim_object, d.X + MARGIN, d.Y + MARGIN, pose, 0); });
+        if (b.empty())
+            problem(fmt("level %d decoration %s pose %d: nothing opaque is drawn", level_number, name.c_str(), pose));
+        else if (b.x1 < 0 || b.y1 < 0 || b.x2 >= SCREEN_WIDTH || b.y2 >= SCREEN_HEIGHT)
+            problem(fmt("level %d decoration %s pose %d: opaque %s leaves the screen", level_number, name.c_str(), pose,
+                        b.text().c_str()));
+        else
+            for (const Area &a : status_areas)
+                if (b.x1 <= a.x2 && b.x2 >= a.x1 && b.y1 <= a.y2 && b.y2 >= a.y1)
+                    problem(fmt("level %d decoration %s pose %d: opaque %s lies under %s (x %d..%d, y %d..%d)",
+                                level_number, name.c_str(), pose, b.text().c_str(), a.name, a.x1, a.x2, a.y1, a.y2));
+    }
+}
+
+// ------------------------------------------------------------------ levels
+
+void check_level(const LevelInfo &info, int difficulty, const std::set<int> &numbers)
+{
+    obtiznost = difficulty;
+    pocet_zivotu = 3;
+    level_mode = 0;     // as the program starts
+    max_doors_open = 0;
+    try {
+        load_level(LEVEL_FILE, info.number);
+    } catch (const Fatal &e) {
+        // The same broken file breaks every level that names it: say so once.
+        std::vector<std::string> &where = fatal_loads[e.what()];
+        where.push_back(fmt("%d/%d", info.number, difficulty));
+        if (where.size() == 1)
+            problem(fmt("level %d at difficulty %d: %s", info.number, difficulty, e.what()));
+        return;
+    }
+    if (!numbers.count(next_level))
+        problem(fmt("level %d: NEXT %d is not a level of the script", info.number, next_level));
+    BITMAP *back = vrstva[0].image;
+    if (back && (back->w < SCREEN_WIDTH || back->h < SCREEN_HEIGHT))
+        problem(fmt("level %d: its BACK picture is %d x %d, the screen needs %d x %d", info.number, back->w,
+                    back->h, SCREEN_WIDTH, SCREEN_HEIGHT));
+    for (const std::string &comic : info.comics)
+        if (!file_exists("data/comix/" + comic))
+            problem(fmt("level %d: comic data/comix/%s does not exist", info.number, comic.c_str()));
+
+    std::set<int> children;
+    for (int i = 0; i < object_count; i++)
+        if (object[i].type == 2)
+            children.insert(object[i].next_name);
+    for (int i = 0; i < object_count; i++) {
+        std::string name = i < (int)info.creatures.size() ? info.creatures[i] : fmt("#%d", i);
+        check_creature(name, object[i], difficulty, children.count(i) > 0);
+    }
+    for (int i = 0; i < decoration_count; i++)
+        check_decoration_art(info, i);
+
+    // MODE and MAX_DOORS_OPEN carry over from the level before, and a new
+    // game after one that ended in a duel comes from a duel.
+    if (!info.keywords.count("MODE"))
+        problem(fmt("level %d: no MODE; it inherits the mode of whatever level came before (a duel, after "
+                    "a game that ended in one)",
+                    info.number));
+    if (level_mode == 0 && !info.keywords.count("MAX_DOORS_OPEN"))
+        problem(fmt("level %d: no MAX_DOORS_OPEN; it inherits the previous level's, which is 0 (no door "
+                    "ever opens) when the program has just started",
+                    info.number));
+
+    printf("level %d at difficulty %d: %d creatures, %d decorations, quota %d, next %d%s\n", info.number,
+           difficulty, object_count, decoration_count, max_level_bandit, next_level,
+           level_mode ? ", duel" : "");
+    destroy_level();
+}
+
+}  // namespace
+
+int main(void)
+{
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        fprintf(stderr, "datacheck: cannot start Allegro\n");
+        return 2;
+    }
+    set_color_depth(32);
+    critical_error_hook = throw_fatal;
+    game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    canvas = create_bitmap(SCREEN_WIDTH + 2 * MARGIN, SCREEN_HEIGHT + 2 * MARGIN);
+    mouse_shot = create_bitmap(64, 64);
+    mouse_pointer = create_bitmap(64, 64);
+    clear_bitmap(mouse_shot);
+    clear_bitmap(mouse_pointer);
+
+    // The whole-run pictures, sounds, revolver, cartridges and doors.
+    try {
+        init_all();
+    } catch (const Fatal &e) {
+        problem(fmt("start-up resources: %s", e.what()));
+    }
+    check_door_art();
+    check_hand_art("kolt01.txt", kolt_anim, KOLT_SECTORS, "aiming sector");
+    check_hand_art("naboje01.txt", nabojnik_anim, CARTRIDGE_SLOTS, "bullets");
+
+    std::set<int> raw;
+    std::vector<LevelInfo> levels = scan_levels(&raw);
+    std::set<int> numbers;
+    for (const LevelInfo &l : levels) {
+        if (!numbers.insert(l.number).second)
+            problem(fmt("level %d: a second block with this number is never loaded", l.number));
+    }
+    for (int n : raw)
+        if (!numbers.count(n))
+            problem(fmt("level %d: its block cannot be found (the block before it lacks its closing word?)", n));
+    for (int n : {1, 1000})
+        if (!numbers.count(n))
+            problem(fmt("level %d is not in the script (a new game starts at 1, a quit-dialog code loads "
+                        "1000)",
+                        n));
+    if (!numbers.count(1001))
+        printf("note: level 1001 (the duel a quit-dialog code loads) is not in the script yet\n");
+
+    std::set<int> done;
+    for (const LevelInfo &l : levels) {
+        if (!done.insert(l.number).second)
+            continue;
+        for (int d : check_difficulties)
+            check_level(l, d, numbers);
+    }
+
+    for (const auto &entry : fatal_loads)
+        if (entry.second.size() > 1) {
+            std::string list;
+            for (const std::string &w : entry.second)
+                list += " " + w;
+            printf("(the load failure \"%s\" happens for level/difficulty%s)\n", entry.first.c_str(),
+                   list.c_str());
+        }
+    printf("datacheck: %zu levels, %zu creature kinds, %zu problems\n", done.size(), art_checked.size(),
+           problems.size());
+    return problems.empty() ? 0 : 1;
+}
