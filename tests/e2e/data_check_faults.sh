@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The data checker catches what the loaders let through: each case breaks a
+# copy of the built data in one way and expects the checker to fail naming
+# the fault, and the untouched copy to pass.  Needs GAME_DIR and DATACHECK;
+# no display.
+set -uo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+[ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
+[ -x "${DATACHECK:-}" ] || fail "DATACHECK does not name the checker"
+WORK=$(mktemp -d /tmp/deadeye-datacheck-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+
+fresh() { rm -rf "$WORK/game"; mkdir -p "$WORK/game"; cp -r "$GAME_DIR/data" "$WORK/game/"; }
+
+# check <what> <pattern>: the checker fails on the copy and says <pattern>.
+check() {
+    local out rc
+    out=$(cd "$WORK/game" && "$DATACHECK" 2>&1); rc=$?
+    [ "$rc" -ne 0 ] || fail "$1: the checker passed"
+    grep -q -- "$2" <<<"$out" || fail "$1: no line matching '$2' in:
+$(grep -E 'PROBLEM|datacheck:' <<<"$out")"
+    note "$1: $(grep -m1 -- "$2" <<<"$out")"
+}
+
+fresh
+out=$(cd "$WORK/game" && "$DATACHECK" 2>&1) || fail "the shipped data does not pass: $(grep PROBLEM <<<"$out")"
+
+# Tick table of a bandit: value 2 while the door is still opening.
+fresh
+sed -i 's/^3 1$/3 2/' "$WORK/game/data/object/slick.txt"
+check "a shot before the door is open" "slick.txt: fires at tick 3, before tick 4"
+
+# The same bandit firing two ticks after he draws: 2 x 12 hundredths.
+fresh
+sed -i 's/^4 1$/4 2/' "$WORK/game/data/object/slick.txt"
+check "too little warning" "slick.txt at difficulty 0: draws at tick 2 and fires at tick 4, 0.24 s later"
+
+# A civilian who fires.
+fresh
+sed -i 's/^5 0$/5 2/; s/^5 5$/5 2/' "$WORK/game/data/object/lady.txt"
+check "a civilian firing" "lady.txt: a civilian (TYPE 0) fires"
+
+# A NEXT that leads nowhere.
+fresh
+sed -i '0,/^NEXT 2$/s//NEXT 77/' "$WORK/game/data/levels/levels.txt"
+check "NEXT to a missing level" "level 1: NEXT 77 is not a level of the script"
+
+# A decoration moved up under the status line.
+fresh
+sed -i 's/^Y .*/Y 4/' "$WORK/game/data/decor/roof_vane.txt"
+check "a decoration under the status line" "roof_vane.txt pose 0: .* lies under the status line"
+
+# A background smaller than the screen.
+fresh
+convert -size 320x240 xc:'#806040' -type truecolor "BMP3:$WORK/game/data/gfx/back/street_day.bmp"
+check "a small background" "its BACK picture is 320 x 240, the screen needs 640 x 480"
+
+# A creature file the loader refuses: reported, not a crash.
+fresh
+sed -i 's/^TICKS /TICKZ /' "$WORK/game/data/object/kid.txt"
+check "a broken creature file" "kid.txt"
+
+# A picture frame of the revolver missing: the firing step of one sector.
+fresh
+sed -i 's/^6 2$/6 1/; s/^12 10 13 10 0$/12 10 0/' "$WORK/game/data/text/kolt01.txt"
+check "a revolver sector without its firing step" "kolt01.txt: slot 6 (aiming sector 6) has no step 1"
+note "every fault was caught"
