@@ -46,15 +46,15 @@ for name in $mains; do
     awk -v dir="$DIR" -v main="$name" '
     BEGIN {
         # argument kinds: i = integer, s = slot or image number 0..19, f = file
-        spec["image"] = "sf"; spec["destroy"] = "s"; spec["delay"] = "i"; spec["cls"] = ""
-        spec["virtual"] = "ssiiii"; spec["vis_on"] = "s"; spec["vis_off"] = "s"
-        spec["move"] = "siiiii"; spec["setxy"] = "sii"; spec["fade"] = "sii"
-        spec["setreal"] = "sii"; spec["movereal"] = "sii"; spec["getXY"] = "ss"
-        spec["resize"] = "siiii"; spec["resize_rel"] = "siiii"; spec["resize_stop"] = "s"
-        spec["quit"] = ""; spec["scroll"] = "iii"; spec["scroll_off"] = ""
-        spec["anime"] = "sii"; spec["anime_type"] = "si"; spec["sound"] = "sf"
-        spec["destroy_sound"] = "s"; spec["play_sound"] = "sii"; spec["repeat_sound"] = "sii"
-        spec["stop_sound"] = "s"; spec["pause"] = ""; spec["include"] = "f"
+        argkinds["image"] = "sf"; argkinds["destroy"] = "s"; argkinds["delay"] = "i"; argkinds["cls"] = ""
+        argkinds["virtual"] = "ssiiii"; argkinds["vis_on"] = "s"; argkinds["vis_off"] = "s"
+        argkinds["move"] = "siiiii"; argkinds["setxy"] = "sii"; argkinds["fade"] = "sii"
+        argkinds["setreal"] = "sii"; argkinds["movereal"] = "sii"; argkinds["getXY"] = "ss"
+        argkinds["resize"] = "siiii"; argkinds["resize_rel"] = "siiii"; argkinds["resize_stop"] = "s"
+        argkinds["quit"] = ""; argkinds["scroll"] = "iii"; argkinds["scroll_off"] = ""
+        argkinds["anime"] = "sii"; argkinds["anime_type"] = "si"; argkinds["sound"] = "sf"
+        argkinds["destroy_sound"] = "s"; argkinds["play_sound"] = "sii"; argkinds["repeat_sound"] = "sii"
+        argkinds["stop_sound"] = "s"; argkinds["pause"] = ""; argkinds["include"] = "f"
         bad = 0
         run(main, 0)
         for (k in used) print "USED", k
@@ -68,11 +68,11 @@ for name in $mains; do
         do { k = split(line, a); for (j = 1; j <= k; j++) w[++n] = a[j] } while ((getline line < path) > 0)
         close(path)
         for (i = 1; i <= n; i++) {
-            if (!(w[i] in spec)) {
+            if (!(w[i] in argkinds)) {
                 if (w[i] ~ /[a-z]/) err(file, "\"" w[i] "\" is no command of the comic language")
                 continue
             }
-            cmd = w[i]; kind = spec[cmd]; used[cmd] = 1
+            cmd = w[i]; kind = argkinds[cmd]; used[cmd] = 1
             for (j = 1; j <= length(kind); j++) {
                 args[j] = w[i + j]
                 t = substr(kind, j, 1)

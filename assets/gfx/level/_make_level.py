@@ -189,11 +189,11 @@ def body_and_head(state):
 
 
 def make_portraits():
-    spec = [("hit100.svg", 0, "#ead39d", "The deputy unhurt: hat square, a steady smile. 113 x 104 at the bottom left."),
+    portraits = [("hit100.svg", 0, "#ead39d", "The deputy unhurt: hat square, a steady smile. 113 x 104 at the bottom left."),
             ("hit66.svg", 1, "#e6bf8e", "The deputy after one hit: hat knocked askew, a bruise, a plaster, a sweat drop."),
             ("hit33.svg", 2, "#d9957a", "The deputy after two hits: black eye, plasters, holed hat, teeth gritted."),
             ("hit0.svg", 3, "#f6dd7a", "The deputy with infinite lives: a golden halo and a glow behind him.")]
-    for name, state, bg, comment in spec:
+    for name, state, bg, comment in portraits:
         parts = frame(bg)
         parts.append(clip_open())
         parts.extend(rays("#fff0b0" if state == 3 else None))
