@@ -21,6 +21,7 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "level_script.h"
 #include "variable.h"
 
 #define LEVEL_FILE "levels.txt"
@@ -39,27 +40,16 @@ static void fatal(const char *message)
     exit(1);
 }
 
-// The level numbers in file order: every "LEVEL n" that starts a block.
+// The level numbers in file order.
 static std::vector<int> level_numbers(void)
 {
-    std::vector<int> numbers;
-    FILE *f = fopen(LEVEL_PATH, "r");
-    if (!f)
+    std::vector<LevelInfo> levels;
+    std::set<int> raw;
+    if (!scan_levels(LEVEL_PATH, &levels, &raw))
         fatal("cannot open " LEVEL_PATH);
-    char word[64];
-    bool in_block = false;
-    while (fscanf(f, " %63s", word) == 1) {
-        if (!in_block && strcmp(word, "LEVEL") == 0) {
-            int n;
-            if (fscanf(f, " %d", &n) == 1) {
-                numbers.push_back(n);
-                in_block = true;
-            }
-        } else if (strcmp(word, "END_OF_LEVEL") == 0) {
-            in_block = false;
-        }
-    }
-    fclose(f);
+    std::vector<int> numbers;
+    for (const LevelInfo &l : levels)
+        numbers.push_back(l.number);
     return numbers;
 }
 

@@ -24,6 +24,7 @@
 #include "animator.h"
 #include "criterr.h"
 #include "init.h"
+#include "level_script.h"
 #include "sound.h"
 #include "variable.h"
 
@@ -91,63 +92,6 @@ bool file_exists(const std::string &path)
 }
 
 // ------------------------------------------------------------------ the script
-
-struct LevelInfo {
-    int number = 0;
-    std::vector<std::string> creatures;     // CREATURE names in order
-    std::vector<std::string> decorations;   // DECORATION names in order
-    std::vector<std::string> comics;        // KOMIX_START / KOMIX_FINISH names
-    std::set<std::string> keywords;         // the entries the block has
-};
-
-// Reads levels.txt the way the loader's search walks it: LEVEL and its
-// number, CREATURE with two arguments, every other word with one.  The
-// blocks found are read for their creature and comic names.  Every raw
-// "LEVEL n" pair is also noted, so a block the search cannot reach shows.
-std::vector<LevelInfo> scan_levels(std::set<int> *raw_numbers)
-{
-    std::vector<LevelInfo> levels;
-    FILE *f = fopen(LEVEL_PATH, "r");
-    if (!f) {
-        problem("cannot open " LEVEL_PATH);
-        return levels;
-    }
-    std::vector<std::string> tokens;
-    char word[256];
-    while (fscanf(f, " %255s", word) == 1)
-        tokens.push_back(word);
-    fclose(f);
-
-    for (size_t i = 0; i + 1 < tokens.size(); i++)
-        if (tokens[i] == "LEVEL")
-            raw_numbers->insert(atoi(tokens[i + 1].c_str()));
-
-    size_t i = 0;
-    while (i < tokens.size()) {
-        const std::string &t = tokens[i];
-        if (t == "LEVEL" && i + 1 < tokens.size()) {
-            LevelInfo info;
-            info.number = atoi(tokens[i + 1].c_str());
-            size_t j = i + 2;
-            for (; j < tokens.size() && tokens[j] != "END_OF_LEVEL"; j++) {
-                info.keywords.insert(tokens[j]);
-                if (tokens[j] == "CREATURE" && j + 1 < tokens.size())
-                    info.creatures.push_back(tokens[++j]), j++;
-                else if (tokens[j] == "DECORATION" && j + 1 < tokens.size())
-                    info.decorations.push_back(tokens[++j]);
-                else if ((tokens[j] == "KOMIX_START" || tokens[j] == "KOMIX_FINISH") && j + 1 < tokens.size())
-                    info.comics.push_back(tokens[++j]);
-            }
-            levels.push_back(info);
-            i += 2;
-        } else if (t == "CREATURE") {
-            i += 3;
-        } else {
-            i += 2;
-        }
-    }
-    return levels;
-}
 
 // ------------------------------------------------------------------ pictures
 
@@ -451,7 +395,9 @@ int main(void)
     check_hand_art("naboje01.txt", nabojnik_anim, CARTRIDGE_SLOTS, "bullets");
 
     std::set<int> raw;
-    std::vector<LevelInfo> levels = scan_levels(&raw);
+    std::vector<LevelInfo> levels;
+    if (!scan_levels(LEVEL_PATH, &levels, &raw))
+        problem("cannot open " LEVEL_PATH);
     std::set<int> numbers;
     for (const LevelInfo &l : levels) {
         if (!numbers.insert(l.number).second)
