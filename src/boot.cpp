@@ -15,11 +15,6 @@
 #include "variable.h"
 
 #define WINDOW_TITLE "Deadeye Gulch"
-#define POINTER_FOCUS 32
-#define MENU_MOUSE_X1 20
-#define MENU_MOUSE_Y1 20
-#define MENU_MOUSE_X2 620
-#define MENU_MOUSE_Y2 460
 #define SHUTDOWN_DELAY 8
 
 int read_setup(const char *path, SETUP_VALUES *out)
@@ -129,9 +124,8 @@ void boot(int argc, char **argv)
     mouse_pointer = load_pointer("data/gfx/c_hand.bmp");
     mouse_pointer2 = load_pointer("data/gfx/c_hand1.bmp");
     mouse_shot = load_pointer("data/gfx/cursor1.bmp");
-    set_mouse_sprite(mouse_pointer);
-    set_mouse_sprite_focus(POINTER_FOCUS, POINTER_FOCUS);
-    set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
+    set_pointer(mouse_pointer);
+    set_menu_mouse_range();
 
     init_all();
     comix_play(INTRO_COMIC);

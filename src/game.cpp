@@ -51,15 +51,18 @@
 #define PLAY_MOUSE_Y1 8
 #define PLAY_MOUSE_X2 620
 #define PLAY_MOUSE_Y2 340
-#define MENU_MOUSE_RANGE_X1 20      // the menus' pointer range, restored after a game
-#define MENU_MOUSE_RANGE_Y1 20
-#define MENU_MOUSE_RANGE_X2 620
-#define MENU_MOUSE_RANGE_Y2 460
 #define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
 #define NEW_GAME_LIVES 3
 #define GAME_OVER_COMIC "gameover.cmx"
 
 #define SLOT_Y 107                  // creature anchor y in every door
+
+// Duels.
+#define DUEL_MODE 1                 // level_mode of a duel level
+#define DUEL_HESITATION_LAST_TICK 3 // a due tick up to here may be put off ...
+#define DUEL_HESITATION_RANGE 100   // ... when rand() % 100 is below
+#define DUEL_HESITATION_PERCENT 70
+#define DUEL_LYING_TICK 7           // a fallen duelist stays at this tick
 
 int quit_flag = 0;
 int bang = 0;
@@ -459,6 +462,99 @@ int draw_game_screen(void)
     return 0;
 }
 
+// ---------------------------------------------------------------- duels
+//
+// In a duel the three slots are filled once, with the level's first three
+// creatures standing in the open street.  They hesitate at random before
+// they draw, fire as their scripts say, never leave, and stay lying where
+// they fell.  The level ends after DUEL_TIME or on the quota.
+
+int duel_start(void)
+{
+    if (level_mode == DUEL_MODE) {
+        for (int i = 0; i < DOOR_COUNT; i++)
+            init_small(i, i);
+        duel_time = cas;
+    }
+    return 0;
+}
+
+static void duel_advance_slot(int i)
+{
+    SMALL_OBJECT_STRUCTURE *s = &small_object[i];
+    if (s->last_time == 0)
+        s->last_time = cas;
+    // Hesitation: each due moment of the first ticks is put off by a whole
+    // tick with a chance of 70 in 100; rand() is drawn only for such a moment.
+    if (cas - s->delay > s->last_time && s->tik <= DUEL_HESITATION_LAST_TICK && s->mode == 0 &&
+        rand() % DUEL_HESITATION_RANGE < DUEL_HESITATION_PERCENT)
+        s->last_time = cas;
+    if (!(cas - s->delay > s->last_time))
+        return;
+    s->last_time = cas;
+    s->tik += 1;
+    if (!valid_creature(s->animation))
+        return;
+    const OBJECT_STRUCTURE *o = &object[s->animation];
+    if (s->mode == 0 && s->tik < s->end_tick && tick_value(o, s->tik) == TICK_FIRES) {
+        play_effect(o->s_shot, i * DOOR_PAN_STEP + DOOR_PAN_BASE);
+        bandit_hits_player();
+    }
+    // A living duelist holds his last pose for good.
+    if (s->mode == 0 && s->tik >= s->end_tick)
+        s->tik = s->end_tick > 0 ? s->end_tick - 1 : 0;
+    if (s->mode == 1 && s->type == 2 && s->tik == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
+        init_small(i, o->next_name);
+        s->tik = CHILD_START_TICK;
+    }
+    // A fallen one keeps lying there.
+    if (s->mode == 1 && s->tik >= DEAD_REMOVE_TICK)
+        s->tik = DUEL_LYING_TICK;
+}
+
+int duel_pohni_objekty(void)
+{
+    for (int i = 0; i < DOOR_COUNT; i++)
+        if (small_object[i].draw)
+            duel_advance_slot(i);
+    for (int h = 0; h < HOLE_COUNT; h++)
+        if (dira[h].visible && dira[h].old_time + BANDIT_HOLE_TIME < cas)
+            dira[h].visible = 0;
+    return 0;
+}
+
+// The open street: no doors, no decorations and no kill bar.
+int duel_draw_game_screen(void)
+{
+    blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    duel_pohni_objekty();
+    for (int i = 0; i < DOOR_COUNT; i++) {
+        const SMALL_OBJECT_STRUCTURE *s = &small_object[i];
+        if (!s->draw || !valid_creature(s->animation))
+            continue;
+        const OBJECT_STRUCTURE *o = &object[s->animation];
+        int pose;
+        if (s->mode == 0)
+            pose = tick_value(o, s->tik);
+        else
+            pose = s->tik < 2 ? POSE_HIT : POSE_FALLEN;
+        draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
+    }
+    draw_revolver();
+    write_info();
+    if (life_cheat)
+        draw_picture(bcheat_life, PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W, PORTRAIT_H);
+    else
+        draw_picture(bhead[clamp_int(pocet_hitu, 0, HITS_PER_LIFE)], PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W,
+                     PORTRAIT_H);
+    if (kill_civil_cheat)
+        draw_picture(bcheat_civil, CIVIL_MARK_X, CIVIL_MARK_Y, CIVIL_MARK_W, CIVIL_MARK_H);
+    for (int h = 0; h < HOLE_COUNT; h++)
+        if (dira[h].visible)
+            draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
+    return 0;
+}
+
 // ---------------------------------------------------------------- the loop
 
 // Fills the cylinder from the spare stock as far as it goes.
@@ -530,16 +626,6 @@ int game_reload(void)
     return 0;
 }
 
-static void start_duel_if_any(void)
-{
-    if (level_mode == 1) {
-        init_small(0, 0);
-        init_small(1, 1);
-        init_small(2, 2);
-        duel_time = cas;
-    }
-}
-
 int game_change_level(void)
 {
     show_mouse(nullptr);
@@ -553,7 +639,7 @@ int game_change_level(void)
     finish_time = 0;
     quit_flag = 0;
     duel_time = 0;
-    start_duel_if_any();
+    duel_start();
     click_latch_clear();    // a click that skipped a comic is no shot
     show_mouse(game_screen);
     return 0;
@@ -587,7 +673,7 @@ int game_keys(void)
         save_screen();
     if (key[KEY_ESC]) {
         // The quit dialog is not part of the game yet: Esc answers "no".
-        set_mouse_sprite(mouse_shot);
+        set_pointer(mouse_shot);
         brix_timer_wait();
     }
     return 0;
@@ -617,8 +703,10 @@ int game_frame(void)
     show_mouse(nullptr);
     game_shoot();
     game_reload();
-    // Duel levels are not built yet: every level is drawn as a door level.
-    draw_game_screen();
+    if (level_mode == DUEL_MODE)
+        duel_draw_game_screen();
+    else
+        draw_game_screen();
     show_mouse(game_screen);
     frame_wait();
     if (screen)
@@ -638,7 +726,7 @@ int game_start(void)
     duel_time = 0;
     play_comic_if_named(komix_start);
     set_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
-    start_duel_if_any();
+    duel_start();
     click_latch_clear();    // the click that started the game is no shot
     return 0;
 }
@@ -651,7 +739,7 @@ int game_quit(void)
     show_mouse(nullptr);
     play_comic(GAME_OVER_COMIC);
     // The top-ten table is not part of the game yet: the score is not entered.
-    set_mouse_range(MENU_MOUSE_RANGE_X1, MENU_MOUSE_RANGE_Y1, MENU_MOUSE_RANGE_X2, MENU_MOUSE_RANGE_Y2);
+    set_menu_mouse_range();
     return 0;
 }
 

@@ -133,6 +133,7 @@ int destroy_all(void)
 // A type-2 bandit's child takes over at this tick, so it must have more.
 #define CHILD_START_TICK 3
 #define DUEL_CREATURES 3            // a duel fills all three doors at once
+#define DUEL_MIN_TICKS 3            // a duelist's script reaches back from its end this far
 #define MAX_WEIGHT 100000           // keeps the sum of the weights far from overflow
 
 // Level defaults, applied before each block is read.
@@ -436,6 +437,9 @@ static void level_back(FILE *f, const char *path, int index)
     layer->height = SCREEN_HEIGHT;
 }
 
+// The file names of the level's creatures, for the checks' messages.
+static char creature_file[MAX_OBJECTS][TOKEN_SIZE];
+
 // Reads the entries of the found block up to its END_OF_LEVEL.
 static void read_level_block(FILE *f, const char *path, int index)
 {
@@ -452,6 +456,7 @@ static void read_level_block(FILE *f, const char *path, int index)
                 critical_error("Broken file %s: level %d lists more than %d creatures", path, index,
                                MAX_OBJECTS);
             load_object(arg, object_count);
+            snprintf(creature_file[object_count], TOKEN_SIZE, "%s", arg);
             max_pravdepodobnost += weight;
             object[object_count].vaha = max_pravdepodobnost;
             object_count++;
@@ -507,19 +512,27 @@ static void check_level(const char *path, int index)
     if (level_mode == MODE_DUEL && object_count < DUEL_CREATURES)
         critical_error("Broken file %s: duel level %d has %d CREATURE lines, a duel needs %d", path,
                        index, object_count, DUEL_CREATURES);
+    // A duelist holds at end_tick - 1 and is sent back to end_tick - 3 when
+    // the player loses a life: his script must reach that far.
+    for (int i = 0; level_mode == MODE_DUEL && i < DUEL_CREATURES; i++)
+        if (object[i].end_tick < DUEL_MIN_TICKS)
+            critical_error("Broken file %s: duel level %d: its duelist %d (%s) has %d TICKS, a "
+                           "duelist needs at least %d",
+                           path, index, i, creature_file[i], object[i].end_tick, DUEL_MIN_TICKS);
     for (int i = 0; i < object_count; i++) {
         const OBJECT_STRUCTURE *o = &object[i];
         if (o->type != 2)
             continue;
         if (o->next_name < 0 || o->next_name >= object_count)
-            critical_error("Broken file %s: level %d: its creature %d has CHILD %d, which is not one "
-                           "of the level's %d creatures",
-                           path, index, i, o->next_name, object_count);
+            critical_error("Broken file %s: level %d: its creature %d (%s) has CHILD %d, which is "
+                           "not one of the level's %d creatures",
+                           path, index, i, creature_file[i], o->next_name, object_count);
         const OBJECT_STRUCTURE *child = &object[o->next_name];
         if (child->end_tick <= CHILD_START_TICK)
-            critical_error("Broken file %s: level %d: the CHILD %d of its creature %d has %d TICKS, "
-                           "but a child takes over at tick %d",
-                           path, index, o->next_name, i, child->end_tick, CHILD_START_TICK);
+            critical_error("Broken file %s: level %d: the CHILD %d (%s) of its creature %d (%s) has "
+                           "%d TICKS, but a child takes over at tick %d",
+                           path, index, o->next_name, creature_file[o->next_name], i, creature_file[i],
+                           child->end_tick, CHILD_START_TICK);
     }
 }
 
@@ -556,7 +569,7 @@ int load_level(const char *name, int index)
     read_level_block(f, path, index);
     check_level(path, index);
 
-    set_mouse_sprite(mouse_shot);
+    set_pointer(mouse_shot);
     if (game_screen2)
         blit(vrstva[0].image, game_screen2, 0, 0, vrstva[0].X, vrstva[0].Y, vrstva[0].width,
              vrstva[0].height);
@@ -580,6 +593,6 @@ int destroy_level(void)
     if (vrstva[0].image)
         destroy_bitmap(vrstva[0].image);
     vrstva[0].image = nullptr;
-    set_mouse_sprite(mouse_pointer);
+    set_pointer(mouse_pointer);
     return 0;
 }

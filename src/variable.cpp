@@ -190,6 +190,22 @@ int left_clicked(void)
     return (mouse_b & 1) || latched;
 }
 
+#define MENU_MOUSE_X1 20
+#define MENU_MOUSE_Y1 20
+#define MENU_MOUSE_X2 620
+#define MENU_MOUSE_Y2 460
+
+void set_pointer(BITMAP *picture)
+{
+    set_mouse_sprite(picture);
+    set_mouse_sprite_focus(POINTER_FOCUS, POINTER_FOCUS);
+}
+
+void set_menu_mouse_range(void)
+{
+    set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
+}
+
 volatile int close_requested = 0;
 void (*close_handler)(void) = nullptr;
 

@@ -145,6 +145,15 @@ void click_latch_press(void);       // what the callback does on a press (tests 
 void click_latch_clear(void);       // forget a pending press
 int left_clicked(void);
 
+// The pointer.  Every picture (hand, lit hand, gun sight) is 64 x 64 with its
+// hot spot -- the sight's centre, the fingertip -- at (32, 32).  Allegro puts
+// the focus back to (1, 1) whenever the picture changes, so every change of
+// pointer goes through set_pointer, which sets the focus again.
+#define POINTER_FOCUS 32
+void set_pointer(BITMAP *picture);
+// The pointer's range on the menu screens (and between games).
+void set_menu_mouse_range(void);
+
 // The window's close button.  The callback only raises the flag; the main
 // thread acts on it in frame_wait() and brix_delay() by calling
 // close_handler (boot installs one that shuts the game down cleanly).

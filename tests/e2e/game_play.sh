@@ -7,6 +7,8 @@
 # the quota pause the next level comes, whose townsfolk walk in and out
 # unharmed and so raise the score; Q ends the game and the program leaves
 # with status 0.  The close button in play leaves at once, with status 0.
+# The gun sight's centre is drawn on the pointer's pixel, and the shot lands
+# there.
 #
 # The test plays its own levels in its copy of the game folder: level 1 has
 # one kind of bandit who stands in the doorway a long while and never fires,
@@ -88,6 +90,13 @@ printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\n' > "$WORK/setup.cfg"   # a 640 x 
 echo "delay 1" > "$WORK/data/comix/gameover.cmx"
 echo "delay 1" > "$WORK/data/comix/goodbye.cmx"
 convert "$WORK/data/gfx/$BACK" "$WORK/background.png"
+# A sight whose centre, (32, 32) of its 64 x 64 picture, is a flat green 3 x 3 dot.
+convert -size 64x64 xc:'#ff00ff' -fill '#00ff00' -draw 'rectangle 31,31 33,33' \
+  -type truecolor "BMP3:$WORK/data/gfx/cursor1.bmp"
+# Mean position "x y" of the pure green pixels of a picture.
+green_centre() {
+  convert "$1" txt:- | awk -F'[,: ]+' '/#00FF00/ {x += $1; y += $2; n++} END {if (n) printf "%d %d", x / n, y / n}'
+}
 
 # Starts the program and waits for the level (Esc, held, skips an intro
 # comic; in play it is answered "no").
@@ -122,6 +131,10 @@ bar=$(pixel "$WORK/before.png" 634 300)
 # (The pointer is brought there first and given time to arrive: the click
 # must find the aim on the spot.)
 xdotool mousemove --window "$WID" $STREET_X $STREET_Y; sleep 0.3
+frame_shot "$WORK/aim.png"
+centre=$(green_centre "$WORK/aim.png")
+[ "$centre" = "$STREET_X $STREET_Y" ] || fail "the sight's centre is drawn at (${centre:-nowhere}), the pointer is at ($STREET_X, $STREET_Y)"
+note "the sight's centre is on the pointer"
 quick_click_at $STREET_X $STREET_Y
 sleep 0.1   # the shot is fired by the next frame, at the aim of that frame
 xdotool mousemove --window "$WID" $REST_X $REST_Y
