@@ -58,4 +58,12 @@ int no_shot(int x, int y);          // 1 + door whose door-frame zone holds (x, 
 int draw_game_screen(void); // runs pohni_objekty and composes the frame in game_screen
 int write_info(void);       // lives, level and score
 
+// ---------------------------------------------------------------- duels
+// On a duel level (level_mode 1): fills the three slots from creatures 0, 1
+// and 2 and starts the duel's clock (duel_time = cas).  Does nothing on an
+// ordinary level.  Returns 0.
+int duel_start(void);
+int duel_pohni_objekty(void);       // one step of the duelists and of the hit marks
+int duel_draw_game_screen(void);    // runs duel_pohni_objekty and composes a duel frame
+
 #endif
