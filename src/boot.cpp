@@ -11,6 +11,7 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "menu.h"
 #include "sound.h"
 #include "variable.h"
 
@@ -97,6 +98,7 @@ void boot(int argc, char **argv)
                        allegro_error);
     }
     install_keyboard();
+    key_latch_install();
     install_timer();
     install_mouse();
     click_latch_install();
@@ -129,9 +131,7 @@ void boot(int argc, char **argv)
 
     init_all();
     comix_play(INTRO_COMIC);
-    // The main menu is not part of the program yet: one game is played the
-    // way the menu's "new game" starts it, and then the program leaves.
-    game_new();
+    menu_main();
 
     brix_delay(SHUTDOWN_DELAY);
     comix_play(GOODBYE_COMIC);

@@ -8,6 +8,7 @@
 #include "animator.h"
 #include "comix.h"
 #include "init.h"
+#include "menu.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -112,6 +113,8 @@ static int in_zone(const ZONE &z, int x, int y)
 // ---------------------------------------------------------------- comics
 
 int (*game_comix)(const char *name) = comix_play;
+int (*game_yesno)(void) = menu_yesno;
+int (*game_topten)(int score) = menu_topten;
 
 static void play_comic(const char *name)
 {
@@ -671,10 +674,13 @@ int game_keys(void)
         celkem_naboju += AMMO_KEY_CARTRIDGES;
     if (key[KEY_B])
         save_screen();
-    if (key[KEY_ESC]) {
-        // The quit dialog is not part of the game yet: Esc answers "no".
+    // Esc opens the quit dialog on a fresh press: the press that closed the
+    // dialog, still held, does not open it again.
+    if (key_pressed(KEY_ESC)) {
+        if (game_yesno && game_yesno())
+            return 1;
         set_pointer(mouse_shot);
-        brix_timer_wait();
+        brix_timer_wait();      // the time in the dialog is not the game's
     }
     return 0;
 }
@@ -738,7 +744,8 @@ int game_quit(void)
     destroy_level();
     show_mouse(nullptr);
     play_comic(GAME_OVER_COMIC);
-    // The top-ten table is not part of the game yet: the score is not entered.
+    if (game_topten)
+        game_topten(score);
     set_menu_mouse_range();
     return 0;
 }

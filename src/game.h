@@ -21,13 +21,13 @@ extern long duel_time;      // cas at which the current duel level began
 int game_new(void);
 
 // Runs one game from the current level to its end: start comic, frames,
-// level changes, then the game-over comic.  Returns 0.
+// level changes, then the game-over comic and the top-ten table.  Returns 0.
 int main_game(void);
 
 // The pieces of main_game, in the order it runs them:
 int game_start(void);       // phase reset, start comic, aim range, duel set-up
 int game_frame(void);       // one frame; non-zero when the game ends
-int game_quit(void);        // release the level, game-over comic, menu range
+int game_quit(void);        // release the level, game-over comic, table, menu range
 
 // Steps of one frame (game_frame runs them in this order):
 int game_shoot(void);       // the left button: fire, or click empty; 1 when a shot was fired
@@ -40,6 +40,10 @@ int game_change_level(void);// finish comic, next level, start comic
 // The comic player the game calls for the levels' start and finish comics
 // and the game-over comic: comix_play.  Tests put a recorder in its place.
 extern int (*game_comix)(const char *name);
+// The quit dialog (Esc in play) and the top-ten table (at the end of every
+// game): menu_yesno and menu_topten.  Tests put stand-ins in their place.
+extern int (*game_yesno)(void);
+extern int (*game_topten)(int score);
 
 // ---------------------------------------------------------------- door slots
 // One step of the three door slots and of the bandits' hit marks.

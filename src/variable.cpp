@@ -190,6 +190,51 @@ int left_clicked(void)
     return (mouse_b & 1) || latched;
 }
 
+// Fresh presses per scancode; `key_down` tells a repeat from a press.
+static std::atomic<int> key_presses[KEY_MAX];
+static volatile char key_down[KEY_MAX];
+
+void key_latch_event(int scancode)
+{
+    int sc = scancode & 0x7f;
+    if (sc >= KEY_MAX)
+        return;
+    if (scancode & 0x80) {
+        key_down[sc] = 0;
+    } else {
+        if (!key_down[sc])
+            key_presses[sc].fetch_add(1);
+        key_down[sc] = 1;
+    }
+}
+
+static void key_latch_callback(int scancode)
+{
+    key_latch_event(scancode);
+}
+END_OF_STATIC_FUNCTION(key_latch_callback)
+
+void key_latch_install(void)
+{
+    keyboard_lowlevel_callback = key_latch_callback;
+}
+
+void key_latch_clear(void)
+{
+    for (int i = 0; i < KEY_MAX; i++)
+        key_presses[i].store(0);
+}
+
+int key_pressed(int scancode)
+{
+    if (scancode <= 0 || scancode >= KEY_MAX)
+        return 0;
+    int n = key_presses[scancode].load();
+    while (n > 0 && !key_presses[scancode].compare_exchange_weak(n, n - 1)) {
+    }
+    return n > 0;
+}
+
 #define MENU_MOUSE_X1 20
 #define MENU_MOUSE_Y1 20
 #define MENU_MOUSE_X2 620

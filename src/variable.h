@@ -145,6 +145,16 @@ void click_latch_press(void);       // what the callback does on a press (tests 
 void click_latch_clear(void);       // forget a pending press
 int left_clicked(void);
 
+// Key presses are latched the same way, by scancode: the keyboard callback
+// counts every fresh press (a key going down, not the repeats of a key held
+// down), and key_pressed() consumes one.  Screens that act on a press -- Esc
+// opening or closing the quit dialog, the letters of a name -- see every tap,
+// however short, and never the auto-repeat of a held key.
+void key_latch_install(void);       // sets Allegro's keyboard_lowlevel_callback
+void key_latch_event(int scancode); // what the callback does (tests call it)
+void key_latch_clear(void);         // forget every pending press
+int key_pressed(int scancode);      // 1 (and one press consumed) if one is pending
+
 // The pointer.  Every picture (hand, lit hand, gun sight) is 64 x 64 with its
 // hot spot -- the sight's centre, the fingertip -- at (32, 32).  Allegro puts
 // the focus back to (1, 1) whenever the picture changes, so every change of

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "comix.h"
+#include "menu.h"
 #include "test_game_fixture.h"
 
 using namespace game_test;
@@ -12,11 +13,24 @@ using namespace game_test;
 namespace {
 
 std::vector<std::string> comics_played;
+std::vector<int> tables_shown;  // the score each top-ten table was shown with
+int dialog_answer = 0;
+int dialogs_opened = 0;
 
 int record_comic(const char *name)
 {
     comics_played.push_back(name);
     return 0;
+}
+int record_table(int s)
+{
+    tables_shown.push_back(s);
+    return 0;
+}
+int answer_dialog(void)
+{
+    dialogs_opened++;
+    return dialog_answer;
 }
 
 struct CloseEndsRun {};
@@ -47,13 +61,20 @@ protected:
                   "ANIMATION man.txt\nTYPE 1\nDELAY 10\nMAX_SHOW 1\nSCORE 50\nSOUND_DEAD a.wav\n"
                   "SOUND_SHOT a.wav\nSOUND_CRY a.wav\nCHILD 0\nTICKS 5\n0 0\n1 1\n2 1\n3 1\n4 0\n");
         comics_played.clear();
+        tables_shown.clear();
+        dialog_answer = dialogs_opened = 0;
         game_comix = record_comic;
+        game_topten = record_table;
+        game_yesno = answer_dialog;
+        key_latch_clear();
         advance(100);
     }
 
     void TearDown() override
     {
         game_comix = comix_play;
+        game_topten = menu_topten;
+        game_yesno = menu_yesno;
         close_handler = nullptr;
         close_requested = 0;
         GameWorld::TearDown();
@@ -182,25 +203,34 @@ TEST_F(Phases, ALifeLostInAFrameSendsTheOthersBackInThatSameFrame)
     EXPECT_NE(bang_time, 0);
 }
 
-TEST_F(Phases, QEndsTheGameAtOnceThroughTheGameOverComic)
+TEST_F(Phases, QEndsTheGameAtOnceThroughTheGameOverComicAndTheTable)
 {
     start_level_one();
+    score = 350;
     key[KEY_Q] = 1;
     main_game();
     EXPECT_EQ((std::vector<std::string>{"s1.cmx", "gameover.cmx"}), comics_played);
+    EXPECT_EQ((std::vector<int>{350}), tables_shown);
     EXPECT_EQ(object_count, 0);
     EXPECT_EQ(vrstva[0].image, nullptr);    // the level is released
 }
 
-TEST_F(Phases, EscapeAnswersNoAndThePlayGoesOn)
+TEST_F(Phases, EscapeOpensTheDialogOncePerPressAndItsAnswerDecides)
 {
     start_level_one();
-    key[KEY_ESC] = 1;
+    key[KEY_ESC] = 1;               // held, but pressed before the game began
     EXPECT_EQ(game_frame(), 0);
+    EXPECT_EQ(dialogs_opened, 0);
+    key_latch_event(KEY_ESC);       // a fresh press: the dialog, answered no
     EXPECT_EQ(game_frame(), 0);
-    key[KEY_ESC] = 0;
-    EXPECT_EQ(game_frame(), 0);
+    EXPECT_EQ(game_frame(), 0);     // still held: no second dialog
+    EXPECT_EQ(dialogs_opened, 1);
     EXPECT_EQ(level, 1);
+    key_latch_event(KEY_ESC | 0x80);
+    key_latch_event(KEY_ESC);
+    dialog_answer = 1;              // yes: the game ends
+    EXPECT_NE(game_frame(), 0);
+    EXPECT_EQ(dialogs_opened, 2);
     EXPECT_TRUE(comics_played.empty());
 }
 

@@ -1,0 +1,830 @@
+// menu.cpp -- the main menu, the difficulty choice, the options, the quit
+// dialog with its cheat codes, and the top-ten table with name entry.
+//
+// Every screen runs its own frame loop: hide the pointer, compose the picture
+// in game_screen, light the pointer over an active item, let Allegro draw the
+// pointer into the picture, and present it with m_refresh.  Clicks are taken
+// once per frame from the click latch, so a tap shorter than a frame is never
+// lost; a button held down still counts on every frame, as a held button.
+// A screen opened by a click or a key waits for that button or key to be let
+// go before it acts on it again.
+#include "menu.h"
+
+#include <allegro.h>
+#include <ctype.h>
+#include <errno.h>
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+#include "criterr.h"
+#include "game.h"
+#include "init.h"
+#include "sound.h"
+#include "texts.h"
+#include "variable.h"
+
+// ---------------------------------------------------------------- layout
+struct HOT {
+    int x1, y1, x2, y2;
+};
+
+// Main menu.
+static const HOT HOT_NEW_GAME = {40, 246, 90, 281};
+static const HOT HOT_OPTIONS = {40, 296, 122, 341};
+static const HOT HOT_QUIT = {40, 346, 90, 381};
+static const HOT HOT_POSTER = {475, 315, 565, 433};
+#define BCK_Y 140
+#define BCK_W 640
+#define BCK_H 200
+#define MENULEFT_Y 76
+#define MENULEFT_W 139
+#define MENULEFT_H 310
+#define WANTEDS_X 475
+#define WANTEDS_Y 315
+#define WANTEDS_W 95
+#define WANTEDS_H 117
+#define MENU_ENTRY_DELAY 10
+
+// Difficulty screen: three columns, each lit by its own picture.
+struct COLUMN {
+    HOT hot;
+    int x, w;
+};
+static const COLUMN columns[3] = {
+    {{0, 0, 214, 480}, 0, 214}, {{214, 0, 423, 480}, 214, 209}, {{423, 0, 640, 480}, 423, 217}};
+
+// Options.
+static const HOT HOT_CANCEL = {40, 280, 110, 320};
+static const HOT HOT_DIFFICULTY = {270, 340, 540, 480};
+struct FIGURE {
+    HOT hot;
+    int source_x, x;
+};
+static const FIGURE figures[3] = {{{308, 100, 348, 240}, 0, 308},
+                                  {{382, 100, 422, 240}, 40, 382},
+                                  {{464, 100, 504, 240}, 80, 464}};
+enum { SLIDER_NONE, SLIDER_MUSIC, SLIDER_SOUND, SLIDER_MOUSE };
+#define MENUHANG_X 220
+#define MENUHANG_W 365
+#define FIGURE_W 40
+#define FIGURE_H 134
+#define VOLUME_FIGURE_Y0 201    // a volume figure hangs at y = 201 - volume
+#define MOUSE_FIGURE_Y0 100     // the mouse figure at y = 100 + mouse_sensitivity
+#define MUTE_Y 220
+#define MUTE_W 28
+#define MUTE_H 31
+static const int mute_x[2] = {318, 392};
+#define CANCEL_X 40
+#define CANCEL_Y 280
+#define CANCEL_W 71
+#define CANCEL_H 42
+#define DIFFICULTY_X 280
+#define DIFFICULTY_Y 350
+#define DIFFICULTY_W 259
+static const int difficulty_h[3] = {115, 87, 87};
+
+// Quit dialog.
+static const HOT HOT_YES = {205, 151, 305, 211};
+static const HOT HOT_NO = {320, 170, 435, 230};
+#define YESNO_X 205
+#define YESNO_Y 31
+#define YESNO_W 231
+#define YESNO_H 449
+#define YESNO_OPEN_DELAY 8
+
+// Top-ten table and name entry.
+#define WANTED_X 150
+#define WANTED_Y 22
+#define WANTED_W 361
+#define WANTED_H 446
+#define ROW_SCORE_X 180
+#define ROW_SCORE_Y 160
+#define ROW_NAME_X 290
+#define ROW_NAME_Y 168
+#define ROW_STEP 27
+#define NOT_SAVED_TEXT "NOT SAVED"
+#define NOT_SAVED_X 285
+#define NOT_SAVED_Y 442
+#define TABLE_SHOW_DELAY 20
+#define TABLE_LEAVE_DELAY 12
+#define NAME_PANEL_X 180
+#define NAME_PANEL_Y 180
+#define NAME_PANEL_W 327
+#define NAME_PANEL_H 108
+#define NAME_TEXT_X 235
+#define NAME_TEXT_Y 240
+#define NAME_CURSOR '['
+#define SHOW_ONLY_SCORE (-9999)
+
+// Music.
+#define MUSIC_FILE "data/music/music1b.wav"
+#define MUSIC_SAMPLE_MAX 255
+#define MUSIC_FADE_TOP 255
+#define MUSIC_FADE_BOTTOM 60
+#define MUSIC_FADE_STEP 15
+
+#define NEW_GAME_LEVEL 1
+#define DUEL_CHEAT_LEVEL 1001
+#define SECRET_CHEAT_LEVEL 1000
+#define LEVEL_SCRIPT "levels.txt"
+
+// ---------------------------------------------------------------- shared
+
+static int frame_click = 0;     // the latch's answer for this frame
+
+int is_on(int X1, int Y1, int X2, int Y2)
+{
+    return X1 < mouse_x && mouse_x < X2 && Y1 < mouse_y && mouse_y < Y2;
+}
+
+int is_clicked(int X1, int Y1, int X2, int Y2)
+{
+    return (frame_click || (mouse_b & 1)) && is_on(X1, Y1, X2, Y2);
+}
+
+void m_sample_click(void)
+{
+    frame_click = left_clicked();
+}
+
+// The click of this frame has been used up by a screen it opened.
+static void click_used(void)
+{
+    frame_click = 0;
+    click_latch_clear();
+}
+
+void m_refresh(void)
+{
+    frame_wait();
+    if (screen && game_screen)
+        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+}
+
+static int on(const HOT &h) { return is_on(h.x1, h.y1, h.x2, h.y2); }
+static int clicked(const HOT &h) { return is_clicked(h.x1, h.y1, h.x2, h.y2); }
+
+// Waits, presenting nothing new, until the left button is up; the press is
+// then forgotten so that no screen takes it for a new click.
+static void wait_left_up(void)
+{
+    while (mouse_b & 1)
+        frame_wait();
+    click_latch_clear();
+}
+
+static BITMAP *menu_picture(const char *path)
+{
+    BITMAP *picture = load_bitmap(path, pal);
+    if (!picture)
+        critical_error("Unable to open file %s", path);
+    return picture;
+}
+
+static void release_pictures(BITMAP **pictures, int count)
+{
+    for (int i = count - 1; i >= 0; i--) {
+        if (pictures[i])
+            destroy_bitmap(pictures[i]);
+        pictures[i] = nullptr;
+    }
+}
+
+// The start of every menu frame: pointer hidden and plain, picture cleared.
+static void frame_begin(void)
+{
+    show_mouse(nullptr);
+    set_pointer(mouse_pointer);
+    clear_bitmap(game_screen);
+}
+
+static void frame_present(void)
+{
+    show_mouse(game_screen);
+    m_refresh();
+}
+
+static void light_if_on(const HOT &h)
+{
+    if (on(h))
+        set_pointer(mouse_pointer2);
+}
+
+// ---------------------------------------------------------------- settings
+
+void (*menu_set_volume)(int digi, int midi) = set_volume;
+void (*menu_set_mouse_speed)(int xspeed, int yspeed) = set_mouse_speed;
+
+int slider_drag(int value, int *Y, int my, int upward)
+{
+    value += upward ? *Y - my : my - *Y;
+    *Y = my;
+    return value < 0 ? 0 : (value > SLIDER_MAX ? SLIDER_MAX : value);
+}
+
+void apply_volume(void)
+{
+    if (menu_set_volume)
+        menu_set_volume(sound_volume * 2, music_volume * 2);
+}
+
+void apply_mouse_speed(void)
+{
+    if (menu_set_mouse_speed)
+        menu_set_mouse_speed(mouse_sensitivity / 10, mouse_sensitivity / 10);
+}
+
+int music_sample_volume(void)
+{
+    return music_volume * MUSIC_SAMPLE_MAX / 100;
+}
+
+// ---------------------------------------------------------------- music
+
+// The title music lives while the main menu is on the screen.  Without its
+// file the menus are silent; the player is told once on standard error.
+static void music_start(void)
+{
+    static int warned = 0;
+    if (!music_on)
+        return;
+    s_music = load_sample(MUSIC_FILE);
+    if (!s_music) {
+        if (!warned)
+            fprintf(stderr, "Unable to open file %s: the menus play without music\n", MUSIC_FILE);
+        warned = 1;
+        return;
+    }
+    if (music_volume != 0)
+        play_sample(s_music, music_sample_volume(), PAN_CENTRE, 1000, 1);
+}
+
+static void music_stop(void)
+{
+    if (!music_on || !s_music)
+        return;
+    for (int level = MUSIC_FADE_TOP; level > MUSIC_FADE_BOTTOM; level -= MUSIC_FADE_STEP) {
+        adjust_sample(s_music, music_volume * level / 100, PAN_CENTRE, 1000, 1);
+        brix_delay(1);
+    }
+    stop_sample(s_music);
+    destroy_sample(s_music);
+    s_music = nullptr;
+}
+
+// ---------------------------------------------------------------- main menu
+
+static void new_game(void)
+{
+    music_stop();
+    destroy_level();    // a level a cheat code loaded from this menu
+    game_new();
+    music_start();
+}
+
+int menu_main(void)
+{
+    enum { MENULEFT, BCK, WANTEDS, PICTURES };
+    BITMAP *pic[PICTURES];
+    pic[MENULEFT] = menu_picture("data/gfx/menu/menuleft.bmp");
+    pic[BCK] = menu_picture("data/gfx/menu/bck.bmp");
+    pic[WANTEDS] = menu_picture("data/gfx/menu/wanteds.bmp");
+    brix_delay(MENU_ENTRY_DELAY);
+    music_start();
+    click_latch_clear();
+    key_latch_clear();
+
+    for (;;) {
+        frame_begin();
+        blit(pic[BCK], game_screen, 0, 0, 0, BCK_Y, BCK_W, BCK_H);
+        masked_blit(pic[MENULEFT], game_screen, 0, 0, 0, MENULEFT_Y, MENULEFT_W, MENULEFT_H);
+        masked_blit(pic[WANTEDS], game_screen, 0, 0, WANTEDS_X, WANTEDS_Y, WANTEDS_W, WANTEDS_H);
+        light_if_on(HOT_NEW_GAME);
+        light_if_on(HOT_OPTIONS);
+        light_if_on(HOT_QUIT);
+
+        // A screen opened from here takes the frame's click with it; the
+        // menu composes a fresh frame when it comes back.
+        m_sample_click();
+        if (clicked(HOT_POSTER)) {
+            menu_topten(SHOW_ONLY_SCORE);
+            click_used();
+            continue;
+        }
+        if (clicked(HOT_NEW_GAME)) {
+            new_game();
+            click_used();
+            continue;
+        }
+        if (clicked(HOT_OPTIONS)) {
+            menu_option(0);
+            wait_left_up();
+            click_used();
+            continue;
+        }
+        if (clicked(HOT_QUIT)) {
+            if (menu_yesno())
+                break;
+            click_used();
+            continue;
+        }
+        frame_present();
+        if (key[KEY_Q])
+            break;
+    }
+
+    clear_keybuf();
+    music_stop();
+    show_mouse(nullptr);
+    destroy_level();    // a level a cheat code may have loaded
+    release_pictures(pic, PICTURES);
+    return 0;
+}
+
+// ---------------------------------------------------------------- difficulty
+
+int menu_obtiznost(void)
+{
+    enum { M02, M02A, M02B, M02C, PICTURES };
+    BITMAP *pic[PICTURES];
+    pic[M02] = menu_picture("data/gfx/menu/m02.bmp");
+    pic[M02A] = menu_picture("data/gfx/menu/m02a.bmp");
+    pic[M02B] = menu_picture("data/gfx/menu/m02b.bmp");
+    pic[M02C] = menu_picture("data/gfx/menu/m02c.bmp");
+    set_pointer(mouse_pointer);
+    clear_bitmap(game_screen);
+    m_refresh();
+    brix_delay(MENU_ENTRY_DELAY);
+    wait_left_up();     // the click that opened the screen chooses nothing
+
+    for (int chosen = 0; !chosen;) {
+        frame_begin();
+        blit(pic[M02], game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+        for (int c = 0; c < 3; c++) {
+            if (on(columns[c].hot)) {
+                set_pointer(mouse_pointer2);
+                blit(pic[M02A + c], game_screen, 0, 0, columns[c].x, 0, columns[c].w, SCREEN_HEIGHT);
+            }
+        }
+        frame_present();
+        m_sample_click();
+        for (int c = 0; c < 3 && !chosen; c++) {
+            if (clicked(columns[c].hot)) {
+                obtiznost = c;
+                chosen = 1;
+            }
+        }
+        if (!chosen && key[KEY_Q])
+            break;
+    }
+
+    clear_keybuf();
+    show_mouse(nullptr);
+    release_pictures(pic, PICTURES);
+    return 0;
+}
+
+// ---------------------------------------------------------------- options
+
+int menu_option(int type)
+{
+    (void)type;
+    enum { MENUHANG, HANGMEN, MUTE, CANCEL, BCK, DIFGOOD, DIFBAD, DIFUGLY, PICTURES };
+    BITMAP *pic[PICTURES];
+    static const char *const files[PICTURES] = {
+        "data/gfx/menu/menuhang.bmp", "data/gfx/menu/hangmen.bmp", "data/gfx/menu/mute.bmp",
+        "data/gfx/menu/cancel.bmp",   "data/gfx/menu/bck.bmp",     "data/gfx/menu/difgood.bmp",
+        "data/gfx/menu/difbad.bmp",   "data/gfx/menu/difugly.bmp"};
+    int mouse_on = SLIDER_NONE, Y = 0, quit = 0;
+    for (int i = 0; i < PICTURES; i++)
+        pic[i] = menu_picture(files[i]);
+    wait_left_up();     // the click that opened the menu
+    set_pointer(mouse_pointer);
+
+    do {
+        show_mouse(nullptr);
+        clear_bitmap(game_screen);
+        blit(pic[BCK], game_screen, 0, 0, 0, BCK_Y, BCK_W, BCK_H);
+        masked_blit(pic[MENUHANG], game_screen, 0, 0, MENUHANG_X, 0, MENUHANG_W, SCREEN_HEIGHT);
+        masked_blit(pic[CANCEL], game_screen, 0, 0, CANCEL_X, CANCEL_Y, CANCEL_W, CANCEL_H);
+        const int figure_y[3] = {VOLUME_FIGURE_Y0 - music_volume, VOLUME_FIGURE_Y0 - sound_volume,
+                                 MOUSE_FIGURE_Y0 + mouse_sensitivity};
+        for (int f = 0; f < 3; f++)
+            masked_blit(pic[HANGMEN], game_screen, figures[f].source_x, 0, figures[f].x, figure_y[f],
+                        FIGURE_W, FIGURE_H);
+        if (music_volume == 0)
+            masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[0], MUTE_Y, MUTE_W, MUTE_H);
+        if (sound_volume == 0)
+            masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[1], MUTE_Y, MUTE_W, MUTE_H);
+        int d = obtiznost < 0 ? 0 : (obtiznost > 2 ? 2 : obtiznost);
+        masked_blit(pic[DIFGOOD + d], game_screen, 0, 0, DIFFICULTY_X, DIFFICULTY_Y, DIFFICULTY_W,
+                    difficulty_h[d]);
+        frame_present();
+        set_pointer(mouse_pointer);
+
+        // Dragging: the figure follows the pointer while any button is held.
+        if (mouse_b) {
+            if (mouse_on == SLIDER_MUSIC) {
+                music_volume = slider_drag(music_volume, &Y, mouse_y, 1);
+                if (music_on && s_music)
+                    adjust_sample(s_music, music_sample_volume(), PAN_CENTRE, 1000, 1);
+            } else if (mouse_on == SLIDER_SOUND) {
+                sound_volume = slider_drag(sound_volume, &Y, mouse_y, 1);
+                apply_volume();
+            } else if (mouse_on == SLIDER_MOUSE) {
+                mouse_sensitivity = slider_drag(mouse_sensitivity, &Y, mouse_y, 0);
+            }
+        } else {
+            if (mouse_on == SLIDER_MUSIC || mouse_on == SLIDER_SOUND)
+                apply_volume();
+            else if (mouse_on == SLIDER_MOUSE)
+                apply_mouse_speed();
+            mouse_on = SLIDER_NONE;
+        }
+
+        m_sample_click();
+        light_if_on(HOT_CANCEL);
+        if (clicked(HOT_CANCEL))
+            quit = 1;
+        for (int f = 0; f < 3; f++) {
+            if (clicked(figures[f].hot) && mouse_on == SLIDER_NONE) {
+                Y = mouse_y;
+                mouse_on = SLIDER_MUSIC + f;
+            }
+        }
+        if (mouse_on == SLIDER_NONE) {
+            light_if_on(HOT_DIFFICULTY);
+            if (clicked(HOT_DIFFICULTY)) {
+                menu_obtiznost();
+                wait_left_up();     // the choosing click opens nothing here
+                click_used();
+            }
+        }
+    } while (!quit && !key[KEY_ESC]);
+
+    clear_keybuf();
+    show_mouse(nullptr);
+    release_pictures(pic, PICTURES);
+    return 0;
+}
+
+// ---------------------------------------------------------------- cheat codes
+
+const char *const cheat_codes[CHEAT_COUNT] = {"QUARTZLANTERNBOAT", "PLUMBRIDE",
+                                              "SILVERKETTLESINGSABOVECLOUD", "WOODENPIGEON",
+                                              "COPPERMOTH"};
+
+void cheat_reset(CHEAT_STATE *st)
+{
+    st->flag = 0;
+    st->pos = 0;
+    st->word[0] = '\0';
+}
+
+int cheat_listen(CHEAT_STATE *st, int shifts, int (*read_key)(void))
+{
+    int matched = -1;
+    if (st->flag && shifts == 0) {
+        for (int i = 0; i < CHEAT_COUNT && matched < 0; i++)
+            if (strcmp(st->word, cheat_codes[i]) == 0)
+                matched = i;
+        cheat_reset(st);
+    }
+    if (!st->flag && shifts != 0)
+        st->flag = 1;
+    if (st->flag && shifts != 0 && st->pos < CHEAT_WORD_SIZE - 1) {
+        int k = read_key ? read_key() : -1;
+        int c = k & 0xff;
+        if (k >= 0 && c >= 'A' && c <= 'Z') {
+            st->word[st->pos++] = (char)c;
+            st->word[st->pos] = '\0';
+        }
+    }
+    return matched;
+}
+
+static void load_cheat_level(int number)
+{
+    destroy_level();
+    load_level(LEVEL_SCRIPT, number);
+}
+
+void cheat_apply(int code)
+{
+    switch (code) {
+    case CHEAT_LIFE:
+        life_cheat = !life_cheat;
+        break;
+    case CHEAT_DUEL:
+        load_cheat_level(DUEL_CHEAT_LEVEL);
+        bang = 0;
+        bang_time = 0;
+        finish_time = 0;
+        duel_start();
+        break;
+    case CHEAT_SECRET_LEVEL:
+        load_cheat_level(SECRET_CHEAT_LEVEL);
+        break;
+    case CHEAT_QUOTA:
+        pocet_zabitych = max_level_bandit;
+        break;
+    case CHEAT_CIVIL:
+        kill_civil_cheat = !kill_civil_cheat;
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- quit dialog
+
+static int dialog_read_key(void)
+{
+    return keypressed() ? readkey() : -1;
+}
+
+int menu_yesno(void)
+{
+    int yes = -1;
+    BITMAP *picture = menu_picture("data/gfx/menu/yesno.bmp");
+    CHEAT_STATE cheat;
+    cheat_reset(&cheat);
+    brix_delay(YESNO_OPEN_DELAY);
+    clear_keybuf();
+    // The press that opened the dialog (Esc, a click) answers nothing.
+    key_latch_clear();
+    click_latch_clear();
+    int click_armed = !(mouse_b & 1);
+
+    do {
+        if (keyboard_needs_poll())
+            poll_keyboard();
+        int code = cheat_listen(&cheat, key_shifts, dialog_read_key);
+        if (code >= 0) {
+            cheat_apply(code);
+            yes = 0;
+        }
+        if (!cheat.flag)
+            while (keypressed())
+                readkey();  // letters typed without a modifier do nothing
+
+        show_mouse(nullptr);
+        set_pointer(mouse_pointer);
+        masked_blit(picture, game_screen, 0, 0, YESNO_X, YESNO_Y, YESNO_W, YESNO_H);
+        light_if_on(HOT_YES);
+        light_if_on(HOT_NO);
+        frame_present();
+
+        m_sample_click();
+        if (!click_armed) {
+            frame_click = 0;
+            click_armed = !(mouse_b & 1);
+        } else if (yes == -1) {
+            if (clicked(HOT_YES))
+                yes = 1;
+            if (clicked(HOT_NO))
+                yes = 0;
+        }
+    } while (!key_pressed(KEY_ESC) && yes == -1);
+
+    clear_keybuf();
+    wait_left_up();
+    key_latch_clear();  // the Esc that closed the dialog opens nothing
+    show_mouse(nullptr);
+    destroy_bitmap(picture);
+    return yes == 1;
+}
+
+// ---------------------------------------------------------------- top ten
+
+static void empty_row(TOPTEN_TABLE *t, int r)
+{
+    t->score[r] = 0;
+    snprintf(t->name[r], TOPTEN_NAME_SIZE, "%s", TOPTEN_EMPTY_NAME);
+}
+
+// Reads a row at `p`: optional blanks, a score ("-" and digits that fit an
+// int), blanks, then 1 to 19 capitals and spaces ending the line.  Rows of
+// the old form, where a 19-character name is followed at once by the next
+// row's score, read as two rows.  Returns where the next row starts, or
+// nullptr when the row does not fit (p then skips to the next line).
+static const char *parse_row(const char *p, int *score, char *name)
+{
+    while (*p == ' ' || *p == '\t' || *p == '\r')
+        p++;
+    int negative = 0;
+    if (*p == '-') {
+        negative = 1;
+        p++;
+    }
+    if (!isdigit((unsigned char)*p))
+        return nullptr;
+    long long v = 0;
+    while (isdigit((unsigned char)*p)) {
+        v = v * 10 + (*p++ - '0');
+        if (v > 2147483648LL)
+            return nullptr;
+    }
+    v = negative ? -v : v;
+    if (v > 2147483647LL || v < -2147483647LL - 1)
+        return nullptr;
+    while (*p == ' ' || *p == '\t')
+        p++;
+    int n = 0;
+    while (n < TOPTEN_NAME_SIZE - 1 && ((*p >= 'A' && *p <= 'Z') || *p == ' '))
+        name[n++] = *p++;
+    name[n] = '\0';
+    if (*p == '\r')
+        p++;
+    int line_ends = *p == '\n' || *p == '\0';
+    int old_form = n == TOPTEN_NAME_SIZE - 1 && (*p == '-' || isdigit((unsigned char)*p));
+    if (n == 0 || !(line_ends || old_form))
+        return nullptr;
+    *score = (int)v;
+    return *p == '\n' ? p + 1 : p;
+}
+
+#define TOPTEN_FILE_MAX 65536   // a table file is a few hundred bytes
+
+int topten_read(const char *path, TOPTEN_TABLE *t)
+{
+    int rows = 0;
+    static char text[TOPTEN_FILE_MAX + 1];
+    size_t size = 0;
+    FILE *f = fopen(path, "rb");
+    if (f) {
+        size = fread(text, 1, TOPTEN_FILE_MAX, f);
+        fclose(f);
+    }
+    text[size] = '\0';
+    const char *p = text;
+    while (*p && rows < TOPTEN_ROWS) {
+        char name[TOPTEN_NAME_SIZE];
+        int score;
+        const char *next = parse_row(p, &score, name);
+        if (next) {
+            t->score[rows] = score;
+            memcpy(t->name[rows], name, TOPTEN_NAME_SIZE);
+            rows++;
+            p = next;
+        } else {
+            const char *eol = strchr(p, '\n');
+            p = eol ? eol + 1 : p + strlen(p);
+        }
+    }
+    for (int r = rows; r < TOPTEN_ROWS; r++)
+        empty_row(t, r);
+    return rows;
+}
+
+int topten_place(const TOPTEN_TABLE *t, int score)
+{
+    for (int i = 0; i < TOPTEN_ROWS; i++)
+        if (t->score[i] < score)
+            return i;
+    return -1;
+}
+
+void topten_insert(TOPTEN_TABLE *t, int place, int score, const char *name)
+{
+    if (place < 0 || place >= TOPTEN_ROWS)
+        return;
+    for (int j = TOPTEN_ROWS - 2; j >= place; j--) {
+        t->score[j + 1] = t->score[j];
+        memcpy(t->name[j + 1], t->name[j], TOPTEN_NAME_SIZE);
+    }
+    t->score[place] = score;
+    int blank = 1;
+    for (const char *c = name; *c; c++)
+        if (*c != ' ')
+            blank = 0;
+    snprintf(t->name[place], TOPTEN_NAME_SIZE, "%s", blank ? TOPTEN_EMPTY_NAME : name);
+}
+
+int topten_write(const char *path, const TOPTEN_TABLE *t)
+{
+    char temp[512];
+    if (snprintf(temp, sizeof temp, "%s.new", path) >= (int)sizeof temp)
+        return -1;
+    FILE *f = fopen(temp, "w");
+    if (!f)
+        return -1;
+    int ok = 1;
+    for (int r = 0; r < TOPTEN_ROWS && ok; r++)
+        ok = fprintf(f, "%d\t%s\n", t->score[r], t->name[r]) > 0;
+    ok = ok && fflush(f) == 0 && fsync(fileno(f)) == 0;
+    ok = (fclose(f) == 0) && ok;
+    if (!ok || rename(temp, path) != 0) {
+        remove(temp);
+        return -1;
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------- name entry
+
+static void draw_name_panel(BITMAP *panel, const char *str, int X, int Y)
+{
+    masked_blit(panel, game_screen, 0, 0, NAME_PANEL_X, NAME_PANEL_Y, NAME_PANEL_W, NAME_PANEL_H);
+    print_string(str, X, Y);
+}
+
+// The cursor after the text, while the field has room for another letter.
+static void place_cursor(char *str, int str_pos, int count)
+{
+    str[str_pos] = '\0';
+    if (str_pos < count - 1) {
+        str[str_pos] = NAME_CURSOR;
+        str[str_pos + 1] = '\0';
+    }
+}
+
+int get_string(char *str, int count, int X, int Y)
+{
+    if (count < 2)
+        return 0;
+    int str_pos = 0;
+    BITMAP *panel = menu_picture("data/gfx/menu/name.bmp");
+    clear_keybuf();
+    key_latch_clear();
+    place_cursor(str, 0, count);
+    show_mouse(nullptr);
+    draw_name_panel(panel, str, X, Y);
+    m_refresh();
+
+    for (int done = 0; !done;) {
+        frame_wait();   // a frame's rest; the close button is heard here
+        int changed = 0;
+        while (!done && keypressed()) {
+            int k = readkey();
+            // Every key typed counts, in order; a key held down types once.
+            if (!key_pressed(k >> 8))
+                continue;
+            int c = k & 0xff;
+            if (c == '\r') {
+                done = 1;
+            } else if (((c >= 'a' && c <= 'z') || c == ' ') && str_pos < count - 1) {
+                str[str_pos++] = (char)(c == ' ' ? ' ' : c - 32);
+                changed = 1;
+            } else if (c == '\b' && str_pos > 0) {
+                str_pos--;
+                changed = 1;
+            }
+            if (changed)
+                place_cursor(str, str_pos, count);
+        }
+        if (changed) {
+            draw_name_panel(panel, str, X, Y);
+            if (screen)
+                blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+        }
+    }
+    str[str_pos] = '\0';
+    if (str_pos == 0)
+        snprintf(str, count, "%s", TOPTEN_EMPTY_NAME);
+    destroy_bitmap(panel);
+    return 0;
+}
+
+// ---------------------------------------------------------------- the table
+
+int menu_topten(int score)
+{
+    BITMAP *wanted = menu_picture("data/gfx/menu/wanted.bmp");
+    TOPTEN_TABLE table;
+    topten_read(TOPTEN_FILE, &table);
+    int saved = 1;
+    int place = topten_place(&table, score);
+    if (place >= 0) {
+        char name[TOPTEN_NAME_SIZE];
+        get_string(name, TOPTEN_NAME_SIZE, NAME_TEXT_X, NAME_TEXT_Y);
+        topten_insert(&table, place, score, name);
+        if (topten_write(TOPTEN_FILE, &table) != 0) {
+            saved = 0;
+            fprintf(stderr, "Unable to write %s: %s\n", TOPTEN_FILE, strerror(errno));
+        }
+    }
+
+    clear_bitmap(game_screen);
+    blit(wanted, game_screen, 0, 0, WANTED_X, WANTED_Y, WANTED_W, WANTED_H);
+    for (int r = 0; r < TOPTEN_ROWS; r++) {
+        print_num_dolar(table.score[r], ROW_SCORE_X, ROW_SCORE_Y + ROW_STEP * r);
+        print_string(table.name[r], ROW_NAME_X, ROW_NAME_Y + ROW_STEP * r);
+    }
+    if (!saved)
+        print_string(NOT_SAVED_TEXT, NOT_SAVED_X, NOT_SAVED_Y);
+    brix_delay(TABLE_SHOW_DELAY);
+    show_mouse(nullptr);
+    m_refresh();
+    show_mouse(game_screen);    // drawn after the copy: the table shows no pointer
+
+    click_latch_clear();
+    key_latch_clear();
+    while (!key[KEY_ESC] && !key_pressed(KEY_ESC) && !mouse_b && !left_clicked())
+        frame_wait();
+
+    destroy_bitmap(wanted);
+    brix_delay(TABLE_LEAVE_DELAY);
+    return 0;
+}
