@@ -9,7 +9,8 @@
 // as a BMP (first argument, default contact_sheet.bmp).  A second sheet,
 // named after the first with "_doors" added, shows each level's first three
 // creatures standing in the open doors, so the art can be judged against the
-// façade.
+// façade.  Duel levels show their three duelists in the street: standing on
+// the first sheet, at the start of their draw on the second.
 #include <allegro.h>
 #include <errno.h>
 #include <stdio.h>
@@ -66,10 +67,13 @@ static void compose(int n, bool open_doors)
     refresh_door = 0;           // nobody comes out on their own
     mouse_x = SCREEN_WIDTH / 2;
     mouse_y = SCREEN_HEIGHT / 2;
+    if (level_mode == 1)
+        duel_start();           // the duelists stand in the street
     if (open_doors)
         for (int d = 0; d < DOOR_COUNT && d < object_count; d++) {
             init_small(d, d);
-            // Door fully open; a bandit at his first drawing tick.
+            // Door fully open (a duelist still standing); a bandit at his
+            // first drawing tick.
             SMALL_OBJECT_STRUCTURE *s = &small_object[d];
             s->tik = OPEN_TICK;
             for (int t = OPEN_TICK; t < s->end_tick - 2; t++)
@@ -79,7 +83,10 @@ static void compose(int n, bool open_doors)
                 }
             s->last_time = cas + HOLD;      // and kept there while the frame is drawn
         }
-    draw_game_screen();
+    if (level_mode == 1)
+        duel_draw_game_screen();
+    else
+        draw_game_screen();
     destroy_level();
 }
 

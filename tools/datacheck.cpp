@@ -310,6 +310,41 @@ void check_decoration_art(const LevelInfo &info, int i)
     }
 }
 
+// ------------------------------------------------------------------ duels
+
+// A duel: the three duelists' time between drawing and firing (the rule of
+// check_warning, printed for every duelist), decorations that are never
+// drawn yet break under a shot, and a quota the duel can reach.
+void check_duel(const LevelInfo &info, int difficulty)
+{
+    for (const std::string &d : info.decorations)
+        problem(fmt("duel level %d lists DECORATION %s: a duel does not draw decorations, yet a shot there "
+                    "breaks it with a sound",
+                    info.number, d.c_str()));
+    int can_fall = 0;
+    for (int i = 0; i < 3 && i < object_count; i++) {
+        const OBJECT_STRUCTURE &o = object[i];
+        std::string name = i < (int)info.creatures.size() ? info.creatures[i] : fmt("#%d", i);
+        if (o.type != 0)
+            can_fall++;
+        if (o.type == 2 && o.next_name >= 0 && o.next_name < object_count && object[o.next_name].type != 0)
+            can_fall++;
+        TickTimes t = tick_times(o, 0);
+        if (t.first_shot < 0 || t.first_draw < 0 || t.first_draw > t.first_shot)
+            printf("duel level %d at difficulty %d: duelist %d %s never draws and fires\n", info.number,
+                   difficulty, i, name.c_str());
+        else
+            printf("duel level %d at difficulty %d: duelist %d %s draws at tick %d, fires at tick %d: "
+                   "%.2f s (ticks of %d hundredths)\n",
+                   info.number, difficulty, i, name.c_str(), t.first_draw, t.first_shot,
+                   (t.first_shot - t.first_draw) * o.delay / 100.0, o.delay);
+    }
+    if (max_level_bandit > can_fall)
+        problem(fmt("duel level %d: MAX_BANDIT %d, but only %d bandits can fall in it, so it always runs its "
+                    "7.5 s",
+                    info.number, max_level_bandit, can_fall));
+}
+
 // ------------------------------------------------------------------ levels
 
 void check_level(const LevelInfo &info, int difficulty, const std::set<int> &numbers)
@@ -348,6 +383,8 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
     }
     for (int i = 0; i < decoration_count; i++)
         check_decoration_art(info, i);
+    if (level_mode == 1)
+        check_duel(info, difficulty);
 
     // MODE and MAX_DOORS_OPEN carry over from the level before, and a new
     // game after one that ended in a duel comes from a duel.
@@ -412,7 +449,7 @@ int main(void)
                         "1000)",
                         n));
     if (!numbers.count(1001))
-        printf("note: level 1001 (the duel a quit-dialog code loads) is not in the script yet\n");
+        problem("level 1001 is not in the script (a quit-dialog code loads it)");
 
     std::set<int> done;
     for (const LevelInfo &l : levels) {
