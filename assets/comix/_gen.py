@@ -67,8 +67,8 @@ def sprites():
         x = f * 200
         col = INK if f == 0 else "#8a6a44"
         s.add(rect(x + 4, 148, 192, 32, CAPTION if f == 0 else "#efe0b0", 2.5, rx=6))
-        s.add(text(x + 100, 170, "CLICK TO GO ON", 18, col, FONT_BALLOON, "bold",
-                   'font-stretch="condensed"'))
+        s.add(boxed_text("click card", 192, x + 100, 170, "CLICK TO GO ON", 18, col, FONT_BALLOON, "bold",
+                         'font-stretch="condensed"'))
     # row 3: dust cloud, 3 frames of 80x80
     for f in range(3):
         cx = f * 80 + 40
@@ -96,21 +96,23 @@ def sprites():
         s.add(g("".join(body), x, 418))
     # static: sheriff's star 200x200 at (430,0)
     s.add(g(path(star(0, 0, 92, 44), "#f2c744", 4) + path(star(0, 0, 70, 33), "none", 2, stroke="#c99a20") +
-            circle(0, 0, 28, "#f7dc7a", 3) + text(0, 7, "DEPUTY", 15, INK, FONT_CAPTION, "bold") +
+            circle(0, 0, 36, "#f7dc7a", 3) + boxed_text("star", 72, 0, 5, "DEPUTY", 14, INK, FONT_CAPTION, "bold") +
             path("M-40,-40 L-20,-58", "none", 6, stroke="#fff6c0") +
             "".join(circle(92 * math.cos(math.radians(-90 + i * 72)), 92 * math.sin(math.radians(-90 + i * 72)),
                            8, "#f2c744", 3) for i in range(5)), 530, 102))
     # static: BANG burst 150x100 at (250,186)
     s.add(path(burst(325, 236, 72, 46, 14, 0.7), "#f6d23a", 3))
     s.add(path(burst(325, 236, 52, 30, 12, 0.72, 2), "#f08a2a", 0))
-    s.add(text(325, 248, "BANG!", 34, "#8a1f18", FONT_TITLE, "bold",
+    # the burst's lettering room: halfway between its inner and outer points
+    s.add(boxed_text("bang burst", int(72 * (1 + 0.7)), 325, 247, "BANG!", 32, "#8a1f18", FONT_TITLE, "bold",
                f'stroke="{INK}" stroke-width="1.5"'))
     # static: town sign 300x110 at (0,296)
     s.add(rect(40, 350, 14, 52, "#6e4424", 2) + rect(246, 350, 14, 52, "#6e4424", 2))
     s.add(path("M6,300 L294,304 L290,366 L10,362 Z", "#b07a45", 3))
     s.add(path("M14,320 L286,323 M12,342 L288,345", "none", 1.5, stroke="#7a5230"))
-    s.add(text(150, 330, "DEADEYE GULCH", 30, INK, FONT_TITLE, "bold", 'transform="rotate(0.8 150 330)"'))
-    s.add(text(150, 354, "POP. 212 - AND DROPPIN'", 15, "#3a2418", FONT_CAPTION, "bold"))
+    s.add(boxed_text("town sign", 282, 150, 331, "DEADEYE GULCH", 27, INK, FONT_TITLE, "bold",
+                     'transform="rotate(0.8 150 330)"'))
+    s.add(boxed_text("town sign", 282, 150, 354, "POP. 212 - AND DROPPIN'", 15, "#3a2418", FONT_CAPTION, "bold"))
     s.add(circle(20, 312, 2.5, "#3a2418", 0) + circle(282, 314, 2.5, "#3a2418", 0))
     # static: tossed hat 80x44 at (320,300)
     s.add(g(hat("townsman", KINDS["townsman"]), 362, 520, 1.0))
@@ -225,8 +227,9 @@ def title_card():
                f'stroke="{INK}" stroke-width="4" paint-order="stroke"'))
     s.add(text(320, 212, "GULCH", 96, "#f4c24a", FONT_TITLE, "bold",
                f'stroke="{INK}" stroke-width="4" paint-order="stroke"'))
-    s.add(rect(140, 240, 360, 34, "#f3e4c4", 2.5, rx=4))
-    s.add(text(320, 263, "ONE DEPUTY. THREE DOORS. SIX BULLETS.", 16, INK, FONT_CAPTION, "bold"))
+    s.add(rect(120, 240, 400, 34, "#f3e4c4", 2.5, rx=4))
+    s.add(boxed_text("title plaque", 400, 320, 262, "ONE DEPUTY. THREE DOORS. SIX BULLETS.", 15, INK,
+                     FONT_CAPTION, "bold"))
     save(s, "title")
 
 
@@ -263,13 +266,14 @@ def intro_panels():
     for yy in range(0, PH, 26):
         art += line(0, yy, PW, yy, 2, "#6e4424")
     art += path("M70,14 L246,10 L250,222 L66,226 Z", "#f0dcaa", 3)
-    art += text(158, 50, "WANTED", 38, INK, FONT_TITLE, "bold")
+    # the poster is about 176 px wide at the top and 182 px near the bottom
+    art += boxed_text("wanted poster", 176, 158, 48, "WANTED", 32, INK, FONT_TITLE, "bold")
     art += rect(108, 60, 100, 100, "#e6cc94", 2)
     art += f'<g clip-path="url(#clip_Bface)">' + person("boss", "stand", 158, 324, 1.3, shadow=False) + "</g>"
     s.define('<clipPath id="clip_Bface"><rect x="108" y="60" width="100" height="100"/></clipPath>')
     art += rect(108, 60, 100, 100, "none", 2)
-    art += text(158, 182, "BLACK JACK CROW", 19, INK, FONT_CAPTION, "bold")
-    art += text(158, 210, "$ 500 REWARD", 22, "#8a1f18", FONT_TITLE, "bold")
+    art += boxed_text("wanted poster", 180, 158, 182, "BLACK JACK CROW", 16, INK, FONT_CAPTION, "bold")
+    art += boxed_text("wanted poster", 182, 158, 210, "$ 500 REWARD", 21, "#8a1f18", FONT_TITLE, "bold")
     art += circle(84, 24, 4, "#8a8580", 1.5) + circle(236, 20, 4, "#8a8580", 1.5)
     s.panel(320, 0, art, "", name="B")
     # C: the mayor pins the star on the deputy (sheriff's office)
@@ -278,7 +282,7 @@ def intro_panels():
         art += line(xx, 0, xx, 170, 1.5, "#a87a48")
     art += rect(180, 30, 90, 70, "#9cc3cf", 3) + line(225, 30, 225, 100, 2) + line(180, 65, 270, 65, 2)
     art += rect(0, 170, PW, 62, "#8a5a34", 0) + line(0, 170, PW, 170, 2)
-    art += rect(10, 14, 84, 26, "#f0dcaa", 2) + text(52, 32, "SHERIFF", 14, INK, FONT_CAPTION, "bold")
+    art += rect(10, 14, 84, 26, "#f0dcaa", 2) + boxed_text("office sign", 84, 52, 32, "SHERIFF", 14, INK, FONT_CAPTION, "bold")
     art += person("deputy", "stand", 200, 228, 0.95, flip=True)
     art += person("mayor", "pin", 96, 228, 0.95)
     s.panel(0, 240, art, "", name="C")
@@ -300,6 +304,8 @@ def intro_text():
     t.add("mayor2", ["SHOOT ONLY THE BANDITS,", "NOT OUR GOOD FOLKS!"], tail="tl", size=17)
     t.add("cap_luck", ["GOOD LUCK, DEPUTY!"], kind="caption", size=24)
     t.add("cap_dark", ["BLACK HATS. RED BANDANAS.", "THAT'S HOW YOU KNOW THEM."], kind="caption", size=17)
+    # the gang's shout again, for the page: its tail reaches back into panel A
+    t.add("yeehaw_l", ["YEE-HAW!", "THIS TOWN'S OURS!"], tail="l", size=18)
     RECTS["intro_t"] = t.save(f"{OUT}/intro_t.svg")
 
 
@@ -313,6 +319,9 @@ if __name__ == "__main__":
     intro_text()
     import _levels as levels
     levels.run(RECTS)
+    if FIT_FAULTS:
+        print("Lettering wider than its box:", *FIT_FAULTS, sep="\n  ", file=sys.stderr)
+        sys.exit(1)
     json.dump(RECTS, open(os.path.join(OUT, "_rects.json"), "w"), indent=1)
     for k, v in RECTS.items():
         print(k)

@@ -67,7 +67,7 @@ def saloon_front(id_):
         art.append(line(xx, 42, xx, 188, 1, "#6a3a30"))
     art.append(path("M20,10 L292,10 L292,46 L20,46 Z", "#7e4a44", 2))
     art.append(rect(86, 12, 140, 30, "#f1dfae", 2.5, rx=3))
-    art.append(text(156, 35, "SALOON", 24, "#8a1f18", FONT_TITLE, "bold"))
+    art.append(boxed_text("saloon sign", 140, 156, 35, "SALOON", 24, "#8a1f18", FONT_TITLE, "bold"))
     art.append(rect(118, 92, 76, 98, "#f6c66a", 2))  # lit interior
     art.append(path("M122,110 L154,114 L154,170 L122,166 Z", "#a87448", 2.5))
     art.append(path("M190,110 L158,114 L158,170 L190,166 Z", "#a87448", 2.5))
@@ -133,12 +133,12 @@ def bank_night(id_, depot=False):
         art.append(path("M-4,76 L84,44 L172,76 Z", "#4e4a64", 2))
         for cx in (20, 60, 110, 150):
             art.append(rect(cx - 6, 80, 12, 110, "#7a7290", 2))
-        art.append(rect(40, 52, 88, 22, "#f1dfae", 2, rx=2) + text(84, 69, "BANK", 18, INK, FONT_CAPTION))
+        art.append(rect(40, 52, 88, 22, "#f1dfae", 2, rx=2) + boxed_text("bank sign", 88, 84, 69, "BANK", 18, INK, FONT_CAPTION))
         art.append(rect(66, 120, 36, 70, "#f6c66a", 2))
     else:
         art.append(rect(0, 80, 200, 110, "#5a4a5a", 2))
         art.append(path("M-10,80 L100,54 L210,80 Z", "#403444", 2))
-        art.append(rect(40, 62, 120, 22, "#f1dfae", 2, rx=2) + text(100, 79, "DEPOT", 18, INK, FONT_CAPTION))
+        art.append(rect(40, 62, 120, 22, "#f1dfae", 2, rx=2) + boxed_text("depot sign", 120, 100, 79, "DEPOT", 18, INK, FONT_CAPTION))
         art.append(rect(30, 110, 30, 40, "#f6c66a", 2) + rect(130, 110, 30, 40, "#f6c66a", 2))
         # the locomotive
         art.append(rect(200, 110, 110, 60, "#2e2a36", 2) + rect(214, 74, 22, 40, "#2e2a36", 2) +
@@ -158,8 +158,8 @@ def lvl3():
     art, d = bank_night("l3a")
     art += person("boss", "point", 180, 230, 0.9)
     art += person("bandit", "stand", 80, 232, 0.8)
-    art += g(ellipse(0, 0, 16, 18, "#c8b080", 2) + text(0, 6, "$", 16, INK, FONT_TITLE), 52, 150)
-    art += g(ellipse(0, 0, 16, 18, "#c8b080", 2) + text(0, 6, "$", 16, INK, FONT_TITLE), 108, 150)
+    art += g(ellipse(0, 0, 16, 18, "#c8b080", 2) + boxed_text("moneybag", 32, 0, 6, "$", 16, INK, FONT_TITLE), 52, 150)
+    art += g(ellipse(0, 0, 16, 18, "#c8b080", 2) + boxed_text("moneybag", 32, 0, 6, "$", 16, INK, FONT_TITLE), 108, 150)
     s.panel(0, 0, art, d, name="l3a")
     # 2: the deputy under the lamp post, close
     art, d = bank_night("l3b")

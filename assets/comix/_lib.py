@@ -283,6 +283,7 @@ def facade(x, y, w, h, wall, wall_sh, sign=None, sign_fill="#f1dfae", door=True,
         while fs > 9 and measure(sign, fs, FONT_CAPTION) > w - 28:
             fs -= 1
         sw = measure(sign, fs, FONT_CAPTION) + 16
+        check_fit(f"sign {sign}", sign, fs, FONT_CAPTION, sw)
         out.append(rect(x + (w - sw) / 2, top + 4, sw, 24, sign_fill, 2, rx=2))
         out.append(text(x + w / 2, top + 16 + fs * 0.36, sign, fs, INK, FONT_CAPTION, "bold"))
     wy = y + 40
@@ -389,7 +390,29 @@ def text_width(t, size, cond=True):
     return w * size * (0.92 if cond else 1.0)
 
 
-def balloon(lines, tail="bl", size=17, kind="speech", pad=12, minw=0):
+# ------------------------------------------------------------ lettering fit
+# Lettering keeps this many pixels clear of the edges of its box or balloon.
+LETTER_MARGIN = 4
+FIT_FAULTS = []
+
+
+def check_fit(where, t, size, family, box_w, extra=""):
+    """Notes a fault when the text, measured, does not fit box_w with margins."""
+    w = measure(t, size, family, extra)
+    if w + 2 * LETTER_MARGIN > box_w:
+        FIT_FAULTS.append(f"{where}: \"{t}\" is {w} px wide at size {size}, "
+                          f"its box {box_w} px holds at most {box_w - 2 * LETTER_MARGIN}")
+    return w
+
+
+def boxed_text(where, box_w, x, y, t, size, fill=INK, family=FONT_BALLOON, weight="bold", extra=""):
+    """text() for lettering that sits in a box box_w pixels wide, centred on x."""
+    check_fit(where, t, size, family, box_w,
+              'font-stretch="condensed"' if 'font-stretch="condensed"' in extra else "")
+    return text(x, y, t, size, fill, family, weight, extra)
+
+
+def balloon(lines, tail="bl", size=17, kind="speech", pad=12, minw=0, where="balloon"):
     """Returns (svg_body_in_local_coords, w, h). Local origin top-left of the item."""
     lh = size + 4
     fam = FONT_CAPTION if kind == "caption" else FONT_BALLOON
@@ -397,17 +420,28 @@ def balloon(lines, tail="bl", size=17, kind="speech", pad=12, minw=0):
     tw = max(measure(l, size, fam, ext) for l in lines)
     bw = max(minw, tw + 2 * pad + (14 if kind == "speech" else 0) + (30 if kind == "shout" else 0))
     bh = len(lines) * lh + 2 * pad - 4 + (6 if kind == "speech" else 0) + (30 if kind == "shout" else 0)
+    inner = bw - (30 if kind == "shout" else 0)
+    for l in lines:
+        check_fit(where, l, size, fam, inner, ext)
     tl = 22 if kind == "speech" and tail else 0
+    side_tail = bool(tail) and tail[0] == "l"   # a tail out of the left side, pointing down-left
     W, H = bw + 6, bh + tl + 6
     ox, oy = 3, 3
-    if tail and tail[0] == "t":
+    if side_tail:
+        W, H = bw + tl + 6, bh + 14
+        ox += tl
+    elif tail and tail[0] == "t":
         oy += tl
     out = []
     if kind == "speech":
         cx = ox + bw / 2
         cy = oy + bh / 2
         # tail
-        if tail:
+        if side_tail:
+            by = oy + bh * 0.55
+            d = f"M{ox + 8},{by - 11} L{ox - tl + 2},{by + 18} L{ox + 8},{by + 9} Z"
+            out.append(path(d, BALLOON, 2.5))
+        elif tail:
             side = tail[1]
             bx = ox + (bw * 0.28 if side == "l" else bw * 0.72 if side == "r" else bw / 2)
             if tail[0] == "b":
@@ -419,7 +453,9 @@ def balloon(lines, tail="bl", size=17, kind="speech", pad=12, minw=0):
             d = f"M{bx - 11},{base_y} L{tip[0]},{tip[1]} L{bx + 11},{base_y} Z"
             out.append(path(d, BALLOON, 2.5))
         out.append(rect(ox, oy, bw, bh, BALLOON, 2.5, rx=min(bh / 2, 22)))
-        if tail:
+        if side_tail:
+            out.append(path(f"M{ox + 6},{by - 8} L{ox + 6},{by + 6}", "none", 4, stroke=BALLOON))
+        elif tail:
             out.append(path(f"M{bx - 9},{base_y} L{bx + 9},{base_y}", "none", 4, stroke=BALLOON))
         ty = oy + pad + size - 1 + 3
         for i, l in enumerate(lines):
@@ -453,20 +489,22 @@ class TextSheet:
         self.rects = {}
 
     def add(self, key, lines, **kw):
-        body, w, h = balloon(lines, **kw)
+        body, w, h = balloon(lines, where=f"{self.name} {key}", **kw)
         if self.x + w > 640:
             self.x = 0
             self.y += self.rowh + 2
             self.rowh = 0
-        assert self.y + h <= 480, f"sheet {self.name} full at {key}"
+        assert self.y + h <= 960, f"sheet {self.name} full at {key}"
         self.items.append(g(body, self.x, self.y))
         self.rects[key] = (self.x, self.y, w, h)
         self.x += w + 2
         self.rowh = max(self.rowh, h)
 
     def save(self, fn):
+        # 640 x 480 unless the lettering needs more room below
+        h = max(480, self.y + self.rowh)
         with open(fn, "w") as f:
-            f.write(svg(640, 480, "\n".join(self.items)))
+            f.write(svg(640, h, "\n".join(self.items)))
         return self.rects
 
 
@@ -488,5 +526,6 @@ def measure(t, size, family=FONT_BALLOON, extra=""):
                   text=True, check=True).stdout
     w = int(out.strip())
     _cache[key] = w
-    _json.dump(_cache, open(_CACHE_FN, "w"))
+    if not _os.environ.get("COMIX_NO_CACHE_WRITE"):
+        _json.dump(_cache, open(_CACHE_FN, "w"))
     return w

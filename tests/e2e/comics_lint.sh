@@ -8,7 +8,10 @@
 #  - no picture or sound is used before it is loaded or loaded over a
 #    loaded one, and an included script includes nothing further;
 #  - the fixed comics and every comic named by levels.txt exist;
-#  - the comics together use every command of the language.
+#  - the comics together use every command of the language;
+#  - the comic picture generator finds no lettering wider than its box or
+#    balloon less a 4-pixel margin on each side (it renders into a scratch
+#    folder and leaves the sources alone).
 # Needs GAME_DIR; no display.
 set -uo pipefail
 
@@ -119,4 +122,15 @@ for cmd in image destroy delay cls virtual vis_on vis_off move setxy fade setrea
 done
 [ -z "$missing" ] || fail "no comic uses:$missing"
 note "the comics use every command of the language"
+
+GEN="$(cd "$(dirname "$0")/../.." && pwd)/assets/comix/_gen.py"
+if [ -f "$GEN" ]; then
+    scratch=$(mktemp -d)
+    COMIX_OUT="$scratch" COMIX_NO_CACHE_WRITE=1 python3 "$GEN" > /dev/null 2> "$scratch/err"
+    rc=$?
+    cat "$scratch/err" >&2
+    rm -rf "$scratch"
+    [ $rc = 0 ] || fail "the comic pictures have lettering outside its box (see above)"
+    note "all comic lettering fits its box with a 4-pixel margin"
+fi
 echo "PASS"
