@@ -700,7 +700,7 @@ int game_end_rules(void)
     }
     if (pocet_zivotu <= 0 && cas > finish_time + FINISH_TIME)
         quit_flag = 2;
-    return key[KEY_Q] || quit_flag != 0;
+    return key_hit(KEY_Q) || quit_flag != 0;
 }
 
 int game_frame(void)
@@ -734,6 +734,7 @@ int game_start(void)
     set_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
     duel_start();
     click_latch_clear();    // the click that started the game is no shot
+    key_latch_clear();      // nor does a key pressed in the menus count here
     return 0;
 }
 

@@ -330,7 +330,7 @@ int menu_main(void)
             continue;
         }
         frame_present();
-        if (key[KEY_Q])
+        if (key_hit(KEY_Q))
             break;
     }
 
@@ -357,6 +357,7 @@ int menu_obtiznost(void)
     m_refresh();
     brix_delay(MENU_ENTRY_DELAY);
     wait_left_up();     // the click that opened the screen chooses nothing
+    key_latch_clear();
 
     for (int chosen = 0; !chosen;) {
         frame_begin();
@@ -375,7 +376,7 @@ int menu_obtiznost(void)
                 chosen = 1;
             }
         }
-        if (!chosen && key[KEY_Q])
+        if (!chosen && key_hit(KEY_Q))
             break;
     }
 
@@ -400,6 +401,7 @@ int menu_option(int type)
     for (int i = 0; i < PICTURES; i++)
         pic[i] = menu_picture(files[i]);
     wait_left_up();     // the click that opened the menu
+    key_latch_clear();
     set_pointer(mouse_pointer);
 
     do {
@@ -461,7 +463,7 @@ int menu_option(int type)
                 click_used();
             }
         }
-    } while (!quit && !key[KEY_ESC]);
+    } while (!quit && !key_hit(KEY_ESC));
 
     clear_keybuf();
     show_mouse(nullptr);
@@ -821,7 +823,7 @@ int menu_topten(int score)
 
     click_latch_clear();
     key_latch_clear();
-    while (!key[KEY_ESC] && !key_pressed(KEY_ESC) && !mouse_b && !left_clicked())
+    while (!key_hit(KEY_ESC) && !mouse_b && !left_clicked())
         frame_wait();
 
     destroy_bitmap(wanted);

@@ -235,6 +235,12 @@ int key_pressed(int scancode)
     return n > 0;
 }
 
+int key_hit(int scancode)
+{
+    int pressed = key_pressed(scancode);
+    return pressed || (scancode > 0 && scancode < KEY_MAX && key[scancode]);
+}
+
 #define MENU_MOUSE_X1 20
 #define MENU_MOUSE_Y1 20
 #define MENU_MOUSE_X2 620

@@ -154,6 +154,7 @@ void key_latch_install(void);       // sets Allegro's keyboard_lowlevel_callback
 void key_latch_event(int scancode); // what the callback does (tests call it)
 void key_latch_clear(void);         // forget every pending press
 int key_pressed(int scancode);      // 1 (and one press consumed) if one is pending
+int key_hit(int scancode);          // held now, or pressed since last asked (consumes it)
 
 // The pointer.  Every picture (hand, lit hand, gun sight) is 64 x 64 with its
 // hot spot -- the sight's centre, the fingertip -- at (32, 32).  Allegro puts
