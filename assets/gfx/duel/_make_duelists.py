@@ -139,7 +139,7 @@ def front_gun(x, y):
 
 def standing(P):
     s = legs(P) + holster(P) + body(P) + off_arm(P)
-    s += limb([(31, 63), (21, 90), (14, 106)], P["coat"], 10) + open_hand(13, 109)
+    s += limb([(31, 63), (19, 88), (11, 102)], P["coat"], 10) + open_hand(10, 105)
     s += head(50, 38, P) + hat(50, 26, P)
     return s
 
@@ -151,9 +151,9 @@ def grip(P):
     s = legs(P, spread=5, drop=d) + holster(P, d) + body(P, d) + off_arm(P, d, raised=True)
     s += limb([(31, 63 + d), (19, 94 + d), (28, 114 + d)], P["coat"], 10)
     s += circle(29, 116 + d, 5.5, SKIN, 1.8)
-    for x1, y1, x2, y2 in ((14, 108, 4, 102), (12, 120, 1, 121), (16, 131, 6, 139), (24, 100, 20, 89), (40, 104, 46, 94)):
-        s += f'<path d="M{x1} {y1 + d}L{x2} {y2 + d}" stroke="{INK}" stroke-width="6" stroke-linecap="round"/>'
-        s += f'<path d="M{x1} {y1 + d}L{x2} {y2 + d}" stroke="{CUE}" stroke-width="3" stroke-linecap="round"/>'
+    for x1, y1, x2, y2 in ((15, 108, 2, 100), (13, 120, 0, 121), (17, 131, 4, 141), (24, 100, 19, 86), (39, 104, 47, 92)):
+        s += f'<path d="M{x1} {y1 + d}L{x2} {y2 + d}" stroke="{INK}" stroke-width="7" stroke-linecap="round"/>'
+        s += f'<path d="M{x1} {y1 + d}L{x2} {y2 + d}" stroke="{CUE}" stroke-width="4" stroke-linecap="round"/>'
     s += head(50, 38 + d, P, "narrow") + hat(50, 26 + d, P)
     return s
 
@@ -190,7 +190,7 @@ def hit(P):
     s += head(50, 40, P, "out")
     s += star(52, 92, 13, 6, 8, "#fff8e0", 0.3, 1.6)
     s += "</g>"
-    s += hat(72, 18, P, 28)
+    s += hat(70, 25, P, 24)
     s += side_gun(14, 150, 120)
     return s
 
