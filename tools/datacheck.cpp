@@ -5,8 +5,11 @@
 // and the hardest difficulty through the game's own loaders, and checks what
 // the loaders cannot know: that every NEXT leads to a level, that pictures
 // are as large as the drawing takes, that every bandit gives the player a
-// fair chance before he fires, that civilians never fire, and that the door
-// and creature art stays inside the door zones shots are tested against.
+// fair chance before he fires (duelists too: each one's time from drawing
+// to firing is printed), that civilians never fire, that every level states
+// its MODE, that a duel lists no decorations and can reach its quota, and
+// that the door and creature art stays inside the zones shots are tested
+// against.
 // One line per problem, a summary, and a non-zero exit status on any problem.
 #include <allegro.h>
 #include <errno.h>

@@ -67,4 +67,25 @@ check "a broken creature file" "kid.txt"
 fresh
 sed -i 's/^6 2$/6 1/; s/^12 10 13 10 0$/12 10 0/' "$WORK/game/data/text/kolt01.txt"
 check "a revolver sector without its firing step" "kolt01.txt: slot 6 (aiming sector 6) has no step 1"
+# A level without MODE would inherit the mode of the level before it.
+fresh
+awk '/^LEVEL 2$/ {in2 = 1} in2 && /^MODE / {in2 = 0; next} {print}' "$GAME_DIR/data/levels/levels.txt" \
+    > "$WORK/game/data/levels/levels.txt"
+check "a level without MODE" "level 2: no MODE"
+
+# A duelist who fires the tick after he draws.
+fresh
+sed -i 's/^5 5$/5 2/' "$WORK/game/data/object/duel_drifter_a.txt"
+check "a duelist's shot too soon after his draw" "duel_drifter_a.txt at difficulty 0: draws at tick 4 and fires at tick 5"
+
+# A duel that lists a decoration: never drawn, yet it breaks under a shot.
+fresh
+sed -i '/^LEVEL 13$/a DECORATION roof_vane.txt' "$WORK/game/data/levels/levels.txt"
+check "a decoration in a duel" "duel level 13 lists DECORATION roof_vane.txt"
+
+# A duelist whose script is too short for the hold and the retreat: the
+# loader refuses the level, naming the duelist.
+fresh
+sed -i 's/^TICKS .*/TICKS 2/' "$WORK/game/data/object/duel_drifter_b.txt"
+check "a duelist of two ticks" "duel level 13: its duelist 1 (duel_drifter_b.txt) has 2 TICKS"
 note "every fault was caught"
