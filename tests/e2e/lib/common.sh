@@ -79,3 +79,41 @@ region_diff() {
 click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
 quick_click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1 mouseup 1; }
 press_key() { xdotool keydown --window "$WID" "$1"; sleep 0.1; xdotool keyup --window "$WID" "$1"; }
+
+# A screenshot of the game's 640 x 480 frame: a grab of the root window is
+# cut down to the game window.
+frame_shot() {
+  shot "$1"
+  local size; size=$(identify -format "%wx%h" "$1" 2>/dev/null)
+  if [ "$size" != "640x480" ]; then
+    local pos; pos=$(xwininfo -id "$WID" | awk '/Absolute upper-left X/{x = $NF} /Absolute upper-left Y/{y = $NF} END{print "+" x "+" y}')
+    convert "$1" -crop "640x480$pos" +repage "$1"
+  fi
+}
+
+# Share of differing pixels between two pictures in a region WxH+X+Y (1 when it cannot be told).
+diff_in() {
+  convert "$1" -crop "$3" +repage "$WORK/d_a.png" && convert "$2" -crop "$3" +repage "$WORK/d_b.png" || { echo 1; return; }
+  compare -metric AE -fuzz 8% "$WORK/d_a.png" "$WORK/d_b.png" null: 2>&1 |
+    awk -v r="$3" '{split(r, a, /[x+]/); if ($1 ~ /^[0-9.e+]+$/) print $1 / (a[1] * a[2]); else print 1}'
+}
+above() { awk -v v="$1" -v t="$2" 'BEGIN{exit !(v > t)}'; }
+
+# The main menu: its backdrop band, drawn at y 140, shows between the sign
+# and the poster.
+NEW_GAME_X=65; NEW_GAME_Y=263
+is_menu() {
+  [ -f "$WORK/menu_ref.png" ] || convert -size 640x480 xc:black "$WORK/data/gfx/menu/bck.bmp" -geometry +0+140 -composite "$WORK/menu_ref.png"
+  ! above "$(diff_in "$1" "$WORK/menu_ref.png" 300x120+200+150)" 0.2
+}
+# Waits for the main menu, $1 s at most, skipping the intro with Esc.
+wait_menu() {
+  for i in $(seq $((${1:-30} * 4))); do
+    frame_shot "$WORK/m.png"
+    is_menu "$WORK/m.png" && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
+    [ "${2:-skip}" = skip ] && [ $((i % 8)) -eq 4 ] && press_key Escape
+    sleep 0.25
+  done
+  fail "no main menu after ${1:-30}s"
+}
