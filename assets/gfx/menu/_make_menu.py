@@ -296,8 +296,7 @@ def make_menuleft():
     b = []
     drawn = {}
     # the post, its cap and the stones at its foot
-    b.append(beam(14, 30, 18, 268, DARKWOOD, DARKWOOD_SH, DARKWOOD_HI, vertical=True, seed=4))
-    b.append(L.path("M11,30 L23,20 L35,30 Z", DARKWOOD, 2))
+    b.append(beam(14, 4, 18, 294, DARKWOOD, DARKWOOD_SH, DARKWOOD_HI, vertical=True, seed=4))
     for sx, sy, rx, ry, c in ((10, 300, 12, 8, "#6a5a50"), (34, 302, 13, 7, "#57483f"),
                               (22, 294, 11, 7, "#7a6a5c"), (48, 304, 9, 5, "#5a4a40")):
         b.append(L.ellipse(sx, sy, rx, ry, c, 2))
@@ -310,7 +309,7 @@ def make_menuleft():
     # hung from a crossarm on the post by two chains
     b.append(beam(6, 8, 128, 10, DARKWOOD, DARKWOOD_SH, DARKWOOD_HI, seed=5))
     b.append(chain(22, 17, 22, by + 2) + chain(118, 17, 118, by + 2))
-    b.append(nail(23, 13))
+    b.append(nail(23, 13) + L.path("M10,18 L22,30 M36,18 L24,30", "none", 4, stroke=DARKWOOD_SH))
     # a lantern on an iron arm
     b.append(L.path("M32,134 L66,134 M32,146 Q44,134 56,134", "none", 3, stroke="#3a3330"))
     b.append(L.rect(30, 130, 5, 20, "#3a3330", 1.5))
@@ -426,7 +425,8 @@ def column(i, lit):
     if i == 0:
         # the deputy with an open, friendly face
         art.append(L.person("good", "stand", cx, fy, fs))
-        art.append(L.g(L.path(L.star(-15, -118, 8, 3.6), GOLD, 1.5), cx, fy, fs))
+        art.append(L.g(L.path(L.star(-15, -118, 8, 3.6), GOLD, 1.5) + L.path("M-8,-148 Q0,-141 8,-148", "none", 2.2),
+                       cx, fy, fs))
     elif i == 1:
         art.append(L.person("bandit", "draw", cx - 6, fy, fs, gunhand="right", legs="spread"))
     else:
@@ -575,17 +575,16 @@ def dummy(kind):
                 L.circle(0, 9.5, 1.8, "#7a6a50", 1) + L.path("M-4,4 Q-4,-1 -1,-2", "none", 1, stroke=GOLD_HI))
         b.append(f'<g transform="translate(33,44) rotate(25)">{bell}</g>')
         b.append(L.circle(35, 42, 3, sack, 1.3))
-        b.append(L.path("M2,40 q3,-3 0,-6 M5,44 q4,-4 0,-9", "none", 1.4, stroke="#8a1f18"))
     else:
         # a field mouse held up by its tail
         b.append(L.path("M9,60 Q4,74 9,84", "none", 6, stroke=INK) + L.path("M9,60 Q4,74 9,84", "none", 3.5, stroke=shirt))
         b.append(L.path("M31,60 Q37,70 33,80", "none", 6, stroke=INK) + L.path("M31,60 Q37,70 33,80", "none", 3.5, stroke=shirt))
-        b.append(L.path("M33,80 Q35,86 33,90", "none", 1.2))
-        b.append(L.ellipse(33, 95, 4, 6, "#9a948c", 1.3) + L.circle(30.5, 92, 1.8, "#c8a0a0", 0.8) +
-                 L.circle(35.5, 92, 1.8, "#c8a0a0", 0.8) + L.circle(33, 100, 1, INK, 0))
+        b.append(L.path("M33,80 Q36,84 33,88", "none", 1.4, stroke="#c88080"))
+        mouse = (L.ellipse(0, 0, 5, 7.5, "#9a948c", 1.4) + L.circle(-3.8, -5, 2.6, "#c8a0a0", 1) +
+                 L.circle(3.8, -5, 2.6, "#c8a0a0", 1) + L.circle(-1.8, 3, 0.9, INK, 0) + L.circle(1.8, 3, 0.9, INK, 0) +
+                 L.circle(0, 7.2, 1.1, "#e07080", 0) + L.path("M-1,6 l-4,1 M1,6 l4,1", "none", 0.6))
+        b.append(L.g(mouse, 33, 95))
         b.append(L.circle(9, 84, 3, sack, 1.3) + L.circle(33, 80, 3, sack, 1.3))
-        # a coiled lasso over the shoulder
-        b.append(L.ellipse(14, 74, 5, 8, "none", 1.6, stroke="#b08050"))
     return "".join(b)
 
 
@@ -600,12 +599,11 @@ def make_hangmen():
 
 
 def make_mute():
-    b = []
-    b.append(L.path("M4,11 L10,11 L17,4 L17,27 L10,20 L4,20 Z", "#d8d0c0", 2))
-    b.append(L.rect(4, 11, 6, 9, "#8a8278", 1.5))
-    b.append(L.line(6, 5, 24, 26, 6, INK) + L.line(24, 5, 6, 26, 6, INK))
-    b.append(L.line(6, 5, 24, 26, 3.4, "#d83a2a") + L.line(24, 5, 6, 26, 3.4, "#d83a2a"))
-    save("mute", 28, 31, "\n".join(b), "", "Mute mark, 28 x 31, masked: a crossed-out speaker.")
+    b = [L.circle(14, 15.5, 12.5, "#f4e6c4", 2)]
+    b.append(L.path("M5,12.5 L9,12.5 L14,8 L14,23 L9,18.5 L5,18.5 Z", "#5a5048", 1.5))
+    b.append(L.line(17, 11.5, 24, 19.5, 4.6, INK) + L.line(24, 11.5, 17, 19.5, 4.6, INK))
+    b.append(L.line(17, 11.5, 24, 19.5, 2.6, "#d83a2a") + L.line(24, 11.5, 17, 19.5, 2.6, "#d83a2a"))
+    save("mute", 28, 31, "\n".join(b), "", "Mute mark, 28 x 31, masked: a speaker crossed out on a light disc.")
 
 
 def make_cancel():
