@@ -30,21 +30,18 @@ test: build
 bench: build
 	tools/with-xvfb.sh bench/run.sh $(BUILD)
 
-# make install keeps its own list of the files it put in (CMake's manifest is
-# rewritten by every install, the package's included); make uninstall removes
-# exactly those, then the game's own folders once they are empty.
+# make install keeps its own list of the files it put in, DESTDIR included
+# (CMake's manifest leaves DESTDIR out and is rewritten by every install, the
+# package's too); make uninstall removes exactly those, and the folders left
+# empty.
 INSTALLED = $(BUILD)/installed-files.txt
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
-	cp $(BUILD)/install_manifest.txt $(INSTALLED)
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt > $(INSTALLED)
 
 uninstall:
-	@[ -f $(INSTALLED) ] || { echo "nothing to uninstall: no $(INSTALLED) (make install first)"; exit 1; }
-	xargs -d '\n' rm -f -- < $(INSTALLED)
-	sed -n 's|^\(.*/deadeye-gulch\)/.*|\1|p' $(INSTALLED) | sort -u | \
-	  while read -r d; do [ ! -d "$$d" ] || find "$$d" -depth -type d -empty -delete; done
-	rm -f $(INSTALLED)
+	packaging/uninstall.sh $(INSTALLED)
 
 package: build
 	cmake --build $(BUILD) --target package
