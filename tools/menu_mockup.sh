@@ -28,7 +28,7 @@ cut() {  # cut NAME SX SY W H X Y: draw a part of a picture
 hot() {  # hot X1 Y1 X2 Y2: outline a hot rectangle (its border pixels are outside it)
   args+=( -fill none -stroke cyan -strokewidth 1 -draw "rectangle $1,$2 $3,$4" )
 }
-digits() {  # digits TEXT X Y: the digit font, 13 x 27 cells of $0123456789
+digits() {  # digits TEXT X Y: the digit font, 13 x 27 cells of $0123456789 (the game writes 250$)
   local t=$1 x=$2 i c k
   for ((i = 0; i < ${#t}; i++)); do
     c=${t:i:1}
@@ -101,7 +101,7 @@ screen black
 put wanted 150 22
 names=("BILLY THE KID" "CALAMITY JANE" "DOC" "WYATT" "ANNIE OAKLEY SHOOTS" "BUTCH" "SUNDANCE" "NOBODY" "BAT" "JESSE")
 for r in 0 1 2 3 4 5 6 7 8 9; do
-  digits "\$$(( 9876543 / (r + 1) ))" 180 $((160 + 27 * r))
+  digits "$(( 9876543 / (r + 1) ))\$" 180 $((160 + 27 * r))
   word "${names[$r]}" 290 $((168 + 27 * r))
 done
 word "NOT SAVED" 190 440
