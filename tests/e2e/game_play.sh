@@ -73,13 +73,7 @@ echo "delay 1" > "$WORK/data/comix/gameover.cmx"
 echo "delay 1" > "$WORK/data/comix/goodbye.cmx"
 for i in $(seq 10); do printf '99999\tSHARPSHOOTER\n'; done > "$WORK/top.txt"   # no score of ours enters
 convert "$WORK/data/gfx/$BACK" "$WORK/background.png"
-# A sight whose centre, (32, 32) of its 64 x 64 picture, is a flat green 3 x 3 dot.
-convert -size 64x64 xc:'#ff00ff' -fill '#00ff00' -draw 'rectangle 31,31 33,33' \
-  -type truecolor "BMP3:$WORK/data/gfx/cursor1.bmp"
-# Mean position "x y" of the pure green pixels of a picture.
-green_centre() {
-  convert "$1" txt:- | awk -F'[,: ]+' '/#00FF00/ {x += $1; y += $2; n++} END {if (n) printf "%d %d", x / n, y / n}'
-}
+marked_pointer cursor1.bmp   # the sight's centre marked
 
 # Starts the program, skips the intro, starts a new game from the menu and
 # waits for the level.

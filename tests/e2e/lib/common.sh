@@ -117,3 +117,14 @@ wait_menu() {
   done
   fail "no main menu after ${1:-30}s"
 }
+
+# Replaces pointer picture $1 of the copy with one whose hot spot, (32, 32)
+# of its 64 x 64 picture, is a flat green 3 x 3 dot.
+marked_pointer() {
+  convert -size 64x64 xc:'#ff00ff' -fill '#00ff00' -draw 'rectangle 31,31 33,33' \
+    -type truecolor "BMP3:$WORK/data/gfx/$1"
+}
+# Mean position "x y" of the pure green pixels of a picture.
+green_centre() {
+  convert "$1" txt:- | awk -F'[,: ]+' '/#00FF00/ {x += $1; y += $2; n++} END {if (n) printf "%d %d", x / n, y / n}'
+}
