@@ -1,5 +1,10 @@
 #!/usr/bin/env python3
-# Writes the three street backgrounds as SVG text.
+# Writes the street backgrounds as SVG text: one setting per part of town
+# (day, sunset, night) and, for every level of a part, its own variant of the
+# setting: the hour moving on, signs repainted or a shop changed hands, props
+# on the boardwalk and on the skyline.  Every background carries the dark
+# track of the kill bar at its right edge.
+#   usage: _make_backs.py OUTDIR
 import random, sys, os
 INK = "#2a1a10"
 OUT = sys.argv[1]
@@ -133,6 +138,7 @@ def build(P):
     s.append('</defs>')
     s.append('<rect width="640" height="480" fill="url(#sky)"/>')
     s.append(P.get("skyextra", ""))
+    s.append(P.get("skyline", ""))
     # buildings: B0 x 0..235, B1 235..457, B2 457..640
     for (x0, x1, top, style, fill, line, seed) in P["buildings"]:
         if style == "planks":
@@ -173,9 +179,43 @@ def build(P):
         s.append(f'<ellipse cx="{x:.0f}" cy="{y:.0f}" rx="{r.uniform(2,5):.1f}" ry="1.3" fill="{P["streetdot"]}"/>')
     s.append(f'<path d="M0 440Q320 430 640 444M0 462Q320 452 640 466" fill="none" stroke="{P["streetdot"]}" stroke-width="3" opacity="0.6"/>')
     s.append(P.get("walkextra", ""))
+    s.append(P.get("props", ""))
     s.append(P.get("light", ""))
+    s.append(killbar_track(P))
     s.append('</svg>')
     return "\n".join(s)
+
+# ------------------------------------------------------------ kill bar track
+# The kill bar is drawn over x 633..636, y 50..450 in light greys.  Its track
+# is a dark channel x 628..639, y 46..454, set in a post of the street's
+# frame wood whose light left edge keeps the channel readable on any wall.
+TRACK = (628, 46, 640, 455)
+
+
+def luminance(hexc):
+    c = [int(hexc[i:i + 2], 16) / 255 for i in (1, 3, 5)]
+    c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+    return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+def killbar_track(P):
+    x0, y0, x1, y1 = TRACK
+    edge = P["trackedge"]
+    for against in (edge, "#b4b4b4"):
+        assert contrast(P["track"], against) >= 3, f"kill bar track {P['track']} too close to {against}"
+    s = [f'<rect x="{x0 - 7}" y="{y0 - 8}" width="{x1 - x0 + 9}" height="{y1 - y0 + 16}" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>',
+         f'<rect x="{x0 - 5}" y="{y0 - 6}" width="3" height="{y1 - y0 + 12}" fill="{edge}"/>',
+         f'<rect x="{x0}" y="{y0}" width="{x1 - x0}" height="{y1 - y0}" fill="{P["track"]}"/>',
+         f'<path d="M{x0} {y0}V{y1}M{x0} {y0}H{x1}" stroke="#000" stroke-width="2" opacity="0.6"/>']
+    for y in (y0 - 4, y1 + 4):
+        s.append(f'<circle cx="{x0 + 6}" cy="{y}" r="2" fill="{P["iron"]}" stroke="{INK}" stroke-width="1"/>')
+    return "\n".join(s)
+
 
 def glows(points, P):
     return "\n".join(f'<circle cx="{x}" cy="{y}" r="{r}" fill="url(#glow)"/>' for x, y, r in points)
@@ -227,91 +267,313 @@ NIGHT = dict(
     walk="#3c3640", walkline="#24202a", walkedge="#2c2830",
 )
 
-# ---- setting-specific extras
+# ---- the track behind the kill bar, per setting: a near-black channel and a
+# light edge beside it (contrast 3 or more against both the edge and the bar)
+DAY.update(track="#1a110b", trackedge="#d8b487")
+DUSK.update(track="#160c09", trackedge="#e0a070")
+NIGHT.update(track="#050408", trackedge="#8a8098")
+
+
+def fit_size(text, width, size):
+    # URW Bookman bold capitals run about 0.74 em wide
+    return min(size, round((width - 10) / (0.74 * max(1, len(text))), 1))
+
+
+def sign(x, y, w, h, text, P, size):
+    return painted_sign(x, y, w, h, text, P, fit_size(text, w, size)) if text else ""
+
+
+# ---- wall features; a level's decorations hang on these
 def lowroof(P, x0=146, x1=235):
     # the lower lean-to part of building 0 behind the signboard's right side
     return (f'<rect x="{x0}" y="0" width="{x1-x0}" height="82" fill="url(#sky)"/>'
             f'<path d="M{x0} 84L{x0} 80H{x1}V84" fill="{P["trim"]}" stroke="{INK}" stroke-width="2"/>')
 
-# Day: clouds, vane on lean-to, window+sill on strip A, bracket for sign + poster nail on strip B, hook on right strip
-DAY["skyextra"] = ('<path d="M350 30q20 -12 44 -4q16 -8 32 2q14 0 18 8h-100z" fill="#f4ecd6" opacity="0.55"/>'
-                   '<path d="M520 14q14 -8 30 -2q12 -6 24 2h-60z" fill="#f4ecd6" opacity="0.45"/>')
-def day_roof(P):
-    s = lowroof(P)
-    # pole foot of the weather vane
-    s += f'<rect x="168" y="76" width="10" height="6" fill="{P["trim"]}" stroke="{INK}" stroke-width="1.5"/>'
-    return s
-DAY["roofextra"] = day_roof(DAY)
-DAY["wallextra"] = (painted_sign(156, 88, 72, 22, "HOTEL", DAY, 13)
-                    + window(158, DAY)
-                    + bracket(372, 452, 94, DAY)
-                    + f'<rect x="400" y="190" width="40" height="52" fill="#000" opacity="0.18"/>'
-                    + hook(606, 196, DAY)
-                    + painted_sign(374, 262, 76, 20, "BARBER", DAY, 12)
-                    + painted_sign(155, 240, 76, 22, "ROOMS 2 BITS", DAY, 9))
-DAY["walkextra"] = ""
-DAY["light"] = ('<rect x="0" y="56" width="640" height="270" fill="#ffe8b0" opacity="0.06"/>'
-                '<path d="M131 84h16v238h-16z M352 84h16v238h-16z M574 84h16v238h-16z" fill="#000" opacity="0.12" transform="translate(6 0)"/>')
 
-# Dusk: sun glow low, belfry on lean-to, window strip A, sign bracket strip B, lantern hook right strip
-DUSK["skyextra"] = ('<circle cx="420" cy="78" r="40" fill="#ffe08a" opacity="0.5"/>'
-                    '<path d="M0 36H640" stroke="#ffd890" stroke-width="2" opacity="0.25"/>'
-                    '<path d="M300 20q30 -6 70 0t80 0" fill="none" stroke="#f6a0a0" stroke-width="3" opacity="0.35"/>')
-def dusk_roof(P):
-    s = lowroof(P)
-    # little belfry: two posts and a pointed cap
-    s += (f'<rect x="152" y="50" width="6" height="32" fill="{P["frame"]}" stroke="{INK}" stroke-width="1.5"/>'
-          f'<rect x="194" y="50" width="6" height="32" fill="{P["frame"]}" stroke="{INK}" stroke-width="1.5"/>'
-          f'<path d="M147 51L176 41L205 51Z" fill="{P["trim"]}" stroke="{INK}" stroke-width="2"/>'
-          f'<path d="M158 53H194" stroke="{INK}" stroke-width="3"/>')
-    return s
-DUSK["roofextra"] = dusk_roof(DUSK)
-DUSK["wallextra"] = (painted_sign(156, 88, 72, 22, "BAR", DUSK, 14)
-                     + window(158, DUSK)
-                     + bracket(372, 452, 94, DUSK)
-                     + f'<rect x="400" y="190" width="40" height="52" fill="#000" opacity="0.18"/>'
-                     + hook(606, 100, DUSK)
-                     + painted_sign(374, 262, 76, 20, "ROOMS", DUSK, 12)
-                     + painted_sign(155, 240, 76, 22, "FARO", DUSK, 13))
-DUSK["walkextra"] = ('<rect x="584" y="318" width="38" height="6" fill="#5a3a26" stroke="%s" stroke-width="2"/>' % INK)
-DUSK["light"] = (glows([(606, 124, 60)], DUSK)
-                 + '<path d="M0 56H640V330H0Z" fill="#ff8a40" opacity="0.10"/>'
-                 + '<path d="M147 84L235 84L235 322L190 322Z M368 84L457 84L457 322L412 322Z" fill="#3a1a40" opacity="0.18"/>'
-                 + '<path d="M0 324H640V480H0Z" fill="#4a2040" opacity="0.15"/>')
+def vane_foot(P):
+    return f'<rect x="168" y="76" width="10" height="6" fill="{P["trim"]}" stroke="{INK}" stroke-width="1.5"/>'
 
-# Night: stars, moon, vane, lit window + lamp strip A, bell bracket + poster strip B, lantern right strip
-def starfield():
-    r = random.Random(21)
+
+def belfry(P):
+    return (f'<rect x="152" y="50" width="6" height="32" fill="{P["frame"]}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<rect x="194" y="50" width="6" height="32" fill="{P["frame"]}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<path d="M147 51L176 41L205 51Z" fill="{P["trim"]}" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M158 53H194" stroke="{INK}" stroke-width="3"/>')
+
+
+def shelf(P, x, y):
+    return f'<rect x="{x}" y="{y}" width="38" height="6" fill="{P["trim"]}" stroke="{INK}" stroke-width="2"/>'
+
+
+def barrel(P, x, y=334, lid=True):
+    # a barrel standing on the boardwalk, top at y; 30 wide, 40 high
+    s = (f'<path d="M{x+2} {y}h26q4 20 0 40h-26q-4 -20 0 -40z" fill="#8a5a30" stroke="{INK}" stroke-width="2"/>'
+         f'<path d="M{x} {y+10}h30M{x} {y+30}h30" stroke="{INK}" stroke-width="2.5"/>'
+         f'<path d="M{x+8} {y+2}v36" stroke="#b07a45" stroke-width="3" opacity="0.7"/>')
+    if lid:
+        s += f'<ellipse cx="{x+15}" cy="{y}" rx="13" ry="3" fill="#6e4424" stroke="{INK}" stroke-width="1.5"/>'
+    return s
+
+
+def crates(P, x, y=340):
+    s = ""
+    for dx, dy, w in ((0, 0, 34), (30, 8, 26), (6, -26, 26)):
+        s += (f'<rect x="{x+dx}" y="{y+dy}" width="{w}" height="{34-dy if dy>0 else 26 if dy<0 else 34}" fill="#b58a52" stroke="{INK}" stroke-width="2"/>')
+    s += f'<path d="M{x} {y}l34 34M{x+34} {y}l-34 34" stroke="#7a5530" stroke-width="2"/>'
+    return s
+
+
+def bench(P, x, y=352):
+    return (f'<rect x="{x}" y="{y}" width="70" height="7" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>'
+            f'<rect x="{x+6}" y="{y+7}" width="5" height="14" fill="{P["framesh"]}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<rect x="{x+59}" y="{y+7}" width="5" height="14" fill="{P["framesh"]}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<rect x="{x}" y="{y-18}" width="70" height="6" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>')
+
+
+def sacks(P, x, y=372):
+    return "".join(f'<path d="M{x+dx} {y}q-3 -22 6 -28q4 -4 8 0q9 6 6 28z" fill="#d8c090" stroke="{INK}" stroke-width="2"/>'
+                   f'<path d="M{x+dx+4} {y-27}h10" stroke="{INK}" stroke-width="2"/>' for dx in (0, 22))
+
+
+def rail(P, x, w=110, y=410):
+    # hitching rail in the street in front of the boardwalk
+    return (f'<rect x="{x}" y="{y}" width="{w}" height="6" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>'
+            f'<rect x="{x+6}" y="{y+6}" width="6" height="26" fill="{P["framesh"]}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<rect x="{x+w-12}" y="{y+6}" width="6" height="26" fill="{P["framesh"]}" stroke="{INK}" stroke-width="1.5"/>')
+
+
+def trough(P, x, y=416):
+    return (f'<path d="M{x} {y}h90l-6 24h-78z" fill="#7a5535" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M{x+4} {y+4}h82" stroke="#6a9ab0" stroke-width="4"/>')
+
+
+def bunting(colors, y=58):
+    # a string of pennants along the cornices, over the sky band only
+    s = [f'<path d="M280 {y-14}Q380 {y-4} 470 {y-14}" fill="none" stroke="{INK}" stroke-width="1.5"/>']
+    for i, x in enumerate(range(290, 466, 16)):
+        t = (x - 280) / 190
+        yy = y - 14 + 10 * 4 * t * (1 - t) * 0.9
+        s.append(f'<path d="M{x} {yy:.1f}l6 12l6 -12z" fill="{colors[i % len(colors)]}" stroke="{INK}" stroke-width="1"/>')
+    return "".join(s)
+
+
+# ---- the skyline behind the false fronts (x 280..470, above y 56 only)
+def water_tower(x, col="#6e4a30"):
+    return (f'<path d="M{x} 20h34l-3 18h-28z" fill="{col}" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M{x-2} 20l19 -10l19 10z" fill="{col}" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M{x+6} 38l-4 20M{x+28} 38l4 20M{x+3} 48h28" stroke="{INK}" stroke-width="2"/>')
+
+
+def steeple(x, col="#e8e0d0"):
+    return (f'<path d="M{x} 58v-26l11 -18l11 18v26z" fill="{col}" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M{x+11} 14v-10M{x+7} 8h8" stroke="{INK}" stroke-width="2"/>'
+            f'<rect x="{x+7}" y="34" width="8" height="10" fill="{INK}"/>')
+
+
+def windmill(x, col="#8a7a6a"):
+    s = f'<path d="M{x+8} 58l4 -34h4l4 34z" fill="none" stroke="{INK}" stroke-width="2"/>'
+    for a in range(0, 360, 45):
+        s += f'<path d="M{x+14} 22l0 -14" stroke="{INK}" stroke-width="3" transform="rotate({a} {x+14} 22)"/>'
+    return s + f'<circle cx="{x+14}" cy="22" r="3" fill="{col}" stroke="{INK}" stroke-width="1.5"/>'
+
+
+def poles(x0, x1, col=INK):
+    s = ""
+    for x in (x0, x1):
+        s += f'<path d="M{x} 58V18M{x-8} 22h16" stroke="{col}" stroke-width="2.5"/>'
+    s += f'<path d="M{x0-8} 22Q{(x0+x1)/2} 32 {x1-8} 22M{x0+8} 22Q{(x0+x1)/2} 32 {x1+8} 22" fill="none" stroke="{col}" stroke-width="1"/>'
+    return s
+
+
+def birds(pts, col=INK):
+    return "".join(f'<path d="M{x-6} {y-3}q3 -3 6 1q3 -4 6 -1" fill="none" stroke="{col}" stroke-width="1.6"/>'
+                   for x, y in pts)
+
+
+def smoke(x, col="#c8c0b8"):
+    return (f'<path d="M{x} 56v-14h8v14" fill="#5a3a2a" stroke="{INK}" stroke-width="1.5"/>'
+            f'<circle cx="{x+6}" cy="34" r="5" fill="{col}" opacity="0.7"/><circle cx="{x+12}" cy="24" r="7" fill="{col}" opacity="0.55"/>'
+            f'<circle cx="{x+22}" cy="14" r="8" fill="{col}" opacity="0.4"/>')
+
+
+# ---- a setting's palette and a level's variant of it make one background
+def street(BASE, v):
+    P = dict(BASE)
+    P["sky"] = v.get("sky", BASE["sky"])
+    P["signlines"] = (v["big"], fit_size(v["big"], 134, 13))
+    if "paint" in v:
+        b = list(P["buildings"])
+        for i, (fill, line) in v["paint"].items():
+            x0, x1, top, style, _, _, seed = b[i]
+            b[i] = (x0, x1, top, style, fill, line, seed)
+        P["buildings"] = b
+    P.update(v.get("colors", {}))
+    P["skyextra"] = v["skyextra"]
+    P["skyline"] = v.get("skyline", "")
+    f = v["features"]
+    P["roofextra"] = lowroof(P) + (vane_foot(P) if "vane" in f else "") + (belfry(P) if "belfry" in f else "")
+    w = sign(156, 88, 72, 22, v["signA"], P, 13) + window(158, P, lit=v.get("lit", False))
+    if "boardB" in f:
+        w += bracket(372, 452, 94, P)
+    if "shortB" in f:
+        w += bracket(372, 420, 94, P)
+    if "posterB" in f:
+        w += f'<rect x="400" y="190" width="40" height="52" fill="#000" opacity="0.18"/>'
+    if "lampA" in f:
+        w += bracket(158, 196, 228, P)
+    for key, y in (("hook_hi", 100), ("hook_lo", 196)):
+        if key in f:
+            w += hook(606, y, P)
+    if "hookA" in f:
+        w += hook(192, 246, P)
+    w += sign(374, 262, 76, 20, v.get("signB", ""), P, 12)
+    w += sign(155, 240, 76, 22, v.get("signA2", ""), P, 13)
+    w += sign(374, 146, 76, 20, v.get("signB2", ""), P, 12)
+    P["wallextra"] = w
+    P["walkextra"] = (shelf(P, 584, 318) if "shelf" in f else "")
+    P["props"] = v.get("props", lambda P: "")(P)
+    P["light"] = v["light"]
+    return P
+
+
+DAY_CLOUDS = ('<path d="M350 30q20 -12 44 -4q16 -8 32 2q14 0 18 8h-100z" fill="#f4ecd6" opacity="0.55"/>'
+              '<path d="M520 14q14 -8 30 -2q12 -6 24 2h-60z" fill="#f4ecd6" opacity="0.45"/>')
+DAY_LIGHT = ('<rect x="0" y="56" width="640" height="270" fill="#ffe8b0" opacity="0.06"/>'
+             '<path d="M131 84h16v238h-16z M352 84h16v238h-16z M574 84h16v238h-16z" fill="#000" opacity="0.12" transform="translate(6 0)"/>')
+
+
+def shadows(op, dx):
+    # door posts' shadows, longer as the sun goes down
+    return (f'<path d="M131 84h{16+dx}v238h-{16+dx}z M352 84h{16+dx}v238h-{16+dx}z M574 84h{16+dx}v238h-{16+dx}z" '
+            f'fill="#000" opacity="{op}" transform="translate(6 0)"/>')
+
+
+def tint(col, op, y0=0):
+    return f'<path d="M0 {y0}H640V480H0Z" fill="{col}" opacity="{op}"/>'
+
+
+DUSK_SKY = ('<circle cx="420" cy="78" r="40" fill="#ffe08a" opacity="0.5"/>'
+            '<path d="M0 36H640" stroke="#ffd890" stroke-width="2" opacity="0.25"/>'
+            '<path d="M300 20q30 -6 70 0t80 0" fill="none" stroke="#f6a0a0" stroke-width="3" opacity="0.35"/>')
+DUSK_LIGHT = (glows([(606, 124, 60)], DUSK)
+              + '<path d="M0 56H640V330H0Z" fill="#ff8a40" opacity="0.10"/>'
+              + '<path d="M147 84L235 84L235 322L190 322Z M368 84L457 84L457 322L412 322Z" fill="#3a1a40" opacity="0.18"/>'
+              + '<path d="M0 324H640V480H0Z" fill="#4a2040" opacity="0.15"/>')
+
+
+def starfield(seed=21, n=26):
+    r = random.Random(seed)
     s = []
-    for _ in range(26):
-        x = r.uniform(340, 630); y = r.uniform(4, 48)
+    for _ in range(n):
+        x = r.uniform(340, 470) if r.random() < 0.5 else r.uniform(290, 470); y = r.uniform(4, 48)
         s.append(f'<circle cx="{x:.0f}" cy="{y:.0f}" r="{r.choice([0.8,1,1.3])}" fill="#e8ecff" opacity="{r.uniform(0.4,0.8):.2f}"/>')
-    for _ in range(10):
-        x = r.uniform(0, 330); y = r.uniform(36, 52)
+    for _ in range(n // 2):
+        x = r.uniform(280, 640); y = r.uniform(36, 52)
         s.append(f'<circle cx="{x:.0f}" cy="{y:.0f}" r="0.9" fill="#e8ecff" opacity="0.5"/>')
     return "".join(s)
-NIGHT["skyextra"] = (starfield() + '<circle cx="372" cy="26" r="15" fill="#f2ecd0" opacity="0.9"/>'
-                     '<circle cx="378" cy="22" r="13" fill="#1a2548" opacity="0.85"/>')
-def night_roof(P):
-    s = lowroof(P)
-    s += f'<rect x="168" y="76" width="10" height="6" fill="{P["trim"]}" stroke="{INK}" stroke-width="1.5"/>'
-    return s
-NIGHT["roofextra"] = night_roof(NIGHT)
-NIGHT["wallextra"] = (painted_sign(156, 88, 72, 22, "VAULT", NIGHT, 12)
-                      + window(158, NIGHT, lit=True)
-                      + bracket(158, 196, 228, NIGHT)
-                      + bracket(372, 420, 94, NIGHT)
-                      + hook(606, 100, NIGHT)
-                      + f'<rect x="400" y="190" width="40" height="52" fill="#000" opacity="0.2"/>'
-                      + painted_sign(374, 262, 76, 20, "DEPOT", NIGHT, 12)
-                      + painted_sign(374, 146, 76, 20, "TELEGRAPH", NIGHT, 9))
-NIGHT["walkextra"] = ""
-NIGHT["light"] = ('<path d="M0 0H640V480H0Z" fill="#101838" opacity="0.22"/>'
-                  + glows([(606, 124, 64), (191, 160, 70), (200, 250, 60)], NIGHT)
-                  + '<path d="M0 324H640V480H0Z" fill="#0a0a20" opacity="0.2"/>'
-                  + '<ellipse cx="191" cy="330" rx="60" ry="14" fill="#ffd27a" opacity="0.12"/>')
+
+
+def moon(x, y, phase=6):
+    return (f'<circle cx="{x}" cy="{y}" r="15" fill="#f2ecd0" opacity="0.9"/>'
+            + (f'<circle cx="{x+phase}" cy="{y-4}" r="13" fill="#1a2548" opacity="0.85"/>' if phase else ""))
+
+
+NIGHT_LIGHT = ('<path d="M0 0H640V480H0Z" fill="#101838" opacity="0.22"/>'
+               + '<path d="M0 324H640V480H0Z" fill="#0a0a20" opacity="0.2"/>'
+               + '<ellipse cx="191" cy="330" rx="60" ry="14" fill="#ffd27a" opacity="0.12"/>')
+
+
+# The levels' variants.  Features name the fixtures that the level's
+# decorations hang on (see data/levels/levels.txt):
+#   vane: the weather vane's foot on the lean-to roof; belfry: the bell cage;
+#   boardB: the long sign bracket over strip B; shortB: the short bell bracket;
+#   posterB: the poster's shadow on strip B; lampA: the lamp bracket on strip A;
+#   hook_hi / hook_lo: the hooks on the right strip; hookA: a hook on strip A;
+#   shelf: the jug's shelf on the right strip.
+VARIANTS = {
+    # Main Street by day: the afternoon wears on from level to level
+    "street_day": (DAY, dict(big="GENERAL STORE", signA="HOTEL", signB="BARBER", signA2="ROOMS 2 BITS",
+                             features={"vane", "boardB", "posterB", "hook_lo"},
+                             props=lambda P: barrel(P, 190) + rail(P, 150))),
+    "street_day2": (DAY, dict(big="DRY GOODS", signA="BATHS", signB="DENTIST", signB2="POST OFFICE",
+                              features={"vane", "boardB", "hook_hi", "hookA"},
+                              sky=[(0, "#7fb2d0"), (0.5, "#a6cad6"), (1, "#efd9aa")],
+                              skyline=water_tower(300) + birds([(420, 24), (436, 18)]),
+                              props=lambda P: bench(P, 158) + trough(P, 380))),
+    "street_day3": (DAY, dict(big="GUNSMITH", signA="EATS", signB="TAILOR", signA2="PIE 5 CENTS",
+                              features={"belfry", "shortB", "posterB", "hook_lo", "shelf"},
+                              paint={1: ("#a8b58a", "#6e7a56")},
+                              sky=[(0, "#8ab0c4"), (0.5, "#c8c8b4"), (1, "#f0c890")],
+                              skyline=steeple(420) + poles(300, 380),
+                              props=lambda P: crates(P, 380) + sacks(P, 182),
+                              light=DAY_LIGHT + tint("#ffb060", 0.05, 56) + shadows(0.08, 6))),
+    "street_day4": (DAY, dict(big="ASSAY OFFICE", signA="LAND CO.", signB="COFFINS", signB2="CLAIMS",
+                              features={"vane", "boardB", "lampA", "hook_hi"},
+                              paint={2: ("#d4a070", "#9c6c42")},
+                              sky=[(0, "#90a8c0"), (0.45, "#e0b894"), (1, "#f8a860")],
+                              skyline=windmill(300) + bunting(["#c83a2a", "#f2e6c8", "#3a5a9a"]),
+                              props=lambda P: barrel(P, 380) + barrel(P, 412, lid=False) + rail(P, 150, 90),
+                              light=tint("#ff9a40", 0.10, 56) + shadows(0.14, 12))),
+    # Saloon Row: the sun sets and the lamps come on
+    "saloon_dusk": (DUSK, dict(big="LUCKY STAR SALOON", signA="BAR", signB="ROOMS", signA2="FARO",
+                               features={"belfry", "boardB", "posterB", "hook_hi", "shelf"},
+                               props=lambda P: barrel(P, 190))),
+    "saloon_dusk2": (DUSK, dict(big="GOLDEN NUGGET", signA="WHISKEY", signB="POKER", signB2="DANCING",
+                                features={"vane", "boardB", "hook_hi", "hookA"},
+                                skyline=water_tower(420, "#4a2a2a") + birds([(320, 30), (334, 22), (350, 28)]),
+                                sky=[(0, "#54406e"), (0.35, "#a8506e"), (0.7, "#e87c44"), (1, "#ffb860")],
+                                props=lambda P: bench(P, 380) + barrel(P, 190),
+                                skyextra='<circle cx="440" cy="90" r="42" fill="#ffd080" opacity="0.45"/>')),
+    "saloon_dusk3": (DUSK, dict(big="LAST CHANCE SALOON", signA="BAR", signB="BILLIARDS", signB2="BEER 5c",
+                                features={"belfry", "shortB", "posterB", "lampA", "shelf"},
+                                paint={0: ("#8a5a6a", "#5a3444")},
+                                sky=[(0, "#3e3466"), (0.4, "#8a4a70"), (0.75, "#d8704a"), (1, "#f0a050")],
+                                skyline=steeple(300, "#c8a8b0") + poles(380, 450, "#2a1a20"),
+                                skyextra='<path d="M290 40H470" stroke="#ffb070" stroke-width="3" opacity="0.4"/>',
+                                props=lambda P: crates(P, 160) + rail(P, 380, 90),
+                                light=DUSK_LIGHT + tint("#40184a", 0.10))),
+    "saloon_dusk4": (DUSK, dict(big="RED GARTER HALL", signA="SHOW", signB="ROOMS", signB2="TONIGHT",
+                                features={"vane", "boardB", "hook_hi", "lampA"}, lit=True,
+                                sky=[(0, "#2a2850"), (0.5, "#5a3a6a"), (0.85, "#b0505a"), (1, "#e08050")],
+                                skyline=starfield(5, 10) + smoke(430, "#8a7a90") + bunting(["#f0c040", "#c83a5a", "#f2e6c8"]),
+                                skyextra="",
+                                props=lambda P: barrel(P, 380) + sacks(P, 186) + trough(P, 150),
+                                light=DUSK_LIGHT + tint("#2a1040", 0.16) + glows([(191, 160, 60)], DUSK))),
+    # Bank and depot at night: the night goes on toward the dawn
+    "bank_night": (NIGHT, dict(big="SAVINGS BANK", signA="VAULT", signB="DEPOT", signB2="TELEGRAPH",
+                               features={"vane", "shortB", "posterB", "lampA", "hook_hi"}, lit=True,
+                               skyextra=starfield() + moon(372, 26),
+                               props=lambda P: rail(P, 150),
+                               light=NIGHT_LIGHT + glows([(606, 124, 64), (191, 160, 70), (200, 250, 60)], NIGHT))),
+    "bank_night2": (NIGHT, dict(big="FIRST BANK", signA="GOLD", signB="TICKETS", signA2="ASSAYS",
+                                features={"belfry", "boardB", "posterB", "hook_lo"},
+                                skyextra=starfield(22) + moon(430, 22, 10),
+                                skyline=water_tower(300, "#2a2a3a"),
+                                props=lambda P: barrel(P, 190) + crates(P, 380),
+                                light=NIGHT_LIGHT + glows([(191, 160, 60)], NIGHT))),
+    "bank_night3": (NIGHT, dict(big="EXPRESS OFFICE", signA="SAFE", signB="FREIGHT", signB2="MAIL",
+                                features={"vane", "shortB", "lampA", "hook_hi", "shelf"}, lit=True,
+                                paint={1: ("#3a4e4a", "#22302c")},
+                                sky=[(0, "#080c22"), (0.6, "#141c3c"), (1, "#242a50")],
+                                skyextra=starfield(23, 36) + moon(300, 30, 0),
+                                skyline=steeple(440, "#3a3a4a") + poles(330, 400, "#0a0a14"),
+                                props=lambda P: bench(P, 380) + sacks(P, 182),
+                                light=NIGHT_LIGHT + tint("#000010", 0.12) + glows([(606, 124, 64), (191, 160, 70), (200, 250, 60)], NIGHT))),
+    "bank_night4": (NIGHT, dict(big="GULCH TRUST", signA="VAULT", signB="DEPOT", signB2="NO LOAFING",
+                                features={"belfry", "boardB", "posterB", "hook_hi", "hookA"}, lit=True,
+                                sky=[(0, "#141c40"), (0.55, "#3a3a6a"), (0.85, "#8a5a78"), (1, "#d88a6a")],
+                                skyextra=starfield(24, 14) + moon(460, 44, 5),
+                                skyline=windmill(320, "#3a3040") + birds([(400, 30), (414, 24)], "#1a1420"),
+                                props=lambda P: barrel(P, 380) + trough(P, 150),
+                                light=NIGHT_LIGHT + tint("#ff9a70", 0.04, 0) + glows([(606, 124, 64), (191, 160, 60)], NIGHT))),
+}
 
 os.makedirs(OUT, exist_ok=True)
-for name, P in (("street_day", DAY), ("saloon_dusk", DUSK), ("bank_night", NIGHT)):
+for name, (BASE, v) in VARIANTS.items():
+    clouds = {id(DAY): DAY_CLOUDS, id(DUSK): DUSK_SKY, id(NIGHT): ""}[id(BASE)]
+    light = {id(DAY): DAY_LIGHT, id(DUSK): DUSK_LIGHT, id(NIGHT): NIGHT_LIGHT}[id(BASE)]
+    v = dict(v)
+    v.setdefault("skyextra", clouds)
+    v.setdefault("light", light)
     with open(os.path.join(OUT, name + ".svg"), "w") as f:
-        f.write(build(P) + "\n")
+        f.write(build(street(BASE, v)) + "\n")

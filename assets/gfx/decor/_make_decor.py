@@ -227,6 +227,38 @@ def poster(broken):
             f'<path d="M2 27l6 -2l3 12l-4 12l-5 1z" fill="#d8c590" stroke="{INK}" stroke-width="1.4"/>'
             f'<circle cx="24" cy="18" r="2.2" fill="#1d130d"/>' + nails)
 
+@kind("horseshoe", 22, 24)
+def horseshoe(broken):
+    # nailed up for luck, points up; hit, it spins round on its nail, points down
+    shoe = (f'<path d="M4 2q-4 12 1 17q6 5 12 0q5 -5 1 -17h-4q3 10 0 13q-3 3 -6 0q-3 -3 0 -13z" '
+            f'fill="#8a8f96" stroke="{INK}" stroke-width="1.6"/>'
+            f'<path d="M3.5 8q0 6 2.5 9" fill="none" stroke="#d8dde2" stroke-width="1.3"/>'
+            + "".join(f'<circle cx="{x}" cy="{y}" r="0.9" fill="{INK}"/>' for x, y in ((4.5, 5), (5, 11), (17.5, 5), (17, 11))))
+    nail = f'<circle cx="11" cy="2.5" r="1.6" fill="#5a4a40" stroke="{INK}" stroke-width="0.8"/>'
+    if not broken:
+        return shoe + nail
+    return (f'<g transform="rotate(180 11 12)">{shoe}</g>' + nail +
+            f'<path d="M1 6l3 1M21 6l-3 1M2 14l3 -1M20 14l-3 -1" stroke="#f2e6a0" stroke-width="1.4"/>')
+
+
+@kind("skull", 36, 26)
+def skull(broken):
+    # a bleached cow skull over the door of the store; hit, a horn snaps off
+    horns = ('<path d="M10 8q-8 -2 -9 -7q4 4 11 3z" fill="#efe6cc" stroke="{i}" stroke-width="1.5"/>'
+             '<path d="M26 8q8 -2 9 -7q-4 4 -11 3z" fill="#efe6cc" stroke="{i}" stroke-width="1.5"/>').format(i=INK)
+    head = (f'<path d="M9 5q9 -4 18 0q2 6 -2 11l-3 8h-8l-3 -8q-4 -5 -2 -11z" fill="#f4ecd6" stroke="{INK}" stroke-width="1.6"/>'
+            f'<ellipse cx="14" cy="11" rx="2.6" ry="3" fill="{INK}"/><ellipse cx="22" cy="11" rx="2.6" ry="3" fill="{INK}"/>'
+            f'<path d="M16 20h1.5M19 20h1.5" stroke="{INK}" stroke-width="1.4"/>'
+            f'<path d="M11 7q2 -2 5 -2" fill="none" stroke="#fffaf0" stroke-width="1.3"/>')
+    if not broken:
+        return horns + head
+    left = horns.split("/>")[0] + "/>"
+    return (left + head +
+            f'<path d="M27 5l2 -3l2 2" fill="none" stroke="{INK}" stroke-width="1.4"/>'
+            f'<path d="M18 4l-1 5l2 3l-1 4" fill="none" stroke="{INK}" stroke-width="1.2"/>'
+            f'<path d="M31 14l3 3l-2 1z" fill="#efe6cc" stroke="{INK}" stroke-width="1"/>')
+
+
 os.makedirs(OUT, exist_ok=True)
 for name, (w, h, f) in K.items():
     broken_part = f(True)
