@@ -100,8 +100,9 @@ note "player 1: intro shown, game ran in $P1, closed with 0"
 
 # The player's files are theirs: changed, they survive a second start; a
 # data link that leads nowhere (the game moved) is pointed at the data again.
-sed -i 's/WYATT/MARSHAL/' "$P1/top.txt"
-sed -i 's/^MUSIC_ON .*/MUSIC_ON 0/' "$P1/setup.cfg"
+sed -i '1s/.*/9999\tMARSHAL/' "$P1/top.txt"
+printf 'GFX_MODE 1\nGFX_COLOR 16\nMUSIC_ON 0\n' >"$P1/setup.cfg"
+for f in setup.cfg top.txt; do cmp -s "$P1/$f" "$SHARED/$f" && fail "the test's change to $f changed nothing"; done
 cp "$P1/top.txt" "$WORK/top1.txt"; cp "$P1/setup.cfg" "$WORK/setup1.cfg"
 ln -sfn /nonexistent/data "$P1/data"
 launch "$WORK/h1"
