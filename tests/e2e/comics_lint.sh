@@ -10,8 +10,9 @@
 #  - the fixed comics and every comic named by levels.txt exist;
 #  - the comics together use every command of the language;
 #  - the comic picture generator finds no lettering wider than its box or
-#    balloon less a 4-pixel margin on each side (it renders into a scratch
-#    folder and leaves the sources alone).
+#    balloon less a 4-pixel margin on each side, and the committed pictures
+#    and rectangles are what it draws (it renders into a scratch folder and
+#    leaves the sources alone).
 # Needs GAME_DIR; no display.
 set -uo pipefail
 
@@ -129,8 +130,16 @@ if [ -f "$GEN" ]; then
     COMIX_OUT="$scratch" COMIX_NO_CACHE_WRITE=1 python3 "$GEN" > /dev/null 2> "$scratch/err"
     rc=$?
     cat "$scratch/err" >&2
+    stale=""
+    if [ $rc = 0 ]; then
+        for f in "$scratch"/*.svg "$scratch"/_rects.json; do
+            cmp -s "$f" "$(dirname "$GEN")/$(basename "$f")" || stale="$stale $(basename "$f")"
+        done
+    fi
     rm -rf "$scratch"
     [ $rc = 0 ] || fail "the comic pictures have lettering outside its box (see above)"
     note "all comic lettering fits its box with a 4-pixel margin"
+    [ -z "$stale" ] || fail "the generator draws these differently from the committed files (run it again):$stale"
+    note "the committed comic pictures are the generator's"
 fi
 echo "PASS"
