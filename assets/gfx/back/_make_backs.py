@@ -514,6 +514,14 @@ VARIANTS = {
                               skyline=windmill(300) + bunting(["#c83a2a", "#f2e6c8", "#3a5a9a"]),
                               props=lambda P: barrel(P, 380) + barrel(P, 412, lid=False) + rail(P, 150, 90),
                               light=tint("#ff9a40", 0.10, 56) + shadows(0.14, 12))),
+    # the special level: Main Street dressed up for the town fair
+    "street_fair": (DAY, dict(big="TOWN FAIR TODAY", signA="PIES", signB="RAFFLE", signA2="DANCE 8 PM",
+                              features={"vane", "boardB", "posterB", "hook_lo"},
+                              paint={0: ("#d8b878", "#9a7a48"), 1: ("#c0a0b8", "#7a5a74")},
+                              sky=[(0, "#78b4d8"), (0.5, "#a8d0dc"), (1, "#f0e0b0")],
+                              skyline=bunting(["#c83a2a", "#f2e6c8", "#3a5a9a", "#e8b830"], 52)
+                              + bunting(["#3a8a4a", "#f2e6c8", "#c83a2a"], 40),
+                              props=lambda P: crates(P, 380) + barrel(P, 190) + trough(P, 150))),
     # Saloon Row: the sun sets and the lamps come on
     "saloon_dusk": (DUSK, dict(big="LUCKY STAR SALOON", signA="BAR", signB="ROOMS", signA2="FARO",
                                features={"belfry", "boardB", "posterB", "hook_hi", "shelf"},
