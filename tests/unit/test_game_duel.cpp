@@ -95,23 +95,25 @@ TEST_F(Duel, EachDueMomentOfTheFirstTicksTakesOneRandomNumberInSlotOrder)
     three(plain);
     std::vector<int> r = draws(seed, 4);
     srand(seed);
-    duel_step(5);   // nobody is due yet: no number is drawn
-    duel_step(6);   // 11 > delay 10: all three are due
+    duel_step(10);  // 10 ticks are not more than delay 10: nobody is due, nothing drawn
+    EXPECT_EQ(slot(1).tik, 0);
+    duel_step(1);   // 11: all three are due
     EXPECT_EQ(slot(0).tik, 0);
     EXPECT_EQ(slot(1).tik, 1);
     EXPECT_EQ(slot(2).tik, 0);
     EXPECT_EQ(rand(), r[3]);    // exactly three numbers were taken
 
-    // A fallen duelist and one past tick 3 take none, though due.
+    // A fallen duelist and one past tick 3 take none, though due; tick 3
+    // still hesitates.
     slot(0).mode = 1;
     slot(1).tik = 4;
-    slot(2).tik = 4;
-    std::vector<int> after = draws(seed + 1000, 1);
+    slot(2).tik = 3;
+    std::vector<int> after = draws(seed + 1000, 2);
     srand(seed + 1000);
     duel_step(11);
     EXPECT_EQ(slot(1).tik, 5);
-    EXPECT_EQ(slot(2).tik, 5);
-    EXPECT_EQ(rand(), after[0]);
+    EXPECT_EQ(slot(2).tik, after[0] % 100 < 70 ? 3 : 4);
+    EXPECT_EQ(rand(), after[1]);
 }
 
 TEST_F(Duel, PutOffMomentsAreWholeTicksAndTheDrawComesAtARandomTime)
@@ -149,10 +151,15 @@ TEST_F(Duel, ADuelistFiresOnHisScriptAndHoldsHisLastPoseForGood)
     EXPECT_EQ(slot(0).tik, 6);
     EXPECT_EQ(pocet_hitu, 1);
     EXPECT_EQ(dira[0].visible, 1);
-    duel_step(11, 10);
+    duel_step(11, 2);
+    for (int i = 0; i < 6; i++) {
+        duel_step(11);
+        EXPECT_EQ(slot(0).tik, 8);  // end_tick 9 - 1, for good
+    }
     EXPECT_EQ(slot(0).draw, 1);
-    EXPECT_EQ(slot(0).tik, 8);      // end_tick 9 - 1, for good
     EXPECT_EQ(pocet_hitu, 1);       // the hold never fires again
+    EXPECT_EQ(dira[0].visible, 1);  // 88 ticks after the shot
+    duel_step(11, 2);
     EXPECT_EQ(dira[0].visible, 0);  // the mark lasts a second
 }
 
@@ -162,12 +169,17 @@ TEST_F(Duel, AShotDuelistFallsAndKeepsLyingAtTickSeven)
     slot(0).tik = 4;
     strela(0);
     EXPECT_EQ(pocet_zabitych, 1);
-    duel_step(11, 7);
-    EXPECT_EQ(slot(0).tik, 7);
-    duel_step(11, 20);
+    for (int i = 0; i < 7; i++) {
+        duel_step(11);
+        EXPECT_EQ(slot(0).tik, i + 1);
+    }
+    for (int i = 0; i < 6; i++) {
+        duel_step(11);
+        EXPECT_EQ(slot(0).tik, 7);
+    }
     EXPECT_EQ(slot(0).draw, 1);
-    EXPECT_EQ(slot(0).tik, 7);
     EXPECT_EQ(slot(0).mode, 1);
+    EXPECT_EQ(pocet_hitu, 0);   // his script's firing tick went by while he fell
 }
 
 TEST_F(Duel, AFoulOnADuelistWhoHasNotDrawnCostsALife)
@@ -228,9 +240,12 @@ TEST_F(Duel, TheFrameShowsTheDuelistsInTheOpenStreetWithoutDoorsDecorationsOrKil
     three(plain);
     slot(1).tik = 4;    // drawing: pose 1
     slot(2).mode = 1;
-    slot(2).tik = 2;    // fallen: pose 4
+    slot(2).tik = 7;    // lying: pose 4, and he stays as the frame steps on
+    slot(2).last_time = cas;
     decor(0, 200, 60, 20, 20);
+    advance(11);
     duel_draw_game_screen();
+    EXPECT_EQ(slot(2).tik, 7);
     EXPECT_EQ(at(80, 200), anim_colour(CREATURE_BASE + 0, 0, 0));
     EXPECT_EQ(at(301, 200), anim_colour(CREATURE_BASE + 1, 1, 0));
     EXPECT_EQ(at(523, 200), anim_colour(CREATURE_BASE + 2, 4, 0));
