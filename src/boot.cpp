@@ -12,6 +12,7 @@
 #include "game.h"
 #include "init.h"
 #include "menu.h"
+#include "present.h"
 #include "sound.h"
 #include "variable.h"
 
@@ -23,6 +24,7 @@ int read_setup(const char *path, SETUP_VALUES *out)
     out->gfx_mode = DEFAULT_GFX_MODE;
     out->gfx_color = DEFAULT_GFX_COLOR;
     out->music_on = 0;
+    out->scale = 0;
     FILE *f = fopen(path, "r");
     if (!f)
         return -1;
@@ -33,6 +35,9 @@ int read_setup(const char *path, SETUP_VALUES *out)
         out->gfx_color = gdepth;
         if (fscanf(f, "MUSIC_ON %d", &music) == 1)
             out->music_on = music;
+        int scale = 0;
+        if (fscanf(f, " SCALE %d", &scale) == 1 && scale >= 0 && scale <= MAX_SCALE)
+            out->scale = scale;
     }
     fclose(f);
     return ok ? 0 : -1;
@@ -46,8 +51,13 @@ int gfx_driver_for_mode(int gmode)
 static void write_frame_stats(void)
 {
     const char *stats = getenv("DEADEYE_FRAME_STATS");
-    if (stats && *stats)
-        frame_stats_write(stats);
+    if (!stats || !*stats || frame_stats_write(stats) != 0)
+        return;
+    FILE *f = fopen(stats, "a");
+    if (f) {
+        screen_stats_write(f);
+        fclose(f);
+    }
 }
 
 void boot_leave(void)
@@ -56,6 +66,7 @@ void boot_leave(void)
     if (init_all_done)
         destroy_all();
     write_frame_stats();
+    present_exit();
     allegro_exit();
     exit(0);
 }
@@ -68,22 +79,45 @@ static BITMAP *load_pointer(const char *path)
     return picture;
 }
 
-static void open_display(const SETUP_VALUES *setup)
+// Opens the window at the largest scale that can be had, down to 1.
+static int open_scaled(int driver, int scale)
 {
+    for (int n = scale; n >= 1; n--)
+        if (set_gfx_mode(driver, SCREEN_WIDTH * n, SCREEN_HEIGHT * n, 0, 0) == 0)
+            return n;
+    return 0;
+}
+
+static int open_display(const SETUP_VALUES *setup)
+{
+    int desktop_w = 0, desktop_h = 0;
+    if (get_desktop_resolution(&desktop_w, &desktop_h) != 0)
+        desktop_w = desktop_h = 0;
+    int wanted = choose_scale(setup->scale, desktop_w, desktop_h);
     color_depth = setup->gfx_color;
     set_color_depth(color_depth);
     int driver = gfx_driver_for_mode(setup->gfx_mode);
     set_window_title(WINDOW_TITLE);
-    if (set_gfx_mode(driver, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0) {
+    int scale = open_scaled(driver, wanted);
+    if (!scale) {
         if (color_depth != 15)
             critical_error("Unable to set graphics mode: %s", allegro_error);
         set_color_depth(16);
-        if (set_gfx_mode(driver, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0) < 0)
+        scale = open_scaled(driver, wanted);
+        if (!scale)
             critical_error("Unable to set graphics mode: %s", allegro_error);
     }
     set_window_title(WINDOW_TITLE);
     set_palette(desktop_palette);
+    return scale;
 }
+
+// The window lost the input focus: the game asks whether to go on.
+static void focus_out(void)
+{
+    focus_lost = 1;
+}
+END_OF_STATIC_FUNCTION(focus_out)
 
 void boot(int argc, char **argv)
 {
@@ -106,21 +140,25 @@ void boot(int argc, char **argv)
     SETUP_VALUES setup;
     read_setup(SETUP_FILE, &setup);
     music_on = setup.music_on;
-    open_display(&setup);
+    int scale = open_display(&setup);
     close_button_install();
+    if (set_display_switch_mode(SWITCH_BACKGROUND) == 0)
+        set_display_switch_callback(SWITCH_OUT, focus_out);
     close_handler = boot_leave;
 
-    game_screen = create_bitmap(SCREEN_W, SCREEN_H);
+    game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!game_screen)
         critical_error("Unable to create game_screen bitmap");
-    game_screen2 = create_bitmap(SCREEN_W, SCREEN_H);
+    game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!game_screen2)
         critical_error("Unable to create game_screen2 bitmap");
     set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
     clear_bitmap(game_screen);
+    present_init(scale);
 
-    textout_ex(screen, font, "LOADING..", LOADING_X, SCREEN_H - LOADING_Y_FROM_BOTTOM,
+    textout_ex(game_screen, font, "LOADING..", LOADING_X, SCREEN_HEIGHT - LOADING_Y_FROM_BOTTOM,
                makecol(255, 255, 255), -1);
+    present();
     brix_delay(LOADING_DELAY);
 
     mouse_pointer = load_pointer("data/gfx/c_hand.bmp");
@@ -138,5 +176,6 @@ void boot(int argc, char **argv)
     close_handler = nullptr;
     destroy_all();
     write_frame_stats();
+    present_exit();
     allegro_exit();
 }

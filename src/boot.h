@@ -17,11 +17,13 @@ struct SETUP_VALUES {
     int gfx_mode;
     int gfx_color;
     int music_on;
+    int scale;          // SCALE: 1..4 whole pixels per game pixel; 0 = the largest that fits
 };
 
-// Reads setup.cfg from `path` by the three keys.  Returns 0 when the first
-// two values were read; otherwise the defaults stand in `out` and it returns
-// -1.  MUSIC_ON that cannot be read leaves music off.
+// Reads setup.cfg from `path` by its keys.  Returns 0 when the first two
+// values were read; otherwise the defaults stand in `out` and it returns -1.
+// MUSIC_ON that cannot be read leaves music off; a SCALE line that is missing
+// or outside 0..4 leaves the scale to the desktop (0).
 int read_setup(const char *path, SETUP_VALUES *out);
 
 // Maps GFX_MODE to the Allegro driver: 1 = GFX_SAFE, anything else autodetect.

@@ -14,6 +14,7 @@
 
 #include "criterr.h"
 #include "sound.h"
+#include "present.h"
 #include "variable.h"
 
 // ---------------------------------------------------------------- the stage's tables
@@ -49,9 +50,7 @@ void c_cls(void)
 
 void c_refresh(void)
 {
-    frame_wait();
-    if (screen && game_screen)
-        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    present();
 }
 
 static int clamp_size(double v)
@@ -741,6 +740,8 @@ int comix_play(const char *name)
     release_all();
     comix_skip = 0;
     click_latch_clear();    // a click from before the comic does not skip it
+    pointer_show(0);        // comics show no pointer
+    screen_begin("comic");
     if (game_screen)
         set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
     brix_timer();
@@ -761,7 +762,9 @@ int comix_play(const char *name)
     // A close of the window ends the comic at once; the program leaves here.
     check_close();
     click_latch_clear();
+    key_latch_clear();      // nor does the key: Esc opens no dialog after a comic
     clear_keybuf();
     comix_skip = 0;
+    screen_end();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "comix.h"
 #include "init.h"
 #include "menu.h"
+#include "present.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -391,7 +392,7 @@ static int clamp_int(int v, int low, int high)
 
 static void draw_revolver(void)
 {
-    int mx = mouse_x, my = mouse_y;
+    int mx = game_mouse_x(), my = game_mouse_y();
     kolt_X = clamp_int(mx / KOLT_SECTOR_WIDTH, 0, KOLT_SECTORS - 1);
     int x = kolt[kolt_X].X + (int)((mx % KOLT_SECTOR_WIDTH - KOLT_SECTOR_WIDTH / 2) / KOLT_SWAY_DIVISOR);
     int y = my / 10 + SCREEN_HEIGHT;
@@ -585,7 +586,7 @@ int game_shoot(void)
     shot_last_time = cas;
     if (pocet_naboju <= 0)
         return 0;           // an empty click
-    int x = mouse_x, y = mouse_y;
+    int x = game_mouse_x(), y = game_mouse_y();
     play_effect(s_shot, x / SHOT_PAN_DIVISOR + SHOT_PAN_BASE);
     shot_show = 1;
     pocet_naboju -= 1;
@@ -631,7 +632,7 @@ int game_reload(void)
 
 int game_change_level(void)
 {
-    show_mouse(nullptr);
+    pointer_show(0);
     brix_delay(LEVEL_CHANGE_PAUSE);
     play_comic_if_named(komix_finish);
     destroy_level();
@@ -644,7 +645,7 @@ int game_change_level(void)
     duel_time = 0;
     duel_start();
     click_latch_clear();    // a click that skipped a comic is no shot
-    show_mouse(game_screen);
+    pointer_show(1);
     return 0;
 }
 
@@ -675,10 +676,14 @@ int game_keys(void)
     if (key[KEY_B])
         save_screen();
     // Esc opens the quit dialog on a fresh press: the press that closed the
-    // dialog, still held, does not open it again.
-    if (key_pressed(KEY_ESC)) {
+    // dialog, still held, does not open it again.  So does the window losing
+    // the input focus: nothing fires at a player who is not there.
+    int looked_away = focus_lost;
+    focus_lost = 0;
+    if (key_pressed(KEY_ESC) || looked_away) {
         if (game_yesno && game_yesno())
             return 1;
+        focus_lost = 0;
         set_pointer(mouse_shot);
         brix_timer_wait();      // the time in the dialog is not the game's
     }
@@ -706,17 +711,15 @@ int game_end_rules(void)
 int game_frame(void)
 {
     brix_timer();
-    show_mouse(nullptr);
+    pointer_show(0);
     game_shoot();
     game_reload();
     if (level_mode == DUEL_MODE)
         duel_draw_game_screen();
     else
         draw_game_screen();
-    show_mouse(game_screen);
-    frame_wait();
-    if (screen)
-        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    pointer_show(1);
+    present();
     game_retreat();
     if (game_keys())
         return 1;
@@ -731,10 +734,11 @@ int game_start(void)
     finish_time = 0;
     duel_time = 0;
     play_comic_if_named(komix_start);
-    set_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
+    game_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
     duel_start();
     click_latch_clear();    // the click that started the game is no shot
     key_latch_clear();      // nor does a key pressed in the menus count here
+    focus_lost = 0;
     return 0;
 }
 
@@ -743,7 +747,7 @@ int game_quit(void)
     if (key[KEY_Q])
         clear_keybuf();
     destroy_level();
-    show_mouse(nullptr);
+    pointer_show(0);
     play_comic(GAME_OVER_COMIC);
     if (game_topten)
         game_topten(score);
@@ -759,7 +763,7 @@ static void game_close_handler(void)
 {
     void (*outer)(void) = outer_close_handler;
     close_handler = outer;
-    show_mouse(nullptr);
+    pointer_show(0);
     destroy_level();
     if (outer)
         outer();

@@ -8,6 +8,7 @@
 
 #include "animator.h"
 #include "criterr.h"
+#include "present.h"
 #include "sound.h"
 #include "variable.h"
 
@@ -85,7 +86,7 @@ int destroy_all(void)
 {
     init_all_done = 0;
     destroy_sound();
-    show_mouse(nullptr);
+    pointer_show(0);
     BITMAP **pictures[] = {&mouse_pointer, &mouse_pointer2, &mouse_shot, &bfont1, &bfont2, &bstar1,
                            &bhole[0], &bhole[1], &bhole[2], &bhole[3], &bhead[0], &bhead[1],
                            &bhead[2], &bbang, &bcheat_civil, &bcheat_life, &bmhole};

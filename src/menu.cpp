@@ -20,6 +20,7 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "present.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -135,7 +136,8 @@ static int frame_click = 0;     // the latch's answer for this frame
 
 int is_on(int X1, int Y1, int X2, int Y2)
 {
-    return X1 < mouse_x && mouse_x < X2 && Y1 < mouse_y && mouse_y < Y2;
+    int x = game_mouse_x(), y = game_mouse_y();
+    return X1 < x && x < X2 && Y1 < y && y < Y2;
 }
 
 int is_clicked(int X1, int Y1, int X2, int Y2)
@@ -157,9 +159,7 @@ static void click_used(void)
 
 void m_refresh(void)
 {
-    frame_wait();
-    if (screen && game_screen)
-        blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    present();
 }
 
 static int on(const HOT &h) { return is_on(h.x1, h.y1, h.x2, h.y2); }
@@ -194,14 +194,14 @@ static void release_pictures(BITMAP **pictures, int count)
 // The start of every menu frame: pointer hidden and plain, picture cleared.
 static void frame_begin(void)
 {
-    show_mouse(nullptr);
+    pointer_show(0);
     set_pointer(mouse_pointer);
     clear_bitmap(game_screen);
 }
 
 static void frame_present(void)
 {
-    show_mouse(game_screen);
+    pointer_show(1);
     m_refresh();
 }
 
@@ -336,7 +336,7 @@ int menu_main(void)
 
     clear_keybuf();
     music_stop();
-    show_mouse(nullptr);
+    pointer_show(0);
     destroy_level();    // a level a cheat code may have loaded
     release_pictures(pic, PICTURES);
     return 0;
@@ -381,7 +381,7 @@ int menu_obtiznost(void)
     }
 
     clear_keybuf();
-    show_mouse(nullptr);
+    pointer_show(0);
     release_pictures(pic, PICTURES);
     return 0;
 }
@@ -405,7 +405,7 @@ int menu_option(int type)
     set_pointer(mouse_pointer);
 
     do {
-        show_mouse(nullptr);
+        pointer_show(0);
         clear_bitmap(game_screen);
         blit(pic[BCK], game_screen, 0, 0, 0, BCK_Y, BCK_W, BCK_H);
         masked_blit(pic[MENUHANG], game_screen, 0, 0, MENUHANG_X, 0, MENUHANG_W, SCREEN_HEIGHT);
@@ -428,14 +428,14 @@ int menu_option(int type)
         // Dragging: the figure follows the pointer while any button is held.
         if (mouse_b) {
             if (mouse_on == SLIDER_MUSIC) {
-                music_volume = slider_drag(music_volume, &Y, mouse_y, 1);
+                music_volume = slider_drag(music_volume, &Y, game_mouse_y(), 1);
                 if (music_on && s_music)
                     adjust_sample(s_music, music_sample_volume(), PAN_CENTRE, 1000, 1);
             } else if (mouse_on == SLIDER_SOUND) {
-                sound_volume = slider_drag(sound_volume, &Y, mouse_y, 1);
+                sound_volume = slider_drag(sound_volume, &Y, game_mouse_y(), 1);
                 apply_volume();
             } else if (mouse_on == SLIDER_MOUSE) {
-                mouse_sensitivity = slider_drag(mouse_sensitivity, &Y, mouse_y, 0);
+                mouse_sensitivity = slider_drag(mouse_sensitivity, &Y, game_mouse_y(), 0);
             }
         } else {
             if (mouse_on == SLIDER_MUSIC || mouse_on == SLIDER_SOUND)
@@ -451,7 +451,7 @@ int menu_option(int type)
             quit = 1;
         for (int f = 0; f < 3; f++) {
             if (clicked(figures[f].hot) && mouse_on == SLIDER_NONE) {
-                Y = mouse_y;
+                Y = game_mouse_y();
                 mouse_on = SLIDER_MUSIC + f;
             }
         }
@@ -466,7 +466,7 @@ int menu_option(int type)
     } while (!quit && !key_hit(KEY_ESC));
 
     clear_keybuf();
-    show_mouse(nullptr);
+    pointer_show(0);
     release_pictures(pic, PICTURES);
     return 0;
 }
@@ -571,7 +571,7 @@ int menu_yesno(void)
             while (keypressed())
                 readkey();  // letters typed without a modifier do nothing
 
-        show_mouse(nullptr);
+        pointer_show(0);
         set_pointer(mouse_pointer);
         masked_blit(picture, game_screen, 0, 0, YESNO_X, YESNO_Y, YESNO_W, YESNO_H);
         light_if_on(HOT_YES);
@@ -593,7 +593,7 @@ int menu_yesno(void)
     clear_keybuf();
     wait_left_up();
     key_latch_clear();  // the Esc that closed the dialog opens nothing
-    show_mouse(nullptr);
+    pointer_show(0);
     destroy_bitmap(picture);
     return yes == 1;
 }
@@ -751,12 +751,11 @@ int get_string(char *str, int count, int X, int Y)
     clear_keybuf();
     key_latch_clear();
     place_cursor(str, 0, count);
-    show_mouse(nullptr);
+    pointer_show(0);
     draw_name_panel(panel, str, X, Y);
     m_refresh();
 
     for (int done = 0; !done;) {
-        frame_wait();   // a frame's rest; the close button is heard here
         int changed = 0;
         while (!done && keypressed()) {
             int k = readkey();
@@ -776,11 +775,9 @@ int get_string(char *str, int count, int X, int Y)
             if (changed)
                 place_cursor(str, str_pos, count);
         }
-        if (changed) {
+        if (changed)
             draw_name_panel(panel, str, X, Y);
-            if (screen)
-                blit(game_screen, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-        }
+        present();
     }
     str[str_pos] = '\0';
     if (str_pos == 0)
@@ -817,9 +814,9 @@ int menu_topten(int score)
     if (!saved)
         print_string(NOT_SAVED_TEXT, NOT_SAVED_X, NOT_SAVED_Y);
     brix_delay(TABLE_SHOW_DELAY);
-    show_mouse(nullptr);
+    pointer_show(0);
     m_refresh();
-    show_mouse(game_screen);    // drawn after the copy: the table shows no pointer
+    pointer_show(1);    // drawn after the copy: the table shows no pointer
 
     click_latch_clear();
     key_latch_clear();

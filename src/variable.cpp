@@ -2,6 +2,8 @@
 // input latches.
 #include "variable.h"
 
+#include "present.h"
+
 #include <atomic>
 #include <errno.h>
 #include <stdio.h>
@@ -241,23 +243,8 @@ int key_hit(int scancode)
     return pressed || (scancode > 0 && scancode < KEY_MAX && key[scancode]);
 }
 
-#define MENU_MOUSE_X1 20
-#define MENU_MOUSE_Y1 20
-#define MENU_MOUSE_X2 620
-#define MENU_MOUSE_Y2 460
-
-void set_pointer(BITMAP *picture)
-{
-    set_mouse_sprite(picture);
-    set_mouse_sprite_focus(POINTER_FOCUS, POINTER_FOCUS);
-}
-
-void set_menu_mouse_range(void)
-{
-    set_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
-}
-
 volatile int close_requested = 0;
+volatile int focus_lost = 0;
 void (*close_handler)(void) = nullptr;
 
 static void close_button_callback(void)
@@ -297,14 +284,9 @@ BITMAP *bcheat_civil = nullptr;
 
 void save_screen(void)
 {
-    // Copy the screen first: the X11 screen bitmap cannot always be read
-    // directly by the BMP writer.
-    BITMAP *copy = create_bitmap(SCREEN_W, SCREEN_H);
-    if (!copy)
-        return;
-    blit(screen, copy, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
-    save_bmp("screen.bmp", copy, pal);
-    destroy_bitmap(copy);
+    BITMAP *picture = present_picture();
+    if (picture)
+        save_bmp("screen.bmp", picture, pal);
 }
 
 // ---------------------------------------------------------------- level

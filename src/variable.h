@@ -156,19 +156,14 @@ void key_latch_clear(void);         // forget every pending press
 int key_pressed(int scancode);      // 1 (and one press consumed) if one is pending
 int key_hit(int scancode);          // held now, or pressed since last asked (consumes it)
 
-// The pointer.  Every picture (hand, lit hand, gun sight) is 64 x 64 with its
-// hot spot -- the sight's centre, the fingertip -- at (32, 32).  Allegro puts
-// the focus back to (1, 1) whenever the picture changes, so every change of
-// pointer goes through set_pointer, which sets the focus again.
-#define POINTER_FOCUS 32
-void set_pointer(BITMAP *picture);
-// The pointer's range on the menu screens (and between games).
-void set_menu_mouse_range(void);
-
 // The window's close button.  The callback only raises the flag; the main
 // thread acts on it in frame_wait() and brix_delay() by calling
 // close_handler (boot installs one that shuts the game down cleanly).
 extern volatile int close_requested;
+
+// The window lost the input focus (set from Allegro's display-switch
+// callback); the game takes it as the player looking away.
+extern volatile int focus_lost;
 extern void (*close_handler)(void);
 void close_button_install(void);
 void check_close(void);             // run close_handler if a close is pending
@@ -191,7 +186,7 @@ extern BITMAP *bbang;               // loaded and released, not drawn
 extern BITMAP *bcheat_life;         // portrait while lives are infinite
 extern BITMAP *bcheat_civil;        // mark of the civilian cheat
 
-void save_screen(void);             // writes the screen to "screen.bmp"
+void save_screen(void);             // writes the last frame, in game pixels, to "screen.bmp"
 
 // ---------------------------------------------------------------- level
 extern VRSTVA_STRUCTURE vrstva[LAYER_COUNT];

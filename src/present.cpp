@@ -1,0 +1,187 @@
+// present.cpp -- pacing, scaling and the pointer: how a frame reaches the display.
+#include "present.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "variable.h"
+
+int present_scale = 1;
+
+static BITMAP *frame = nullptr;         // the last frame presented, with its pointer
+static BITMAP *pointer_picture = nullptr;
+static int pointer_shown = 0;
+
+int choose_scale(int requested, int desktop_w, int desktop_h)
+{
+    if (requested >= 1 && requested <= MAX_SCALE)
+        return requested;
+    int scale = 1;
+    for (int n = 2; n <= MAX_SCALE; n++)
+        if (SCREEN_WIDTH * n + WINDOW_FRAME_ROOM_X <= desktop_w &&
+            SCREEN_HEIGHT * n + WINDOW_FRAME_ROOM_Y <= desktop_h)
+            scale = n;
+    return scale;
+}
+
+void present_init(int scale)
+{
+    present_scale = scale < 1 ? 1 : (scale > MAX_SCALE ? MAX_SCALE : scale);
+    if (!frame)
+        frame = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (frame)
+        clear_bitmap(frame);
+}
+
+void present_exit(void)
+{
+    if (frame)
+        destroy_bitmap(frame);
+    frame = nullptr;
+    pointer_picture = nullptr;
+    pointer_shown = 0;
+    present_scale = 1;
+}
+
+BITMAP *present_picture(void)
+{
+    return frame;
+}
+
+// ---------------------------------------------------------------- statistics
+
+#define SCREEN_STACK 8
+#define SCREEN_KINDS 16
+struct SCREEN_RUN {
+    const char *name;
+    unsigned long last_us;      // time of its last frame; 0 = none yet
+    int has_last;
+};
+struct SCREEN_TOTAL {
+    const char *name;
+    long frames;
+    unsigned long max_interval_us;
+};
+static SCREEN_RUN stack[SCREEN_STACK];
+static int depth = 0;
+static SCREEN_TOTAL totals[SCREEN_KINDS];
+static int kinds = 0;
+
+static SCREEN_TOTAL *total_for(const char *name)
+{
+    for (int i = 0; i < kinds; i++)
+        if (strcmp(totals[i].name, name) == 0)
+            return &totals[i];
+    if (kinds == SCREEN_KINDS)
+        return nullptr;
+    totals[kinds] = SCREEN_TOTAL{name, 0, 0};
+    return &totals[kinds++];
+}
+
+void screen_begin(const char *name)
+{
+    if (depth < SCREEN_STACK)
+        stack[depth] = SCREEN_RUN{name, 0, 0};
+    depth++;
+}
+
+void screen_end(void)
+{
+    if (depth <= 0)
+        return;
+    depth--;
+    // The screen underneath goes on from the nested screen's last frame:
+    // the step back to it is one of its intervals.
+    if (depth >= 1 && depth < SCREEN_STACK && stack[depth].has_last) {
+        stack[depth - 1].last_us = stack[depth].last_us;
+        stack[depth - 1].has_last = 1;
+    }
+}
+
+static void note_frame(unsigned long now)
+{
+    if (depth <= 0 || depth > SCREEN_STACK)
+        return;
+    SCREEN_RUN *run = &stack[depth - 1];
+    if (run->has_last) {
+        SCREEN_TOTAL *t = total_for(run->name);
+        if (t) {
+            unsigned long interval = now - run->last_us;
+            t->frames++;
+            if (interval > t->max_interval_us)
+                t->max_interval_us = interval;
+        }
+    }
+    run->last_us = now;
+    run->has_last = 1;
+}
+
+int screen_stats_write(FILE *out)
+{
+    for (int i = 0; i < kinds; i++)
+        if (fprintf(out, "screen %s frames %ld max_interval_ms %.1f\n", totals[i].name,
+                    totals[i].frames, totals[i].max_interval_us / 1000.0) < 0)
+            return -1;
+    return 0;
+}
+
+// ---------------------------------------------------------------- the frame
+
+void present(void)
+{
+    frame_wait();
+    note_frame(brix_now_us());
+    if (!game_screen)
+        return;
+    BITMAP *out = frame ? frame : game_screen;
+    if (frame)
+        blit(game_screen, frame, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (frame && pointer_shown && pointer_picture)
+        draw_sprite(frame, pointer_picture, game_mouse_x() - POINTER_FOCUS,
+                    game_mouse_y() - POINTER_FOCUS);
+    if (!screen)
+        return;
+    if (present_scale == 1)
+        blit(out, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    else
+        stretch_blit(out, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
+                     SCREEN_WIDTH * present_scale, SCREEN_HEIGHT * present_scale);
+}
+
+// ---------------------------------------------------------------- the pointer
+
+void set_pointer(BITMAP *picture)
+{
+    pointer_picture = picture;
+}
+
+void pointer_show(int shown)
+{
+    pointer_shown = shown;
+}
+
+int game_mouse_x(void)
+{
+    return mouse_x / present_scale;
+}
+
+int game_mouse_y(void)
+{
+    return mouse_y / present_scale;
+}
+
+void game_mouse_range(int x1, int y1, int x2, int y2)
+{
+    int s = present_scale;
+    set_mouse_range(x1 * s, y1 * s, x2 * s + s - 1, y2 * s + s - 1);
+}
+
+#define MENU_MOUSE_X1 20
+#define MENU_MOUSE_Y1 20
+#define MENU_MOUSE_X2 620
+#define MENU_MOUSE_Y2 460
+
+void set_menu_mouse_range(void)
+{
+    game_mouse_range(MENU_MOUSE_X1, MENU_MOUSE_Y1, MENU_MOUSE_X2, MENU_MOUSE_Y2);
+}

@@ -1,0 +1,54 @@
+// present.h -- the one way a frame reaches the display.
+//
+// Every screen composes its 640 x 480 picture in game_screen and calls
+// present(): it waits for the frame's turn (60 a second), copies the picture
+// with the pointer drawn on it where the player's mouse is, and puts it on
+// the display scaled by a whole number of pixels.  The game itself never
+// leaves its 640 x 480 game pixels: the mouse is read in game pixels, the
+// pointer's range is set in them, and the screenshot key saves them.
+#ifndef PRESENT_H
+#define PRESENT_H
+
+#include <allegro.h>
+#include <stdio.h>
+
+#define MAX_SCALE 4
+// Room left around a window that the scale is chosen for: its frame and
+// title bar, and a desktop's panel.
+#define WINDOW_FRAME_ROOM_X 32
+#define WINDOW_FRAME_ROOM_Y 96
+
+// The scale for setup.cfg's SCALE value `requested`: 1 to MAX_SCALE as it
+// stands; anything else picks the largest whole scale whose window fits a
+// desktop of desktop_w x desktop_h with room for the frame (1 if none is known).
+int choose_scale(int requested, int desktop_w, int desktop_h);
+
+extern int present_scale;           // display pixels per game pixel, 1..MAX_SCALE
+void present_init(int scale);       // after the graphics mode is set
+void present_exit(void);
+
+void present(void);                 // pace, then game_screen and the pointer to the display
+BITMAP *present_picture(void);      // the last frame presented, in game pixels
+
+// ---------------------------------------------------------------- the pointer
+// Every picture (hand, lit hand, gun sight) is 64 x 64 with its hot spot --
+// the sight's centre, the fingertip -- at (32, 32).
+#define POINTER_FOCUS 32
+void set_pointer(BITMAP *picture);  // the pointer's picture from now on
+void pointer_show(int shown);       // whether present() draws the pointer
+int game_mouse_x(void);             // the mouse in game pixels
+int game_mouse_y(void);
+// Confines the mouse to a rectangle of game pixels (corners included).
+void game_mouse_range(int x1, int y1, int x2, int y2);
+void set_menu_mouse_range(void);    // the menus' range, also between games
+
+// ---------------------------------------------------------------- statistics
+// With DEADEYE_FRAME_STATS every screen that ran is reported by name:
+// "screen NAME frames N max_interval_ms M", counted from its second frame.
+// Screens nest (the dialog over the game); a nested screen's time is not
+// counted as an interval of the screen under it.
+void screen_begin(const char *name);
+void screen_end(void);
+int screen_stats_write(FILE *out);
+
+#endif
