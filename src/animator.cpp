@@ -11,6 +11,9 @@
 #define ANIM_DIR "data/text/"
 #define GFX_DIR "data/gfx/"
 #define ANIM_MAX_RECORDS 1000   // animation records in one file
+#define ANIM_MAX_DELAY 360000   // a step's delay: an hour of game-clock ticks
+#define ANIM_MAX_MOVE_X SCREEN_WIDTH    // a frame's drawing offset stays within a screen
+#define ANIM_MAX_MOVE_Y SCREEN_HEIGHT
 
 static void *checked_calloc(size_t count, size_t size, const char *path)
 {
@@ -22,10 +25,7 @@ static void *checked_calloc(size_t count, size_t size, const char *path)
 
 static int read_count(FILE *f, const char *path, const char *what, int low, int high)
 {
-    int value = read_int(f, path, what);
-    if (value < low || value > high)
-        critical_error("Broken file %s: %s is %d, not %d to %d", path, what, value, low, high);
-    return value;
+    return read_int_range(f, path, what, low, high);
 }
 
 static void load_pictures(ANIM_OBJECT_STRUCTURE *obj, FILE *f, const char *path)
@@ -55,14 +55,14 @@ static void load_frames(ANIM_OBJECT_STRUCTURE *obj, FILE *f, const char *path)
         fr->height = read_int(f, path, "a picture frame's height");
         fr->image_position_X = read_int(f, path, "a picture frame's x");
         fr->image_position_Y = read_int(f, path, "a picture frame's y");
-        fr->move_X = read_int(f, path, "a picture frame's move x");
-        fr->move_Y = read_int(f, path, "a picture frame's move y");
+        fr->move_X = read_count(f, path, "a picture frame's move x", -ANIM_MAX_MOVE_X, ANIM_MAX_MOVE_X);
+        fr->move_Y = read_count(f, path, "a picture frame's move y", -ANIM_MAX_MOVE_Y, ANIM_MAX_MOVE_Y);
         if (fr->image < 0 || fr->image >= obj->bitmap_count)
             critical_error("Broken file %s: picture frame %d names picture %d of %d", path, i,
                            fr->image, obj->bitmap_count);
         BITMAP *pic = obj->image[fr->image];
         if (fr->width < 0 || fr->height < 0 || fr->image_position_X < 0 || fr->image_position_Y < 0 ||
-            fr->image_position_X + fr->width > pic->w || fr->image_position_Y + fr->height > pic->h)
+            fr->width > pic->w - fr->image_position_X || fr->height > pic->h - fr->image_position_Y)
             critical_error("Broken file %s: picture frame %d (%d x %d at %d, %d) lies outside its "
                            "%d x %d picture",
                            path, i, fr->width, fr->height, fr->image_position_X, fr->image_position_Y,
@@ -83,34 +83,56 @@ static void load_slots(ANIM_OBJECT_STRUCTURE *obj, FILE *f, const char *path)
             slot->frame = (FRAME_STRUCTURE *)checked_calloc(slot->count, sizeof(FRAME_STRUCTURE), path);
         for (int s = 0; s < slot->count; s++) {
             slot->frame[s].index = read_int(f, path, "a step's picture frame");
-            slot->frame[s].delay = read_int(f, path, "a step's delay");
+            slot->frame[s].delay = read_count(f, path, "a step's delay", 0, ANIM_MAX_DELAY);
             if (slot->frame[s].index < 0 || slot->frame[s].index >= obj->frame_count)
                 critical_error("Broken file %s: step %d of slot %d names picture frame %d of %d", path, s,
                                k, slot->frame[s].index, obj->frame_count);
         }
         slot->loop_start = read_int(f, path, "a loop start");
-        if (slot->count > 0 && (slot->loop_start < 0 || slot->loop_start >= slot->count))
+        if (slot->loop_start < 0 || slot->loop_start >= (slot->count > 0 ? slot->count : 1))
             critical_error("Broken file %s: loop start %d of slot %d is outside its %d steps", path,
                            slot->loop_start, k, slot->count);
     }
 }
 
+namespace {
+
+// The file and the object being built: both released if the reading ends
+// early (critical_error may return to a caller that goes on, in the tests).
+struct AnimLoad {
+    FILE *f = nullptr;
+    ANIM_OBJECT_STRUCTURE *obj = nullptr;
+    AnimLoad() = default;
+    AnimLoad(const AnimLoad &) = delete;
+    AnimLoad &operator=(const AnimLoad &) = delete;
+    ~AnimLoad()
+    {
+        if (f)
+            fclose(f);
+        destroy_anim_object(obj);
+    }
+};
+
+}  // namespace
+
 ANIM_OBJECT_STRUCTURE *load_anim_object(const char *name)
 {
     char path[PATH_SIZE];
     make_path(path, sizeof path, ANIM_DIR, name);
-    FILE *f = fopen(path, "r");
-    if (!f)
+    AnimLoad load;
+    load.f = fopen(path, "r");
+    if (!load.f)
         critical_error("Unable to open file %s", path);
 
-    ANIM_OBJECT_STRUCTURE *obj = (ANIM_OBJECT_STRUCTURE *)checked_calloc(1, sizeof *obj, path);
+    load.obj = (ANIM_OBJECT_STRUCTURE *)checked_calloc(1, sizeof *load.obj, path);
+    ANIM_OBJECT_STRUCTURE *obj = load.obj;
     obj->last_time = 0;
-    load_pictures(obj, f, path);
-    load_frames(obj, f, path);
-    load_slots(obj, f, path);
-    fclose(f);
+    load_pictures(obj, load.f, path);
+    load_frames(obj, load.f, path);
+    load_slots(obj, load.f, path);
     obj->actual_animation = 0;
     obj->actual_frame = 0;
+    load.obj = nullptr;
     return obj;
 }
 

@@ -291,10 +291,24 @@ static void c_pause(void)
 // ---------------------------------------------------------------- interpreter
 
 struct Script {
-    FILE *file;
-    char path[PATH_SIZE];
-    int nested;             // 1 inside an included script
+    FILE *file = nullptr;
+    char path[PATH_SIZE] = "";
+    int nested = 0;         // 1 inside an included script
+    const char *command = "";   // the keyword whose arguments are being read
+    Script() = default;
+    Script(const Script &) = delete;
+    Script &operator=(const Script &) = delete;
+    ~Script()               // closed however the reading ends
+    {
+        if (file)
+            fclose(file);
+    }
 };
+
+// Every number of a script lies within this: far beyond any coordinate,
+// size, tempo or delay a comic uses, and far from int overflow when the
+// stage adds and multiplies them.
+#define COMIX_NUMBER_LIMIT 1000000
 
 // The abort test after every word.
 static int comix_abort(void)
@@ -304,17 +318,17 @@ static int comix_abort(void)
 
 // Reads up to `n` integers one after another; stops at the first that is
 // missing or malformed.  Returns how many were read.
-static int scan_ints(FILE *f, int *out, int n)
+static int scan_ints(Script *s, int *out, int n)
 {
     int got = 0;
     while (got < n) {
-        long v;
-        if (fscanf(f, " %ld", &v) != 1)
+        long long v;
+        if (!scan_number(s->file, &v))
             break;
-        if (v > INT_MAX)
-            v = INT_MAX;
-        if (v < INT_MIN)
-            v = INT_MIN;
+        if (v < -COMIX_NUMBER_LIMIT || v > COMIX_NUMBER_LIMIT)
+            critical_error("Broken file %s: a number of %s is %s%lld, not %d to %d", s->path,
+                           s->command, v >= SCAN_NUMBER_LIMIT || v <= -SCAN_NUMBER_LIMIT ? "beyond " : "",
+                           v, -COMIX_NUMBER_LIMIT, COMIX_NUMBER_LIMIT);
         out[got++] = (int)v;
     }
     return got;
@@ -387,7 +401,7 @@ static void cmd_image(Script *s)
 {
     int slot;
     char path[PATH_SIZE];
-    if (scan_ints(s->file, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
+    if (scan_ints(s, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
         return;
     if (!valid_index(slot))
         return;
@@ -400,7 +414,7 @@ static void cmd_image(Script *s)
 static void cmd_destroy(Script *s)
 {
     int slot;
-    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot))
+    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot))
         release_picture(slot);
 }
 
@@ -408,7 +422,7 @@ static void cmd_sound(Script *s)
 {
     int slot;
     char path[PATH_SIZE];
-    if (scan_ints(s->file, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
+    if (scan_ints(s, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
         return;
     if (!valid_index(slot))
         return;
@@ -421,14 +435,14 @@ static void cmd_sound(Script *s)
 static void cmd_destroy_sound(Script *s)
 {
     int slot;
-    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot))
+    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot))
         release_sound(slot);
 }
 
 static void cmd_delay(Script *s)
 {
     int count;
-    if (scan_ints(s->file, &count, 1) == 1)
+    if (scan_ints(s, &count, 1) == 1)
         c_delay(count);
 }
 
@@ -444,7 +458,7 @@ static void cmd_quit(Script *) { c_cls(); }
 static void cmd_virtual(Script *s)
 {
     int a[COMIX_MAX_ARGS];
-    int n = scan_ints(s->file, a, 6);
+    int n = scan_ints(s, a, 6);
     if (n < 1 || !valid_index(a[0]))
         return;
     VIRTUAL_IMAGE_TYPE *v = &v_image[a[0]];
@@ -475,9 +489,9 @@ static VIRTUAL_IMAGE_TYPE *scan_image(Script *s, int *args, int n, int *got)
 {
     int index;
     *got = 0;
-    if (scan_ints(s->file, &index, 1) != 1)
+    if (scan_ints(s, &index, 1) != 1)
         return nullptr;
-    *got = n ? scan_ints(s->file, args, n) : 0;
+    *got = n ? scan_ints(s, args, n) : 0;
     return valid_index(index) ? &v_image[index] : nullptr;
 }
 
@@ -598,7 +612,7 @@ static void cmd_resize_stop(Script *s)
 static void cmd_scroll(Script *s)
 {
     int a[3];
-    int n = scan_ints(s->file, a, 3);
+    int n = scan_ints(s, a, 3);
     if (n > 0) scroll_tempo = a[0];
     if (n > 1) scroll_x = a[1];
     if (n > 2) scroll_y = a[2];
@@ -631,7 +645,7 @@ static void cmd_anime_type(Script *s)
 static void play_slot(Script *s, int loop)
 {
     int a[3];
-    int n = scan_ints(s->file, a, 3);
+    int n = scan_ints(s, a, 3);
     if (n < 3 || !valid_index(a[0]) || !c_sound[a[0]] || sound_volume == 0)
         return;
     int v = (int)(sound_volume / 100.0 * a[1]);
@@ -644,7 +658,7 @@ static void cmd_repeat_sound(Script *s) { play_slot(s, 1); }
 static void cmd_stop_sound(Script *s)
 {
     int slot;
-    if (scan_ints(s->file, &slot, 1) == 1 && valid_index(slot) && c_sound[slot] && sound_volume != 0)
+    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot) && c_sound[slot] && sound_volume != 0)
         stop_sample(c_sound[slot]);
 }
 
@@ -705,6 +719,7 @@ static void run_script(Script *s)
     while (scan_word(s->file, word, sizeof word) > 0) {
         for (const Command &c : commands) {
             if (strcmp(word, c.word) == 0) {
+                s->command = c.word;
                 c.run(s);
                 break;
             }

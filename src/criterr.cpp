@@ -35,6 +35,7 @@ void critical_error(const char *format, ...)
 }
 
 // ---------------------------------------------------------------------------
+#include <limits.h>
 #include <string.h>
 
 void make_path(char *out, size_t size, const char *dir, const char *name)
@@ -45,15 +46,63 @@ void make_path(char *out, size_t size, const char *dir, const char *name)
                        (int)(size - 1), dir, name);
 }
 
+int scan_number(FILE *file, long long *out)
+{
+    int c;
+    do {
+        c = fgetc(file);
+    } while (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f');
+    int negative = 0;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        c = fgetc(file);
+    }
+    if (c < '0' || c > '9') {
+        if (c != EOF)
+            ungetc(c, file);
+        return 0;
+    }
+    long long value = 0;
+    for (; c >= '0' && c <= '9'; c = fgetc(file))
+        if (value < SCAN_NUMBER_LIMIT)
+            value = value * 10 + (c - '0');
+    if (c != EOF)
+        ungetc(c, file);
+    if (value > SCAN_NUMBER_LIMIT)
+        value = SCAN_NUMBER_LIMIT;
+    *out = negative ? -value : value;
+    return 1;
+}
+
+static long long read_number(FILE *file, const char *path, const char *what)
+{
+    long long value = 0;
+    if (!scan_number(file, &value)) {
+        if (feof(file) || ferror(file))
+            critical_error("Broken file %s: it ends before %s", path, what);
+        critical_error("Broken file %s: %s is not a number", path, what);
+    }
+    return value;
+}
+
 int read_int(FILE *file, const char *path, const char *what)
 {
-    int value = 0;
-    int got = fscanf(file, " %d", &value);
-    if (got == EOF)
-        critical_error("Broken file %s: it ends before %s", path, what);
-    if (got != 1)
-        critical_error("Broken file %s: %s is not a number", path, what);
-    return value;
+    long long value = read_number(file, path, what);
+    if (value < INT_MIN || value > INT_MAX)
+        critical_error("Broken file %s: %s is %s%lld, too large a number", path, what,
+                       value >= SCAN_NUMBER_LIMIT || value <= -SCAN_NUMBER_LIMIT ? "beyond " : "",
+                       value);
+    return (int)value;
+}
+
+int read_int_range(FILE *file, const char *path, const char *what, int low, int high)
+{
+    long long value = read_number(file, path, what);
+    if (value < low || value > high)
+        critical_error("Broken file %s: %s is %s%lld, not %d to %d", path, what,
+                       value >= SCAN_NUMBER_LIMIT || value <= -SCAN_NUMBER_LIMIT ? "beyond " : "",
+                       value, low, high);
+    return (int)value;
 }
 
 void read_word(FILE *file, char *out, size_t size, const char *path, const char *what)

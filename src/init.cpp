@@ -147,6 +147,17 @@ int destroy_all(void)
 #define MODE_ORDINARY 0
 #define MODE_DUEL 1
 
+// What the numbers of the creature, decoration and level files can be.  A
+// value outside its range ends the load, naming the file, the field and the
+// value, so no arithmetic on it can overflow later.
+#define MAX_TYPE 99                 // TYPE of creatures and decorations
+#define MAX_CREATURE_DELAY 6000     // DELAY: a minute a tick
+#define MAX_SHOW_LIMIT 1000         // MAX_SHOW
+#define MAX_CREATURE_SCORE 10000    // SCORE of one creature, either way
+#define MAX_LEVEL_NUMBER 99999      // LEVEL and NEXT
+#define MAX_REFRESH_DOOR 1000       // REFRESH_DOOR is in thousandths
+#define MAX_LEVEL_TIME 8640000      // TIME: a day of game-clock ticks
+
 namespace {
 
 // Closes a data file however its reading ends.
@@ -252,22 +263,23 @@ int load_object(const char *name, int index)
                        path, word, POSE_HIT, POSE_FALLEN);
 
     expect_keyword(f, path, "TYPE");
-    o->type = read_int(f, path, "TYPE");
+    o->type = read_int_range(f, path, "TYPE", 0, MAX_TYPE);
     expect_keyword(f, path, "DELAY");
-    o->delay = read_int(f, path, "DELAY") + DELAY_BONUS - DELAY_PER_LEVEL * obtiznost;
+    o->delay = read_int_range(f, path, "DELAY", 0, MAX_CREATURE_DELAY) + DELAY_BONUS -
+               DELAY_PER_LEVEL * obtiznost;
+    if (o->delay < 0)
+        o->delay = 0;
     expect_keyword(f, path, "MAX_SHOW");
-    o->max_show = read_int(f, path, "MAX_SHOW");
+    o->max_show = read_int_range(f, path, "MAX_SHOW", 0, MAX_SHOW_LIMIT);
     expect_keyword(f, path, "SCORE");
-    o->score = read_int(f, path, "SCORE");
+    o->score = read_int_range(f, path, "SCORE", -MAX_CREATURE_SCORE, MAX_CREATURE_SCORE);
     o->s_dead = read_sound(f, path, "SOUND_DEAD");
     o->s_shot = read_sound(f, path, "SOUND_SHOT");
     o->s_cry = read_sound(f, path, "SOUND_CRY");
     expect_keyword(f, path, "CHILD");
-    o->next_name = read_int(f, path, "CHILD");
+    o->next_name = read_int_range(f, path, "CHILD", 0, MAX_OBJECTS - 1);
     expect_keyword(f, path, "TICKS");
-    o->end_tick = read_int(f, path, "TICKS");
-    if (o->end_tick < 0 || o->end_tick > MAX_TICKS)
-        critical_error("Broken file %s: TICKS is %d, not 0 to %d", path, o->end_tick, MAX_TICKS);
+    o->end_tick = read_int_range(f, path, "TICKS", 0, MAX_TICKS);
 
     for (int i = 0; i < o->end_tick; i++) {
         char what[64];
@@ -332,11 +344,11 @@ int load_decoration(const char *name, int index)
                        "(slots %d and %d)",
                        path, word, POSE_INTACT, POSE_DESTROYED);
     expect_keyword(f, path, "TYPE");
-    d->type = read_int(f, path, "TYPE");
+    d->type = read_int_range(f, path, "TYPE", 0, MAX_TYPE);
     expect_keyword(f, path, "X");
-    d->X = read_int(f, path, "X");
+    d->X = read_int_range(f, path, "X", -SCREEN_WIDTH, SCREEN_WIDTH);
     expect_keyword(f, path, "Y");
-    d->Y = read_int(f, path, "Y");
+    d->Y = read_int_range(f, path, "Y", -SCREEN_HEIGHT, SCREEN_HEIGHT);
     d->s_normal = read_optional_sound(f, path, "S_NORMAL");
     d->s_destroy = read_optional_sound(f, path, "S_DESTROY");
     return 0;
@@ -379,21 +391,12 @@ static void read_argument(FILE *f, char *out, const char *path, const char *keyw
                        keyword);
 }
 
-static int read_level_int(FILE *f, const char *path, const char *keyword, int index)
-{
-    char what[64];
-    snprintf(what, sizeof what, "%s of level %d", keyword, index);
-    return read_int(f, path, what);
-}
-
 static int read_level_range(FILE *f, const char *path, const char *keyword, int index, int low,
                             int high)
 {
-    int value = read_level_int(f, path, keyword, index);
-    if (value < low || value > high)
-        critical_error("Broken file %s: %s of level %d is %d, not %d to %d", path, keyword, index,
-                       value, low, high);
-    return value;
+    char what[64];
+    snprintf(what, sizeof what, "%s of level %d", keyword, index);
+    return read_int_range(f, path, what, low, high);
 }
 
 // Passes over the blocks before the wanted one.  Every word is taken with
@@ -456,18 +459,20 @@ static void read_level_block(FILE *f, const char *path, int index)
             if (object_count >= MAX_OBJECTS)
                 critical_error("Broken file %s: level %d lists more than %d creatures", path, index,
                                MAX_OBJECTS);
-            load_object(arg, object_count);
-            snprintf(creature_file[object_count], TOKEN_SIZE, "%s", arg);
+            // Counted before it is read, so that destroy_level releases
+            // whatever a load that ends half-way leaves in the entry.
+            int entry = object_count++;
+            load_object(arg, entry);
+            snprintf(creature_file[entry], TOKEN_SIZE, "%s", arg);
             max_pravdepodobnost += weight;
-            object[object_count].vaha = max_pravdepodobnost;
-            object_count++;
+            object[entry].vaha = max_pravdepodobnost;
         } else if (strcmp(token, "DECORATION") == 0) {
             read_argument(f, arg, path, "DECORATION", index);
             if (decoration_count >= MAX_DECORATIONS)
                 critical_error("Broken file %s: level %d lists more than %d decorations", path,
                                index, MAX_DECORATIONS);
-            load_decoration(arg, decoration_count);
             decoration_count++;
+            load_decoration(arg, decoration_count - 1);
         } else if (strcmp(token, "KOMIX_START") == 0) {
             read_argument(f, arg, path, "KOMIX_START", index);
             snprintf(komix_start, sizeof komix_start, "%s", arg);
@@ -475,17 +480,17 @@ static void read_level_block(FILE *f, const char *path, int index)
             read_argument(f, arg, path, "KOMIX_FINISH", index);
             snprintf(komix_finish, sizeof komix_finish, "%s", arg);
         } else if (strcmp(token, "NEXT") == 0) {
-            next_level = read_level_int(f, path, "NEXT", index);
+            next_level = read_level_range(f, path, "NEXT", index, 1, MAX_LEVEL_NUMBER);
         } else if (strcmp(token, "BACK") == 0) {
             level_back(f, path, index);
         } else if (strcmp(token, "MAX_DOORS_OPEN") == 0) {
-            max_doors_open = read_level_int(f, path, "MAX_DOORS_OPEN", index);
+            max_doors_open = read_level_range(f, path, "MAX_DOORS_OPEN", index, 0, DOOR_COUNT);
         } else if (strcmp(token, "REFRESH_DOOR") == 0) {
-            refresh_door = read_level_int(f, path, "REFRESH_DOOR", index);
+            refresh_door = read_level_range(f, path, "REFRESH_DOOR", index, 0, MAX_REFRESH_DOOR);
         } else if (strcmp(token, "MODE") == 0) {
             level_mode = read_level_range(f, path, "MODE", index, MODE_ORDINARY, MODE_DUEL);
         } else if (strcmp(token, "TIME") == 0) {
-            level_time = read_level_int(f, path, "TIME", index);
+            level_time = read_level_range(f, path, "TIME", index, 0, MAX_LEVEL_TIME);
         } else if (strcmp(token, "MAX_BANDIT") == 0) {
             max_level_bandit = read_level_range(f, path, "MAX_BANDIT", index, 1, MAX_WEIGHT);
         } else if (strcmp(token, "BULLETS") == 0) {
