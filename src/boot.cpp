@@ -2,7 +2,12 @@
 #include "boot.h"
 
 #include <allegro.h>
+#include <dlfcn.h>
 #include <errno.h>
+#include <limits.h>
+#include <signal.h>
+#include <string.h>
+#include <unistd.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
@@ -18,6 +23,52 @@
 
 #define WINDOW_TITLE "Deadeye Gulch"
 #define SHUTDOWN_DELAY 8
+#define EXIT_DISPLAY_LOST 255   // the status of a fatal error
+
+// setup.cfg's keys are matched literally, each where the one before left
+// off; the numbers are read without overflow.
+static int setup_key(FILE *f, const char *key)
+{
+    for (const char *k = key; *k; k++) {
+        int c = fgetc(f);
+        if (c != (unsigned char)*k) {
+            if (c != EOF)
+                ungetc(c, f);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+static void skip_space(FILE *f)
+{
+    int c;
+    do {
+        c = fgetc(f);
+    } while (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f');
+    if (c != EOF)
+        ungetc(c, f);
+}
+
+// 1 when `key` and its number were read into *value.  A number beyond an
+// int ends the program, naming the file, the key and the value.
+static int setup_value(FILE *f, const char *path, const char *key, int *value)
+{
+    long long v;
+    if (!setup_key(f, key) || !scan_number(f, &v))
+        return 0;
+    if (v < INT_MIN || v > INT_MAX)
+        critical_error("Broken file %s: %s is %s%lld, too large a number", path, key,
+                       v >= SCAN_NUMBER_LIMIT || v <= -SCAN_NUMBER_LIMIT ? "beyond " : "", v);
+    *value = (int)v;
+    skip_space(f);
+    return 1;
+}
+
+static int valid_depth(int depth)
+{
+    return depth == 8 || depth == 15 || depth == 16 || depth == 24 || depth == 32;
+}
 
 int read_setup(const char *path, SETUP_VALUES *out)
 {
@@ -25,21 +76,30 @@ int read_setup(const char *path, SETUP_VALUES *out)
     out->gfx_color = DEFAULT_GFX_COLOR;
     out->music_on = 0;
     out->scale = 0;
-    FILE *f = fopen(path, "r");
+    struct Closer {
+        FILE *f;
+        ~Closer()
+        {
+            if (f)
+                fclose(f);
+        }
+    } file{fopen(path, "r")};
+    FILE *f = file.f;
     if (!f)
         return -1;
     int gmode = 0, gdepth = 0, music = 0;
-    int ok = fscanf(f, "GFX_MODE %d\n", &gmode) == 1 && fscanf(f, "GFX_COLOR %d\n", &gdepth) == 1;
+    int ok = setup_value(f, path, "GFX_MODE", &gmode) && setup_value(f, path, "GFX_COLOR", &gdepth);
     if (ok) {
+        if (!valid_depth(gdepth))
+            critical_error("Broken file %s: GFX_COLOR is %d, not 8, 15, 16, 24 or 32", path, gdepth);
         out->gfx_mode = gmode;
         out->gfx_color = gdepth;
-        if (fscanf(f, "MUSIC_ON %d", &music) == 1)
+        if (setup_value(f, path, "MUSIC_ON", &music))
             out->music_on = music;
         int scale = 0;
-        if (fscanf(f, " SCALE %d", &scale) == 1 && scale >= 0 && scale <= MAX_SCALE)
+        if (setup_value(f, path, "SCALE", &scale) && scale >= 0 && scale <= MAX_SCALE)
             out->scale = scale;
     }
-    fclose(f);
     return ok ? 0 : -1;
 }
 
@@ -60,6 +120,56 @@ static void write_frame_stats(void)
     }
 }
 
+// ---------------------------------------------------------------- stopped from outside
+// SIGTERM, SIGINT and SIGHUP are taken like the window's close button: the
+// handler only notes the signal and raises close_requested, and the screen
+// that is running leaves through boot_leave at its next frame, which ends
+// the process with 128 + the signal's number.  A second signal while that
+// is under way gets the signal's default action.  (Allegro's own handler,
+// which would shut the library down from inside the handler, is replaced.)
+static volatile sig_atomic_t stop_signal = 0;
+
+static void stop_handler(int sig)
+{
+    stop_signal = sig;
+    close_requested = 1;
+}
+
+static void install_stop_signals(void)
+{
+    struct sigaction sa;
+    memset(&sa, 0, sizeof sa);
+    sa.sa_handler = stop_handler;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESETHAND | SA_RESTART;
+    static const int stop_signals[] = {SIGTERM, SIGINT, SIGHUP};
+    for (int sig : stop_signals)
+        sigaction(sig, &sa, nullptr);
+}
+
+// The X server gone (killed, the session ended): Xlib calls this and would
+// end the process from whichever thread noticed, while Allegro's exit code
+// waits for the display for ever.  Say so and end at once instead; top.txt
+// is only ever replaced whole, so nothing the player has is lost.
+static int display_lost(void *)
+{
+    static const char message[] = "deadeye: the connection to the X display was lost; the game ends\n";
+    ssize_t n = write(STDERR_FILENO, message, sizeof message - 1);
+    (void)n;
+    _exit(EXIT_DISPLAY_LOST);
+}
+
+static void install_display_lost(void)
+{
+    // Xlib is there whenever Allegro runs on X; looked up so that the game
+    // does not link it itself.
+    typedef int (*io_handler)(void *);
+    typedef io_handler (*set_handler)(io_handler);
+    set_handler set = (set_handler)dlsym(RTLD_DEFAULT, "XSetIOErrorHandler");
+    if (set)
+        set(display_lost);
+}
+
 void boot_leave(void)
 {
     close_handler = nullptr;    // the shutdown itself must not re-enter here
@@ -68,7 +178,7 @@ void boot_leave(void)
     write_frame_stats();
     present_exit();
     allegro_exit();
-    exit(0);
+    exit(stop_signal ? 128 + stop_signal : 0);
 }
 
 static BITMAP *load_pointer(const char *path)
@@ -131,6 +241,8 @@ void boot(int argc, char **argv)
                        display && *display ? display : "not set", allegro_error[0] ? ": " : "",
                        allegro_error);
     }
+    install_stop_signals();
+    install_display_lost();
     install_keyboard();
     key_latch_install();
     install_timer();
@@ -142,6 +254,7 @@ void boot(int argc, char **argv)
     music_on = setup.music_on;
     int scale = open_display(&setup);
     close_button_install();
+    install_stop_signals();     // in case setting the mode put Allegro's back
     if (set_display_switch_mode(SWITCH_BACKGROUND) == 0)
         set_display_switch_callback(SWITCH_OUT, focus_out);
     close_handler = boot_leave;

@@ -36,7 +36,8 @@ void boot(int argc, char **argv);
 
 // Ends the program cleanly from any screen: releases the whole-run
 // resources if they are loaded, writes the frame statistics, shuts Allegro
-// down and exits with status 0.  Installed as close_handler by boot().
+// down and exits with status 0 (128 + the signal after SIGTERM, SIGINT or
+// SIGHUP).  Installed as close_handler by boot().
 [[noreturn]] void boot_leave(void);
 
 #endif
