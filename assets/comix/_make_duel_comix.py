@@ -61,7 +61,7 @@ def main():
     t.add("midnight", ["MIDNIGHT OUTSIDE THE BANK."], kind="caption", size=17)
     t.add("call1", ["HEY, TIN STAR!", "THREE OF US. ONE OF YOU."], tail="br", size=17)
     t.add("call2", ["THE CROWS DON'T FORGET,", "DEPUTY. STEP OUT!"], tail="br", size=17)
-    t.add("call3", ["THE BOSS HIMSELF.", "AND THE TWINS. DRAW!"], tail="br", size=17)
+    t.add("call3", ["YOU JAILED BLACK JACK?", "MEET HIS COUSIN. DRAW!"], tail="br", size=17)
     t.add("rule", ["WAIT TILL A HAND SLAPS", "ONTO A GUN, THEN BE QUICK.", "SHOOT A MAN WHO HAS NOT",
                    "DRAWN AND IT COSTS A LIFE."], kind="caption", size=15)
     rects = t.save(os.path.join(OUT, "duel_t.svg"))

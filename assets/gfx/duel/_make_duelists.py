@@ -242,7 +242,7 @@ DUELISTS = {
     "sharp_a": SHARP,
     "sharp_b": dict(SHARP, coat="#4a1e24", shirt="#d8d0c0", mask="#4a1e24", band="#1c1a1c"),
     "sharp_c": dict(SHARP, coat="#2a3040", shirt="#c89a30", mask="#2a3040"),
-    # the bank by night: the gang's leader with a stolen silver star
+    # the bank by night: Black Jack's cousin, come for revenge, with a stolen silver star
     "boss": dict(hat="#141418", band="#8a8a98", brim=26, coat="#1e2028", shirt="#5a2a4a",
                  trousers="#2a2a34", boots="#141010", belt="#2a1a12", holster="#3a2014",
                  grip="#c0c4cc", mask="#6a1a24", duster=True, badge=True),
