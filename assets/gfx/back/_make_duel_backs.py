@@ -26,6 +26,16 @@ def quad(x1, x2, top, bottom, fill, extra=""):
     return f'<polygon points="{p}" fill="{fill}" stroke="{INK}" stroke-width="2" stroke-linejoin="round" {extra}/>'
 
 
+def sign_text(x1, x2, top, bottom, word, P):
+    """A word painted on a sign, following the sign's slant into the distance."""
+    w, h = 100.0, 24.0
+    a, b = (x2 - x1) / w, (fy(x2, top) - fy(x1, top)) / w
+    d = (fy(x1, bottom) - fy(x1, top)) / h
+    return (f'<text transform="matrix({a:.4f} {b:.4f} 0 {d:.4f} {x1:.1f} {fy(x1, top):.1f})" x="{w / 2}" y="{h * 0.78}" '
+            f'font-family="URW Bookman" font-weight="bold" font-size="{min(h * 0.8, w * 0.85 / (0.75 * len(word))):.1f}" '
+            f'text-anchor="middle" fill="{P["sign_text"]}">{word}</text>')
+
+
 def side(xs, tops, P, seed, right=False):
     """False fronts on one side of the street; xs run from the edge inwards."""
     r = random.Random(seed)
@@ -54,9 +64,16 @@ def side(xs, tops, P, seed, right=False):
             s.append(quad(wa, wb, wt, wbm, P["window"]))
             s.append(quad(wa, wb, wt, wt + (wbm - wt) * 0.15, P["shutter"]))
         # a painted sign on the nearer fronts
-        if i < len(P["signs"]) and P["signs"][i]:
+        names = P["signs_r" if right else "signs"]
+        if i < len(names) and names[i]:
             sy = top + (base - top) * 0.1
-            s.append(quad(x1 + (x2 - x1) * 0.12, x1 + (x2 - x1) * 0.88, sy, sy + (base - top) * 0.1, P["sign"]))
+            sa, sb = x1 + (x2 - x1) * 0.12, x1 + (x2 - x1) * 0.88
+            s.append(quad(sa, sb, sy, sy + (base - top) * 0.1, P["sign"]))
+            if i < 2 and names[i].strip():   # lettering where it is large enough to read
+                # clear of the porch post at the near end (and of the track)
+                inset = (sb - sa) * 0.12
+                left, rightx = (sa + inset, sb) if not right else (sb, min(sa + inset, 620.0))
+                s.append(sign_text(left, rightx, sy + 2, sy + (base - top) * 0.1 - 2, names[i], P))
     # the boardwalk along the fronts and its edge
     xa, xb = xs[0], xs[-1]
     s.append(quad(xa, xb, base, walk, P["walk"]))
@@ -135,7 +152,7 @@ DAY = dict(
     mesa="#c08a68", far="#d8c0a0",
     walls=["#c7a27a", "#9fb2a8", "#d3b48a", "#b98c62", "#c9b391", "#a88a6a", "#c4a684"],
     wall_line="#7c5c3c", trim="#e8dcc0", window="#3c3a40", shutter="#4f7a6a", sign="#f0e2bc",
-    signs=[1, 1, 0, 1], post="#8a6440", walk="#a37a4d", walk_line="#6d4d2d", walk_front="#7a5535",
+    signs=["HOTEL", "BARBER", "", " "], signs_r=["STORE", "SHERIFF", " "], sign_text="#7a2a1a", post="#8a6440", walk="#a37a4d", walk_line="#6d4d2d", walk_front="#7a5535",
     water="#6fa8c0", barrel="#9a6a3e", weed="#8c6a3a", track="#3a2a1c",
     base=330, walk_edge=352,
 )
@@ -148,7 +165,7 @@ DUSK = dict(
     mesa="#7a3e4a", far="#a0604a",
     walls=["#9a6048", "#7a6a78", "#b07a52", "#8a5a48", "#a4785c", "#7e5a50", "#9c6e50"],
     wall_line="#5a3624", trim="#d8b890", window="#ffcf7a", shutter="#6a3a30", sign="#e8c898",
-    signs=[1, 0, 1, 1], post="#6a4430", walk="#8a5a3c", walk_line="#5a3624", walk_front="#64402a",
+    signs=["SALOON", "", " ", " "], signs_r=["FARO", "ROOMS", "", " "], sign_text="#5a1a14", post="#6a4430", walk="#8a5a3c", walk_line="#5a3624", walk_front="#64402a",
     water="#c08a70", barrel="#7a4a2e", weed="#6a4428", track="#24160e",
     base=330, walk_edge=352,
 )
@@ -162,7 +179,7 @@ NIGHT = dict(
     mesa="#222a48", far="#38385a",
     walls=["#3a3a52", "#46404e", "#2f3448", "#4a4456", "#383c50", "#403a4a", "#363a4e"],
     wall_line="#1e1e2c", trim="#6a6a80", window="#ffd27a", shutter="#2a2a3a", sign="#8a8aa0",
-    signs=[1, 1, 0, 0], post="#2c2830", walk="#3c3640", walk_line="#24202a", walk_front="#2c2830",
+    signs=["BANK", "DEPOT"], signs_r=["STAGE", "ASSAY", " "], sign_text="#e8e0c0", post="#2c2830", walk="#3c3640", walk_line="#24202a", walk_front="#2c2830",
     water="#5a6a90", barrel="#3a3038", weed="#4a4048", track="#0c0c14",
     base=330, walk_edge=352,
 )
