@@ -17,6 +17,7 @@
 #include "game.h"
 #include "init.h"
 #include "menu.h"
+#include "notice.h"
 #include "present.h"
 #include "sound.h"
 #include "variable.h"
@@ -173,6 +174,7 @@ static void install_display_lost(void)
 void boot_leave(void)
 {
     close_handler = nullptr;    // the shutdown itself must not re-enter here
+    notice_destroy();
     if (init_all_done)
         destroy_all();
     write_frame_stats();
@@ -281,12 +283,14 @@ void boot(int argc, char **argv)
     set_menu_mouse_range();
 
     init_all();
+    notice_init();
     comix_play(INTRO_COMIC);
     menu_main();
 
     brix_delay(SHUTDOWN_DELAY);
     comix_play(GOODBYE_COMIC);
     close_handler = nullptr;
+    notice_destroy();
     destroy_all();
     write_frame_stats();
     present_exit();

@@ -9,6 +9,7 @@
 #include "comix.h"
 #include "init.h"
 #include "menu.h"
+#include "notice.h"
 #include "present.h"
 #include "sound.h"
 #include "texts.h"
@@ -301,6 +302,7 @@ int strela(int door)
     const OBJECT_STRUCTURE *o = &object[s->animation];
     play_effect(o->s_dead, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
     int v = tick_value(o, s->tik);
+    notice_hit(door, s->type == 0, v > 0 && s->type != 0);
     if (v <= 0 || s->type == 0) {
         // A foul: a creature that was not a fair target.
         if (!life_cheat && !kill_civil_cheat) {
@@ -463,6 +465,7 @@ int draw_game_screen(void)
         if (dira[h].visible)
             draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
     draw_kill_bar();
+    notice_draw();
     return 0;
 }
 
@@ -556,6 +559,7 @@ int duel_draw_game_screen(void)
     for (int h = 0; h < HOLE_COUNT; h++)
         if (dira[h].visible)
             draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
+    notice_draw();
     return 0;
 }
 
@@ -584,8 +588,11 @@ int game_shoot(void)
     if (!(left_clicked() && cas > shot_last_time + SHOT_INTERVAL && cas > reload_last_time + SHOT_AFTER_RELOAD))
         return 0;
     shot_last_time = cas;
-    if (pocet_naboju <= 0)
-        return 0;           // an empty click
+    if (pocet_naboju <= 0) {
+        notice_empty_click();
+        return 0;
+    }
+    notice_shot();
     int x = game_mouse_x(), y = game_mouse_y();
     play_effect(s_shot, x / SHOT_PAN_DIVISOR + SHOT_PAN_BASE);
     shot_show = 1;
@@ -606,6 +613,7 @@ int game_reload(void)
     if ((mouse_b & 2) && shot_show == 0 && cas > reload_last_time + RELOAD_INTERVAL) {
         if (obtiznost == 2) {
             if (pocet_naboju < max_pocet_naboju && celkem_naboju > 0) {
+                notice_hand_reload();
                 reload_sound();
                 reload_last_time = cas;
                 celkem_naboju -= 1;
@@ -614,6 +622,7 @@ int game_reload(void)
             }
         } else if (obtiznost == 1) {
             if (pocet_naboju < max_pocet_naboju) {
+                notice_hand_reload();
                 reload_sound();
                 reload_last_time = cas;
                 reload_show = 1;
@@ -643,6 +652,7 @@ int game_change_level(void)
     finish_time = 0;
     quit_flag = 0;
     duel_time = 0;
+    notice_level_start();
     duel_start();
     click_latch_clear();    // a click that skipped a comic is no shot
     pointer_show(1);
@@ -739,6 +749,7 @@ int game_start(void)
     click_latch_clear();    // the click that started the game is no shot
     key_latch_clear();      // nor does a key pressed in the menus count here
     focus_lost = 0;
+    notice_level_start();
     return 0;
 }
 
