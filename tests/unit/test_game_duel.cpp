@@ -182,16 +182,6 @@ TEST_F(Duel, AShotDuelistFallsAndKeepsLyingAtTickSeven)
     EXPECT_EQ(pocet_hitu, 0);   // his script's firing tick went by while he fell
 }
 
-TEST_F(Duel, AFoulOnADuelistWhoHasNotDrawnCostsALife)
-{
-    three(plain);
-    strela(1);  // tick value 0
-    EXPECT_EQ(pocet_zivotu, 2);
-    EXPECT_EQ(bang, 1);
-    EXPECT_EQ(pocet_zabitych, 0);
-    EXPECT_EQ(slot(1).mode, 1);
-}
-
 TEST_F(Duel, ATypeTwoDuelistGivesWayToHisChildFromTickThree)
 {
     creature(0, plain, 2).next_name = 3;
@@ -253,18 +243,6 @@ TEST_F(Duel, TheFrameShowsTheDuelistsInTheOpenStreetWithoutDoorsDecorationsOrKil
     EXPECT_EQ(at(205, 65), background_colour());   // the decoration
     EXPECT_EQ(at(634, 300), background_colour());  // the kill bar
     EXPECT_EQ(at(560, 10), star_colour());         // the status display is there
-}
-
-TEST_F(Duel, AShotInADuelLeavesNoHoleInTheStreet)
-{
-    three(plain);
-    mouse_x = 200;
-    mouse_y = 200;
-    mouse_b = 1;
-    click_latch_press();
-    advance(50);
-    ASSERT_EQ(game_shoot(), 1);
-    EXPECT_EQ(getpixel(game_screen2, 202, 202), background_colour());
 }
 
 class DuelLevels : public Duel {
