@@ -257,6 +257,7 @@ void boot(int argc, char **argv)
     int scale = open_display(&setup);
     close_button_install();
     install_stop_signals();     // in case setting the mode put Allegro's back
+    blend_maps_init();          // the colour maps an 8-bit screen blends through
     if (set_display_switch_mode(SWITCH_BACKGROUND) == 0)
         set_display_switch_callback(SWITCH_OUT, focus_out);
     close_handler = boot_leave;

@@ -101,7 +101,7 @@ void show_all(void)
             continue;
         if (v->fade != 0) {
             // The whole picture of the slot, translucent.
-            set_trans_blender(0, 0, 0, v->fade);
+            trans_blender(v->fade);
             draw_trans_sprite(game_screen, pic, v->X, v->Y);
         } else if (v->re_width == 0 && v->re_height == 0) {
             masked_blit(pic, game_screen, v->anim_x, v->anim_y, v->X, v->Y, v->width, v->height);

@@ -600,7 +600,7 @@ int game_shoot(void)
     strela(door_shot(x, y));
     decoration_shot(x, y);
     if (no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == 0) {
-        set_multiply_blender(0, 0, 0, HOLE_BLEND_ALPHA);
+        multiply_blender(HOLE_BLEND_ALPHA);
         BITMAP *hole = bhole[rand() % HOLE_PICTURES];
         if (hole && game_screen2)
             draw_trans_sprite(game_screen2, hole, x, y);

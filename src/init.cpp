@@ -98,6 +98,7 @@ int destroy_all(void)
         release_anim(&dvere[i].anim_object);
     release_bitmap(&game_screen2);
     release_bitmap(&game_screen);
+    blend_maps_exit();
     return 0;
 }
 

@@ -188,6 +188,15 @@ extern BITMAP *bcheat_civil;        // mark of the civilian cheat
 
 void save_screen(void);             // writes the last frame, in game pixels, to "screen.bmp"
 
+// Translucent and multiplied drawing (draw_trans_sprite).  At 15 to 32 bits
+// these set Allegro's blender; at 8 bits Allegro blends through a colour map
+// instead, so they also choose one of the maps built for the palette by
+// blend_maps_init (translucency in 16 steps of opacity).
+void blend_maps_init(void);         // at 8 bits: sets an even palette, builds the maps
+void blend_maps_exit(void);
+void trans_blender(int alpha);      // set_trans_blender(0, 0, 0, alpha)
+void multiply_blender(int alpha);   // set_multiply_blender(0, 0, 0, alpha)
+
 // ---------------------------------------------------------------- level
 extern VRSTVA_STRUCTURE vrstva[LAYER_COUNT];
 extern OBJECT_STRUCTURE object[MAX_OBJECTS];
