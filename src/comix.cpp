@@ -283,7 +283,7 @@ static void c_pause(void)
     while (!close_requested && !keypressed() && !left_clicked())
         show_all();
     while (!close_requested && mouse_b)
-        frame_wait();
+        present_again();
     click_latch_clear();
     clear_keybuf();
 }
@@ -395,6 +395,72 @@ static void missing_file(const Script *s, const char *path)
 
 static int clamp_byte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
+// -------- read-ahead
+//
+// Before a comic's first frame every picture and sound its script (and the
+// script it includes) names is loaded, one entry per command in script
+// order, so that no frame of the comic waits for the disk.  The commands
+// then take their entry; a name not read ahead is loaded as it comes.
+#define READ_AHEAD_MAX 64
+struct READ_AHEAD {
+    char path[PATH_SIZE];
+    BITMAP *picture;
+    SAMPLE *sample;
+    int is_picture;
+    int taken;
+};
+static READ_AHEAD read_ahead[READ_AHEAD_MAX];
+static int read_ahead_count = 0;
+
+static void read_ahead_file(const char *path, int is_picture)
+{
+    if (read_ahead_count >= READ_AHEAD_MAX)
+        return;
+    READ_AHEAD *r = &read_ahead[read_ahead_count++];
+    snprintf(r->path, sizeof r->path, "%s", path);
+    r->picture = is_picture ? load_bitmap(path, pal) : nullptr;
+    r->sample = is_picture ? nullptr : load_sample(path);
+    r->is_picture = is_picture;
+    r->taken = 0;
+}
+
+// The entry read ahead for `path`, or nullptr.
+static READ_AHEAD *take_read_ahead(const char *path, int is_picture)
+{
+    for (int i = 0; i < read_ahead_count; i++) {
+        READ_AHEAD *r = &read_ahead[i];
+        if (!r->taken && r->is_picture == is_picture && strcmp(r->path, path) == 0) {
+            r->taken = 1;
+            return r;
+        }
+    }
+    return nullptr;
+}
+
+static void release_read_ahead(void)
+{
+    for (int i = 0; i < read_ahead_count; i++) {
+        READ_AHEAD *r = &read_ahead[i];
+        if (!r->taken && r->picture)
+            destroy_bitmap(r->picture);
+        if (!r->taken && r->sample)
+            destroy_sample(r->sample);
+    }
+    read_ahead_count = 0;
+}
+
+static BITMAP *comic_picture(const char *path)
+{
+    READ_AHEAD *r = take_read_ahead(path, 1);
+    return r ? r->picture : load_bitmap(path, pal);
+}
+
+static SAMPLE *comic_sample(const char *path)
+{
+    READ_AHEAD *r = take_read_ahead(path, 0);
+    return r ? r->sample : load_sample(path);
+}
+
 // -------- commands; each reads its own arguments
 
 static void cmd_image(Script *s)
@@ -406,7 +472,7 @@ static void cmd_image(Script *s)
     if (!valid_index(slot))
         return;
     release_picture(slot);
-    c_image[slot] = load_bitmap(path, pal);
+    c_image[slot] = comic_picture(path);
     if (!c_image[slot])
         missing_file(s, path);
 }
@@ -427,7 +493,7 @@ static void cmd_sound(Script *s)
     if (!valid_index(slot))
         return;
     release_sound(slot);
-    c_sound[slot] = load_sample(path);
+    c_sound[slot] = comic_sample(path);
     if (!c_sound[slot])
         missing_file(s, path);
 }
@@ -731,6 +797,28 @@ static void run_script(Script *s)
     s->file = nullptr;
 }
 
+// Reads script `name` ahead for its pictures and sounds (and those of the
+// script it includes, one level deep, as the player does).
+static void read_ahead_script(const char *name, int nested)
+{
+    Script s;
+    open_script(&s, name, nested);
+    char word[COMIX_WORD_SIZE], slot[COMIX_WORD_SIZE], path[PATH_SIZE];
+    while (scan_word(s.file, word, sizeof word) > 0) {
+        int picture = strcmp(word, "image") == 0;
+        if (picture || strcmp(word, "sound") == 0) {
+            if (scan_word(s.file, slot, sizeof slot) > 0 && scan_name(&s, path, sizeof path))
+                read_ahead_file(path, picture);
+        } else if (!nested && strcmp(word, "include") == 0) {
+            size_t len = scan_word(s.file, word, sizeof word);
+            if (len > 0 && len < sizeof word)
+                read_ahead_script(word, 1);
+        }
+    }
+    fclose(s.file);
+    s.file = nullptr;
+}
+
 int comix_play_file(const char *name)
 {
     Script s;
@@ -761,6 +849,7 @@ int comix_play(const char *name)
         set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
     brix_timer();
 
+    read_ahead_script(name, 0);
     Script s;
     open_script(&s, name, 0);
     run_script(&s);
@@ -770,10 +859,11 @@ int comix_play(const char *name)
     if (game_screen)
         set_clip_rect(game_screen, 0, 0, game_screen->w - 1, game_screen->h - 1);
     release_all();
+    release_read_ahead();
 
     // The click or key that skipped the comic reaches nothing after it.
     while (!close_requested && ((mouse_b & 1) || key[KEY_ESC]))
-        frame_wait();
+        present_again();
     // A close of the window ends the comic at once; the program leaves here.
     check_close();
     click_latch_clear();

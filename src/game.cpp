@@ -22,7 +22,7 @@
 #define RETREAT_TIME 240            // length of the retreat after a lost life
 #define FINISH_TIME 270             // pause after the quota is met or the last life is lost
 #define DUEL_TIME 750               // a duel level ends this long after it began
-#define LEVEL_CHANGE_PAUSE 20       // brix_delay before the finish comic
+#define LEVEL_CHANGE_PAUSE 20       // pause before the finish comic
 #define RETREAT_TICKS_BEFORE_END 3  // a retreating creature jumps to end_tick - this
 #define HOLE_LOWEST_Y 314           // shots below this line leave no hole in the background
 #define HOLE_PICTURES 4             // bhole[0..3]
@@ -642,7 +642,7 @@ int game_reload(void)
 int game_change_level(void)
 {
     pointer_show(0);
-    brix_delay(LEVEL_CHANGE_PAUSE);
+    present_hold(LEVEL_CHANGE_PAUSE);   // the street stands still a moment
     play_comic_if_named(komix_finish);
     destroy_level();
     load_level("levels.txt", next_level);
@@ -785,9 +785,11 @@ int main_game(void)
     outer_close_handler = close_handler;
     if (close_handler)
         close_handler = game_close_handler;
+    screen_begin("game");
     game_start();
     while (!game_frame()) {
     }
+    screen_end();
     game_quit();
     if (close_handler == game_close_handler)
         close_handler = outer_close_handler;

@@ -170,7 +170,7 @@ static int clicked(const HOT &h) { return is_clicked(h.x1, h.y1, h.x2, h.y2); }
 static void wait_left_up(void)
 {
     while (mouse_b & 1)
-        frame_wait();
+        present_again();
     click_latch_clear();
 }
 
@@ -266,7 +266,7 @@ static void music_stop(void)
         return;
     for (int level = MUSIC_FADE_TOP; level > MUSIC_FADE_BOTTOM; level -= MUSIC_FADE_STEP) {
         adjust_sample(s_music, music_volume * level / 100, PAN_CENTRE, 1000, 1);
-        brix_delay(1);
+        present_hold(1);
     }
     stop_sample(s_music);
     destroy_sample(s_music);
@@ -294,6 +294,7 @@ int menu_main(void)
     music_start();
     click_latch_clear();
     key_latch_clear();
+    screen_begin("menu");
 
     for (;;) {
         frame_begin();
@@ -334,6 +335,7 @@ int menu_main(void)
             break;
     }
 
+    screen_end();
     clear_keybuf();
     music_stop();
     pointer_show(0);
@@ -352,10 +354,11 @@ int menu_obtiznost(void)
     pic[M02A] = menu_picture("data/gfx/menu/m02a.bmp");
     pic[M02B] = menu_picture("data/gfx/menu/m02b.bmp");
     pic[M02C] = menu_picture("data/gfx/menu/m02c.bmp");
+    screen_begin("difficulty");
     set_pointer(mouse_pointer);
     clear_bitmap(game_screen);
     m_refresh();
-    brix_delay(MENU_ENTRY_DELAY);
+    present_hold(MENU_ENTRY_DELAY);
     wait_left_up();     // the click that opened the screen chooses nothing
     key_latch_clear();
 
@@ -383,6 +386,7 @@ int menu_obtiznost(void)
     clear_keybuf();
     pointer_show(0);
     release_pictures(pic, PICTURES);
+    screen_end();
     return 0;
 }
 
@@ -403,6 +407,7 @@ int menu_option(int type)
     wait_left_up();     // the click that opened the menu
     key_latch_clear();
     set_pointer(mouse_pointer);
+    screen_begin("options");
 
     do {
         pointer_show(0);
@@ -465,6 +470,7 @@ int menu_option(int type)
         }
     } while (!quit && !key_hit(KEY_ESC));
 
+    screen_end();
     clear_keybuf();
     pointer_show(0);
     release_pictures(pic, PICTURES);
@@ -552,6 +558,7 @@ int menu_yesno(void)
     BITMAP *picture = menu_picture("data/gfx/menu/yesno.bmp");
     CHEAT_STATE cheat;
     cheat_reset(&cheat);
+    screen_begin("dialog");
     brix_delay(YESNO_OPEN_DELAY);
     clear_keybuf();
     // The press that opened the dialog (Esc, a click) answers nothing.
@@ -595,6 +602,7 @@ int menu_yesno(void)
     key_latch_clear();  // the Esc that closed the dialog opens nothing
     pointer_show(0);
     destroy_bitmap(picture);
+    screen_end();
     return yes == 1;
 }
 
@@ -791,6 +799,7 @@ int get_string(char *str, int count, int X, int Y)
 int menu_topten(int score)
 {
     BITMAP *wanted = menu_picture("data/gfx/menu/wanted.bmp");
+    screen_begin("table");
     TOPTEN_TABLE table;
     topten_read(TOPTEN_FILE, &table);
     int saved = 1;
@@ -813,7 +822,7 @@ int menu_topten(int score)
     }
     if (!saved)
         print_string(NOT_SAVED_TEXT, NOT_SAVED_X, NOT_SAVED_Y);
-    brix_delay(TABLE_SHOW_DELAY);
+    present_hold(TABLE_SHOW_DELAY);
     pointer_show(0);
     m_refresh();
     pointer_show(1);    // drawn after the copy: the table shows no pointer
@@ -821,9 +830,10 @@ int menu_topten(int score)
     click_latch_clear();
     key_latch_clear();
     while (!key_hit(KEY_ESC) && !mouse_b && !left_clicked())
-        frame_wait();
+        present_again();
 
     destroy_bitmap(wanted);
-    brix_delay(TABLE_LEAVE_DELAY);
+    screen_end();
+    present_hold(TABLE_LEAVE_DELAY);
     return 0;
 }

@@ -171,10 +171,10 @@ void notice_draw(void)
         return;
     int alpha = notice_hint_alpha();
     if (alpha && hint) {
-        if (alpha >= 255 || color_depth == 8) {
+        if (alpha >= 255) {
             draw_sprite(game_screen, hint, HINT_X, HINT_Y);
         } else {
-            set_trans_blender(0, 0, 0, alpha);
+            trans_blender(alpha);
             draw_trans_sprite(game_screen, hint, HINT_X, HINT_Y);
         }
     }

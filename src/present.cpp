@@ -127,25 +127,49 @@ int screen_stats_write(FILE *out)
 
 // ---------------------------------------------------------------- the frame
 
+static void to_display(BITMAP *picture)
+{
+    if (!screen || !picture)
+        return;
+    if (present_scale == 1)
+        blit(picture, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    else
+        stretch_blit(picture, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
+                     SCREEN_WIDTH * present_scale, SCREEN_HEIGHT * present_scale);
+}
+
 void present(void)
 {
     frame_wait();
     note_frame(brix_now_us());
     if (!game_screen)
         return;
-    BITMAP *out = frame ? frame : game_screen;
-    if (frame)
-        blit(game_screen, frame, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    if (frame && pointer_shown && pointer_picture)
+    if (!frame) {
+        to_display(game_screen);
+        return;
+    }
+    blit(game_screen, frame, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (pointer_shown && pointer_picture)
         draw_sprite(frame, pointer_picture, game_mouse_x() - POINTER_FOCUS,
                     game_mouse_y() - POINTER_FOCUS);
-    if (!screen)
-        return;
-    if (present_scale == 1)
-        blit(out, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    else
-        stretch_blit(out, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
-                     SCREEN_WIDTH * present_scale, SCREEN_HEIGHT * present_scale);
+    to_display(frame);
+}
+
+void present_again(void)
+{
+    frame_wait();
+    note_frame(brix_now_us());
+    to_display(frame);
+}
+
+void present_hold(int ticks)
+{
+    brix_timer();
+    long start = cas;
+    while (cas < start + ticks) {
+        present_again();
+        brix_timer();
+    }
 }
 
 // ---------------------------------------------------------------- the pointer

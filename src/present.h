@@ -28,6 +28,11 @@ void present_init(int scale);       // after the graphics mode is set
 void present_exit(void);
 
 void present(void);                 // pace, then game_screen and the pointer to the display
+// While the game waits, its picture stands still and its frames keep coming:
+// the last frame again, once (present_again) or for `ticks` (present_hold,
+// in place of a plain wait).
+void present_again(void);
+void present_hold(int ticks);
 BITMAP *present_picture(void);      // the last frame presented, in game pixels
 
 // ---------------------------------------------------------------- the pointer
