@@ -1,0 +1,64 @@
+// Presentation benchmark: the cost of putting one frame on the display at
+// scales 1 to 4 -- the copy of the composed picture, the pointer drawn on
+// it, and the copy (scale 1) or whole-pixel stretch (2 to 4) to a display
+// bitmap of the window's size -- at 32 bits per pixel, into memory bitmaps
+// (the X server's own copy to the window is not included).  Prints the
+// median and the 99th percentile per frame.
+#include <allegro.h>
+#include <errno.h>
+#include <stdio.h>
+#include <time.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "present.h"
+#include "variable.h"
+
+#define FRAMES 1000
+
+static double now_ms(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+static unsigned long real_us(void) { return (unsigned long)(now_ms() * 1000.0); }
+static void no_sleep(long) {}
+
+int main(void)
+{
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
+        return 1;
+    set_color_depth(32);
+    brix_set_time_source(real_us, no_sleep);    // pacing never waits here
+    game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    for (int y = 0; y < SCREEN_HEIGHT; y++)
+        hline(game_screen, 0, y, SCREEN_WIDTH - 1, makecol(y % 256, (y * 3) % 256, 90));
+    BITMAP *sight = create_bitmap(64, 64);
+    clear_to_color(sight, bitmap_mask_color(sight));
+    circlefill(sight, 32, 32, 20, makecol(250, 250, 250));
+    for (int scale = 1; scale <= MAX_SCALE; scale++) {
+        BITMAP *display = create_bitmap(SCREEN_WIDTH * scale, SCREEN_HEIGHT * scale);
+        screen = display;
+        present_init(scale);
+        set_pointer(sight);
+        pointer_show(1);
+        std::vector<double> t;
+        for (int i = 0; i < FRAMES; i++) {
+            double a = now_ms();
+            present();
+            t.push_back(now_ms() - a);
+        }
+        std::sort(t.begin(), t.end());
+        printf("scale %d (%dx%d): median %.3f ms, p99 %.3f ms per frame\n", scale,
+               SCREEN_WIDTH * scale, SCREEN_HEIGHT * scale, t[t.size() / 2], t[t.size() * 99 / 100]);
+        present_exit();
+        screen = nullptr;
+        destroy_bitmap(display);
+    }
+    destroy_bitmap(sight);
+    destroy_bitmap(game_screen);
+    return 0;
+}
