@@ -3,6 +3,7 @@
 // and the mouse read in game pixels at every scale.
 #include <gtest/gtest.h>
 
+#include "game.h"
 #include "menu.h"
 #include "notice.h"
 #include "present.h"
@@ -105,6 +106,29 @@ TEST(Scale, TheMouseIsReadInGamePixelsAtEveryScale)
         }
     }
     present_scale = 1;
+}
+
+int dialogs = 0, answer = 0;
+int count_dialog(void)
+{
+    dialogs++;
+    return answer;
+}
+
+TEST(Focus, LookingAwayInPlayOpensTheDialogOnceAndItsAnswerDecides)
+{
+    game_yesno = count_dialog;
+    key_latch_clear();
+    key[KEY_N] = key[KEY_B] = 0;
+    focus_lost = 1;
+    EXPECT_EQ(game_keys(), 0);      // answered no: play goes on
+    EXPECT_EQ(game_keys(), 0);
+    EXPECT_EQ(dialogs, 1);
+    focus_lost = 1;
+    answer = 1;
+    EXPECT_EQ(game_keys(), 1);      // yes: the game ends
+    EXPECT_EQ(focus_lost, 0);
+    game_yesno = menu_yesno;
 }
 
 }  // namespace
