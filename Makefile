@@ -1,7 +1,10 @@
 # Deadeye Gulch -- the front door.
 #   make        install what is missing, build the game and its data
 #   make play   the same, then start the game from build/game/
-#   make test   the same, then run every test (end-to-end ones under Xvfb)
+#   make test   the same, then run every test (end-to-end ones under Xvfb),
+#               the unit tests again under ASan and UBSan ($(BUILD)/sanitize)
+#               and each reader's fuzzer for TEST_FUZZ_SECONDS ($(BUILD)/fuzz)
+#   make fuzz   the readers' fuzzers, FUZZ_SECONDS each (FUZZ_TARGETS: some)
 #   make install    build, then install under PREFIX (default /usr/local),
 #                   staged under DESTDIR when it is set; make uninstall undoes it
 #   make package    build, then a Debian package in $(BUILD)/package/
@@ -10,7 +13,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build play test bench clean install uninstall package
+SANITIZE_BUILD = $(BUILD)/sanitize
+FUZZ_BUILD = $(BUILD)/fuzz
+TEST_FUZZ_SECONDS ?= 5
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS ?=
+
+.PHONY: all deps build play test bench clean install uninstall package sanitize-build fuzz-build fuzz
 
 all: build
 
@@ -24,8 +33,27 @@ build: deps
 play: build
 	cd $(BUILD)/game && ./deadeye
 
-test: build
+test: build sanitize-build fuzz-build
 	tools/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1 \
+	  ctest --test-dir $(SANITIZE_BUILD) -L unit --output-on-failure -j 2
+	ctest --test-dir $(FUZZ_BUILD) -L fuzz --output-on-failure
+
+# The unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEADEYE_SANITIZE=ON >/dev/null
+	cmake --build $(SANITIZE_BUILD) --target unit_tests -j $(JOBS)
+
+# The readers' fuzz targets (clang, libFuzzer, ASan, UBSan), fed from the data
+# tree of $(BUILD).
+fuzz-build: build
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DDEADEYE_FUZZ=ON -DDEADEYE_FUZZ_DATA=$(abspath $(BUILD))/game/data \
+	  -DDEADEYE_FUZZ_SECONDS=$(TEST_FUZZ_SECONDS) >/dev/null
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: build
 	tools/with-xvfb.sh bench/run.sh $(BUILD)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs fuzz targets of a fuzz build folder.
 #   fuzz/run.sh BUILD SECONDS [reader...]     (default: every reader)
+# FUZZ_RUNS=N also stops each target after N inputs, whichever comes first.
 # Each target runs for SECONDS (and at most 10 s on any one input), grows its
 # own corpus in BUILD/fuzz/corpus/<reader>/ from the seeds, and prints its
 # figures.  A crash, a hang, a leak or a sanitizer report stops it with a
@@ -22,7 +23,7 @@ for r in "${readers[@]}"; do
   crashes=$build/fuzz/crashes/$r
   mkdir -p "$corpus" "$crashes"
   echo "== fuzz_$r for ${seconds}s"
-  if ! "$build/fuzz/fuzz_$r" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$build/fuzz/fuzz_$r" -max_total_time="$seconds" ${FUZZ_RUNS:+-runs=$FUZZ_RUNS} -timeout=10 -rss_limit_mb=2048 \
       -malloc_limit_mb=1024 -dict="$here/dict/$r.dict" -print_final_stats=1 \
       -artifact_prefix="$crashes/" "$corpus" "$build/fuzz/seeds/$r" < /dev/null \
       > "$build/fuzz/$r.log" 2>&1; then

@@ -9,7 +9,10 @@
 // to firing is printed), that civilians never fire, that every level states
 // its MODE, that a duel lists no decorations and can reach its quota, and
 // that the door and creature art stays inside the zones shots are tested
-// against.
+// against, and that levels.txt holds no word the level loader does not know
+// (named with its line).  A number outside what its field can use is
+// reported by the loaders themselves, naming the file, the field and the
+// value.
 // One line per problem, a summary, and a non-zero exit status on any problem.
 #include <allegro.h>
 #include <errno.h>
@@ -348,6 +351,63 @@ void check_duel(const LevelInfo &info, int difficulty)
                     info.number, max_level_bandit, can_fall));
 }
 
+// ------------------------------------------------------------------ words
+
+// Words of levels.txt that the level loader does not know.  The game passes
+// over such a word inside a block (so a typo such as REFRESH_DOR goes
+// unnoticed), and between blocks the search takes it as a word with one
+// argument: both are reported with their line.
+void check_level_words(const char *path)
+{
+    static const std::map<std::string, int> arguments = {
+        {"CREATURE", 2},     {"DECORATION", 1}, {"KOMIX_START", 1}, {"KOMIX_FINISH", 1},
+        {"NEXT", 1},         {"BACK", 1},       {"MAX_DOORS_OPEN", 1}, {"REFRESH_DOOR", 1},
+        {"MODE", 1},         {"TIME", 1},       {"MAX_BANDIT", 1},  {"BULLETS", 1},
+        {"AMMO", 1},         {"ADD_LIFE", 1}};
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return;
+    struct Word {
+        std::string text;
+        int line;
+    };
+    std::vector<Word> words;
+    char *buffer = nullptr;
+    size_t size = 0;
+    for (int line = 1; getline(&buffer, &size, f) >= 0; line++)
+        for (char *w = strtok(buffer, " \t\r\n\v\f"); w; w = strtok(nullptr, " \t\r\n\v\f"))
+            words.push_back({w, line});
+    free(buffer);
+    fclose(f);
+
+    int level = -1;     // inside a block: its number
+    for (size_t i = 0; i < words.size(); i++) {
+        const Word &w = words[i];
+        if (level < 0) {
+            if (w.text == "LEVEL" && i + 1 < words.size()) {
+                level = atoi(words[++i].text.c_str());
+                continue;
+            }
+            problem(fmt("%s:%d: '%s' between level blocks: the level search takes it and the word "
+                        "after it for a keyword and its argument",
+                        path, w.line, w.text.c_str()));
+            continue;
+        }
+        if (w.text == "END_OF_LEVEL") {
+            i++;        // the closing word
+            level = -1;
+            continue;
+        }
+        auto k = arguments.find(w.text);
+        if (k != arguments.end()) {
+            i += k->second;
+            continue;
+        }
+        problem(fmt("%s:%d: level %d: '%s' is no keyword of a level; the game passes over it", path,
+                    w.line, level, w.text.c_str()));
+    }
+}
+
 // ------------------------------------------------------------------ levels
 
 void check_level(const LevelInfo &info, int difficulty, const std::set<int> &numbers)
@@ -438,6 +498,7 @@ int main(void)
     std::vector<LevelInfo> levels;
     if (!scan_levels(LEVEL_PATH, &levels, &raw))
         problem("cannot open " LEVEL_PATH);
+    check_level_words(LEVEL_PATH);
     std::set<int> numbers;
     for (const LevelInfo &l : levels) {
         if (!numbers.insert(l.number).second)

@@ -10,6 +10,7 @@ packages=(
   librsvg2-bin imagemagick sox
   fonts-dejavu-core fonts-urw-base35
   xvfb xdotool x11-utils
+  clang libclang-rt-14-dev valgrind
   dpkg-dev file desktop-file-utils appstream lintian
 )
 

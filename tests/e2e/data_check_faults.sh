@@ -88,4 +88,12 @@ check "a decoration in a duel" "duel level 13 lists DECORATION roof_vane.txt"
 fresh
 sed -i 's/^TICKS .*/TICKS 2/' "$WORK/game/data/object/duel_drifter_b.txt"
 check "a duelist of two ticks" "duel level 13: its duelist 1 (duel_drifter_b.txt) has 2 TICKS"
+# A misspelt keyword, which the game passes over, named with its line; and a
+# number beyond what its field can use, which the loader refuses by name.
+fresh
+sed -i '16s/REFRESH_DOOR 10/REFRESH_DOR 10/' "$WORK/game/data/levels/levels.txt"
+check "a misspelt keyword" "levels.txt:16: level 1: 'REFRESH_DOR' is no keyword"
+fresh
+sed -i 's/^DELAY .*/DELAY 2147483647/' "$WORK/game/data/object/slick.txt"
+check "a DELAY beyond its range" "slick.txt: DELAY is 2147483647, not 0 to 6000"
 note "every fault was caught"

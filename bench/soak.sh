@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Soak benchmark: scripted random play with the program's resident memory
+# sampled every minute.  Run by hand:
+#   bench/soak.sh [build-dir] [minutes]        (default: build, 40)
+# It runs under its own Xvfb.  The player clicks and shoots anywhere, reloads,
+# opens the quit dialog and answers No, meets a level's quota with the cheat
+# code (so levels and their comics change), skips comics or watches them,
+# types names into the table and starts new games; never Q and never the
+# menu's Quit.  Prints "minute N rss_kib R" each minute, then the first and
+# last minutes, the largest value and the growth after the first minute.
+# Fails if the program ends (a crash shows its status) before the time is up.
+# SOAK_SHOTS=DIR keeps a screenshot of every minute there.
+set -uo pipefail
+if [ -z "${SOAK_INNER:-}" ]; then
+  here=$(cd "$(dirname "$0")/.." && pwd)
+  SOAK_INNER=1 exec "$here/tools/with-xvfb.sh" bash "$0" "$@"
+fi
+build=$(cd "${1:-build}" && pwd)
+minutes=${2:-40}
+work=$(mktemp -d /tmp/deadeye-soak-XXXXXX)
+cp -r "$build/game/." "$work/"
+printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\nSCALE 1\n' > "$work/setup.cfg"
+( cd "$work" && exec ./deadeye ) > "$work/out.txt" 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work"' EXIT
+wid=""
+for _ in $(seq 400); do
+  wid=$(xdotool search --name "Deadeye Gulch" 2>/dev/null | head -n1) && [ -n "$wid" ] && break
+  sleep 0.05
+done
+[ -n "$wid" ] || { echo "no window: $(cat "$work/out.txt")"; exit 1; }
+
+rss() { awk '/^VmRSS/{print $2}' "/proc/$pid/status" 2>/dev/null; }
+alive() { kill -0 "$pid" 2>/dev/null; }
+click() {   # click X Y [button]
+  xdotool mousemove --window "$wid" "$1" "$2" mousedown "${3:-1}"; sleep 0.06; xdotool mouseup "${3:-1}"
+}
+key() { xdotool keydown --window "$wid" "$1"; sleep 0.08; xdotool keyup --window "$wid" "$1"; }
+random_click() {   # anywhere but the main menu's Quit
+  local x y
+  while :; do
+    x=$((20 + RANDOM % 600)); y=$((20 + RANDOM % 440))
+    [ "$x" -lt 130 ] && [ "$y" -gt 330 ] && [ "$y" -lt 395 ] && continue
+    break
+  done
+  click "$x" "$y" "$@"
+}
+act() {
+  local r=$((RANDOM % 100))
+  if   [ $r -lt 40 ]; then random_click
+  elif [ $r -lt 50 ]; then random_click 3                         # reload
+  elif [ $r -lt 58 ]; then key Escape; sleep 0.4; click 377 200   # the dialog, No
+  elif [ $r -lt 62 ]; then                                        # the quota code
+    key Escape; sleep 0.4
+    xdotool keydown --window "$wid" shift
+    xdotool type --window "$wid" --delay 30 WOODENPIGEON
+    xdotool keyup --window "$wid" shift
+  elif [ $r -lt 67 ]; then xdotool type --window "$wid" --delay 40 "soak$((RANDOM % 100))"; key Return
+  elif [ $r -lt 72 ]; then sleep 4                                # watch whatever plays
+  elif [ $r -lt 78 ]; then click 65 263                           # New game
+  elif [ $r -lt 82 ]; then click 330 240                          # away from the table
+  elif [ $r -lt 86 ]; then key Escape                             # skip a comic
+  else sleep 0.2
+  fi
+  sleep 0.1
+}
+
+start=$SECONDS
+samples=()
+next=60
+echo "soak: $minutes minutes of random play, pid $pid"
+while [ $((SECONDS - start)) -lt $((minutes * 60)) ]; do
+  alive || break
+  act
+  if [ $((SECONDS - start)) -ge $next ]; then
+    v=$(rss)
+    [ -n "$v" ] || break
+    samples+=("$v")
+    echo "minute ${#samples[@]} rss_kib $v"
+    [ -n "${SOAK_SHOTS:-}" ] && import -window root "$SOAK_SHOTS/minute-${#samples[@]}.png" 2>/dev/null
+    next=$((next + 60))
+  fi
+done
+if ! alive; then
+  wait "$pid"; rc=$?
+  echo "soak: FAILED: the program ended after $(( (SECONDS - start) / 60 )) minutes with status $rc"
+  grep -v '^ALSA' "$work/out.txt" | tail -20
+  exit 1
+fi
+n=${#samples[@]}
+[ "$n" -ge 2 ] || { echo "soak: too short to compare"; exit 0; }
+max=$(printf '%s\n' "${samples[@]}" | sort -n | tail -1)
+growth=$(( samples[n - 1] - samples[0] ))
+echo "soak: first minute ${samples[0]} KiB, last minute ${samples[n - 1]} KiB, largest $max KiB, growth after the first minute $growth KiB"
+[ "$growth" -lt 1024 ] && echo "soak: flat (below 1 MiB)" || echo "soak: GREW by more than 1 MiB"
