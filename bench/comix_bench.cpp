@@ -13,19 +13,11 @@
 
 #include "comix.h"
 #include "variable.h"
+#include "bench_clock.h"
 
 #define FRAMES 600
 #define TARGET_MS 2.0
 
-static double now_ms(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-static unsigned long real_us(void) { return (unsigned long)(now_ms() * 1000.0); }
-static void no_sleep(long) {}
 
 // A w x h picture with a coloured body, stripes and a transparent border.
 static BITMAP *make_picture(int w, int h, int seed)

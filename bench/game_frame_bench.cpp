@@ -21,19 +21,11 @@
 #include "init.h"
 #include "sound.h"
 #include "variable.h"
+#include "bench_clock.h"
 
 #define FRAMES 3000
 #define TARGET_MEDIAN_MS 1.0
 
-static double now_ms(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-static unsigned long real_us(void) { return (unsigned long)(now_ms() * 1000.0); }
-static void no_sleep(long) {}
 
 // A w x h picture: a coloured body with stripes inside a transparent border.
 static BITMAP *picture(int w, int h, int seed)

@@ -14,18 +14,10 @@
 
 #include "present.h"
 #include "variable.h"
+#include "bench_clock.h"
 
 #define FRAMES 1000
 
-static double now_ms(void)
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-static unsigned long real_us(void) { return (unsigned long)(now_ms() * 1000.0); }
-static void no_sleep(long) {}
 
 int main(void)
 {

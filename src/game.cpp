@@ -445,13 +445,11 @@ static void draw_kill_bar(void)
         vline(game_screen, KILL_BAR_X + k, top, KILL_BAR_BOTTOM, makecol(shade[k], shade[k], shade[k]));
 }
 
-int draw_game_screen(void)
+// Everything over the street that the door game and the duel share: the
+// revolver and its cylinder, lives, level and score, the portrait or a
+// cheat's picture, and the marks of the bandits' shots.
+static void draw_status(void)
 {
-    blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    pohni_objekty();
-    draw_decorations();
-    for (int i = 0; i < DOOR_COUNT; i++)
-        draw_door_and_creature(i);
     draw_revolver();
     write_info();
     if (life_cheat)
@@ -464,6 +462,16 @@ int draw_game_screen(void)
     for (int h = 0; h < HOLE_COUNT; h++)
         if (dira[h].visible)
             draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
+}
+
+int draw_game_screen(void)
+{
+    blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    pohni_objekty();
+    draw_decorations();
+    for (int i = 0; i < DOOR_COUNT; i++)
+        draw_door_and_creature(i);
+    draw_status();
     draw_kill_bar();
     notice_draw();
     return 0;
@@ -547,18 +555,7 @@ int duel_draw_game_screen(void)
             pose = s->tik < 2 ? POSE_HIT : POSE_FALLEN;
         draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
     }
-    draw_revolver();
-    write_info();
-    if (life_cheat)
-        draw_picture(bcheat_life, PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W, PORTRAIT_H);
-    else
-        draw_picture(bhead[clamp_int(pocet_hitu, 0, HITS_PER_LIFE)], PORTRAIT_X, PORTRAIT_Y, PORTRAIT_W,
-                     PORTRAIT_H);
-    if (kill_civil_cheat)
-        draw_picture(bcheat_civil, CIVIL_MARK_X, CIVIL_MARK_Y, CIVIL_MARK_W, CIVIL_MARK_H);
-    for (int h = 0; h < HOLE_COUNT; h++)
-        if (dira[h].visible)
-            draw_picture(bmhole, dira[h].X, dira[h].Y, HIT_MARK_SIZE, HIT_MARK_SIZE);
+    draw_status();
     notice_draw();
     return 0;
 }

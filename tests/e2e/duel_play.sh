@@ -17,15 +17,6 @@ LEFT_X=80; MIDDLE_X=301; AIM_Y=220
 LIVES=160x78+480+0              # the three stars
 REST_X=330; REST_Y=335
 
-frame_shot() {
-  shot "$1"
-  local size; size=$(identify -format "%wx%h" "$1" 2>/dev/null)
-  if [ "$size" != "640x480" ]; then
-    local pos; pos=$(xwininfo -id "$WID" | awk '/Absolute upper-left X/{x = $NF} /Absolute upper-left Y/{y = $NF} END{print "+" x "+" y}')
-    convert "$1" -crop "640x480$pos" +repage "$1"
-  fi
-}
-above() { awk -v v="$1" -v t="$2" 'BEGIN{exit !(v > t)}'; }
 # Pixels of the draw cue's pale yellow in a region of a screenshot.
 cue_pixels() {
   convert "$1" -crop "$2" +repage -fuzz 4% -fill black +opaque '#fff6b0' -fill white -opaque '#fff6b0' \
