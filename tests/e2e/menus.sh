@@ -2,7 +2,8 @@
 # The menus as a player goes through them: the lit hand's fingertip on the
 # New game button; the options, a slider dragged, the difficulty screen and
 # a choice; a game started, Esc answered by Esc (play goes on) and then by
-# Yes; the name typed (a held key types once) enters the table, in top.txt
+# Yes; the name typed (a held key types once where the X server repeats
+# keys) enters the table, in top.txt
 # and on the poster; Q in the menu leaves with status 0.  A second game takes
 # a cheat code in the dialog and its level is won.  The close button during
 # name entry leaves at once with status 0 and top.txt untouched.

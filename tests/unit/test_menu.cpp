@@ -41,6 +41,23 @@ TEST(HotRectangle, BordersAreOutside)
     EXPECT_EQ(is_clicked(40, 246, 90, 281), 0);
 }
 
+TEST(KeyLatch, EveryPressCountsOnceAndARepeatNotAtAll)
+{
+    key_latch_clear();
+    key_latch_event(KEY_Z);             // down...
+    key_latch_event(KEY_Z);             // ...and the repeats of a key held down
+    key_latch_event(KEY_Z);
+    key_latch_event(KEY_Z | 0x80);
+    key_latch_event(KEY_Z);             // a second tap, before anyone looked
+    key_latch_event(KEY_Z | 0x80);
+    EXPECT_EQ(key_pressed(KEY_Z), 1);
+    EXPECT_EQ(key_pressed(KEY_Z), 1);
+    EXPECT_EQ(key_pressed(KEY_Z), 0);
+    key_latch_event(KEY_ESC);
+    key_latch_clear();                  // a screen that opens forgets old presses
+    EXPECT_EQ(key_pressed(KEY_ESC), 0);
+}
+
 // ---------------------------------------------------------------- sliders
 
 int digi_set = -1, midi_set = -1, speed_x = -1, speed_y = -1;
