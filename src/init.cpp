@@ -174,6 +174,22 @@ struct DataFile {
     DataFile &operator=(const DataFile &) = delete;
 };
 
+// Releases a creature or decoration entry whose loading ends half-way, so a
+// refused file leaves nothing loaded behind it.
+struct EntryLoad {
+    int index;
+    int (*release)(int index);
+    bool done = false;
+    EntryLoad(int i, int (*r)(int)) : index(i), release(r) {}
+    EntryLoad(const EntryLoad &) = delete;
+    EntryLoad &operator=(const EntryLoad &) = delete;
+    ~EntryLoad()
+    {
+        if (!done)
+            release(index);
+    }
+};
+
 }  // namespace
 
 static FILE *open_data(const char *path)
@@ -251,7 +267,9 @@ int load_object(const char *name, int index)
 
     OBJECT_STRUCTURE *o = &object[index];
     int vaha = o->vaha;     // the level script's, not this file's
+    destroy_object(index);  // whatever the entry still held
     *o = OBJECT_STRUCTURE{};
+    EntryLoad load(index, destroy_object);
     o->vaha = vaha;
     o->show_count = 0;
 
@@ -293,6 +311,7 @@ int load_object(const char *name, int index)
                            path, i, v, ANIM_SLOTS - 1);
         o->tick[i] = v;
     }
+    load.done = true;
     return 0;
 }
 
@@ -332,7 +351,9 @@ int load_decoration(const char *name, int index)
     FILE *f = file.f;
 
     DECORATION_STRUCTURE *d = &decoration[index];
+    destroy_decoration(index);  // whatever the entry still held
     *d = DECORATION_STRUCTURE{};
+    EntryLoad load(index, destroy_decoration);
     d->mode = 0;
     d->old_time = 0;
 
@@ -352,6 +373,7 @@ int load_decoration(const char *name, int index)
     d->Y = read_int_range(f, path, "Y", -SCREEN_HEIGHT, SCREEN_HEIGHT);
     d->s_normal = read_optional_sound(f, path, "S_NORMAL");
     d->s_destroy = read_optional_sound(f, path, "S_DESTROY");
+    load.done = true;
     return 0;
 }
 

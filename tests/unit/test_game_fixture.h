@@ -212,6 +212,7 @@ protected:
                                int weight = 1, int points = 100)
     {
         OBJECT_STRUCTURE &o = object[index];
+        destroy_object(index);      // a creature set up before in this entry
         o = OBJECT_STRUCTURE{};
         o.anim_object = make_anim(CREATURE_BASE + index, {1, 1, 1, 1, 1}, 100, 210, -16, 0);
         o.type = type;
