@@ -33,9 +33,9 @@ done
 rss() { awk '/^VmRSS/{print $2}' "/proc/$pid/status" 2>/dev/null; }
 alive() { kill -0 "$pid" 2>/dev/null; }
 click() {   # click X Y [button]
-  xdotool mousemove --window "$wid" "$1" "$2" mousedown "${3:-1}"; sleep 0.06; xdotool mouseup "${3:-1}"
+  xdotool mousemove --window "$wid" "$1" "$2" mousedown "${3:-1}" 2>/dev/null; sleep 0.06; xdotool mouseup "${3:-1}" 2>/dev/null
 }
-key() { xdotool keydown --window "$wid" "$1"; sleep 0.08; xdotool keyup --window "$wid" "$1"; }
+key() { xdotool keydown --window "$wid" "$1" 2>/dev/null; sleep 0.08; xdotool keyup --window "$wid" "$1" 2>/dev/null; }
 random_click() {   # anywhere but the main menu's Quit
   local x y
   while :; do
