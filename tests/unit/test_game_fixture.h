@@ -93,8 +93,7 @@ protected:
     void SetUp() override
     {
         fake_clock::install(1000000);   // 100 ticks in
-        cas = 0;
-        spec_cas = 0;
+        cas = spec_cas = 0;
         brix_timer();
         frame_stats_reset();    // frame pacing starts afresh on the new clock
         game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
@@ -133,42 +132,29 @@ protected:
         kolt_anim = make_anim(KOLT_BASE, {2, 2, 2, 2, 2, 2, 2}, 11, 60);
         nabojnik_anim = make_anim(CARTRIDGE_BASE, {2, 2, 2, 2, 2, 2, 2}, 21, 20);
 
-        object_count = 0;
-        decoration_count = 0;
+        object_count = decoration_count = 0;
         for (auto &s : small_object)
             s = SMALL_OBJECT_STRUCTURE{};
         for (auto &d : dira)
             d = DIRA_STRUCT{};
         vrstva[0].image = nullptr;
-        level = 1;
-        next_level = 1;
+        level = next_level = 1;
         komix_start[0] = komix_finish[0] = '\0';
-        refresh_door = 0;
+        refresh_door = level_mode = max_pravdepodobnost = 0;
         max_doors_open = 3;
-        level_mode = 0;
         max_level_bandit = 20;
-        max_pravdepodobnost = 0;
-        pocet_naboju = 6;
-        max_pocet_naboju = 6;
+        pocet_naboju = max_pocet_naboju = 6;
         celkem_naboju = 44;
-        pocet_hitu = 0;
         pocet_zivotu = 3;
-        pocet_zabitych = 0;
-        score = 0;
-        obtiznost = 0;
+        pocet_hitu = pocet_zabitych = score = obtiznost = 0;
         shot_last_time = reload_last_time = 0;
-        shot_show = reload_show = 0;
-        life_cheat = kill_civil_cheat = 0;
-        quit_flag = bang = 0;
+        shot_show = reload_show = life_cheat = kill_civil_cheat = quit_flag = bang = 0;
         bang_time = finish_time = duel_time = 0;
         sound_volume = 70;      // every sound handle here is null: nothing may play
         s_shot = s_reload = nullptr;
         mouse_x = 320;
         mouse_y = 200;
-        mouse_b = 0;
-        for (int k = 0; k < KEY_MAX; k++)
-            key[k] = 0;
-        click_latch_clear();
+        clear_input();
         close_handler = nullptr;
         close_requested = 0;
         srand(1234);
@@ -199,6 +185,11 @@ protected:
         destroy_anim_object(nabojnik_anim);
         kolt_anim = nabojnik_anim = nullptr;
         fake_clock::uninstall();
+        clear_input();
+    }
+
+    static void clear_input()
+    {
         mouse_b = 0;
         for (int k = 0; k < KEY_MAX; k++)
             key[k] = 0;

@@ -51,13 +51,12 @@ TEST_F(Revolver, HeldButtonFiresSixShotsAtTheDesignedRateThenClicksEmpty)
         mouse_b = 1;
         std::vector<long> shots = run_frames(200);
         ASSERT_EQ(shots.size(), 6u);
-        for (size_t i = 1; i < shots.size(); i++)
-            EXPECT_GE(shots[i] - shots[i - 1], 21);
         // Each shot went as soon as the wait allowed (a frame is under 2 ticks).
-        for (size_t i = 1; i < shots.size(); i++)
+        for (size_t i = 1; i < shots.size(); i++) {
+            EXPECT_GE(shots[i] - shots[i - 1], 21);
             EXPECT_LE(shots[i] - shots[i - 1], 23);
-        EXPECT_EQ(pocet_naboju, 0);
-        EXPECT_EQ(celkem_naboju, 44);
+        }
+        EXPECT_EQ((std::vector<int>{pocet_naboju, celkem_naboju}), (std::vector<int>{0, 44}));
 
         // Empty clicks: the wait restarts, no hole, no hit.
         long last = shot_last_time;
@@ -86,10 +85,8 @@ TEST_F(Revolver, DifficultyZeroReloadsByItselfInTheFrameOfTheLastShot)
         }
         ASSERT_LT(cas, 100000);
     }
-    EXPECT_EQ(pocet_naboju, 6);
-    EXPECT_EQ(celkem_naboju, 2);
-    EXPECT_EQ(reload_last_time, sixth);
-    EXPECT_EQ(reload_show, 1);
+    EXPECT_EQ((std::vector<long>{pocet_naboju, celkem_naboju, reload_last_time, reload_show}),
+              (std::vector<long>{6, 2, sixth, 1}));
     // The next shot needs more than 32 ticks after the reload.
     while (pocet_naboju == 6)
         game_frame();
@@ -100,8 +97,7 @@ TEST_F(Revolver, DifficultyZeroReloadsByItselfInTheFrameOfTheLastShot)
     mouse_b = 0;
     pocet_naboju = 0;
     game_frame();
-    EXPECT_EQ(pocet_naboju, 2);
-    EXPECT_EQ(celkem_naboju, 0);
+    EXPECT_EQ((std::vector<int>{pocet_naboju, celkem_naboju}), (std::vector<int>{2, 0}));
     // With nothing left, no reload and no sound.
     pocet_naboju = 0;
     long reload = reload_last_time;
@@ -146,15 +142,12 @@ TEST_F(Revolver, DifficultyOneFillsTheCylinderFromTheStock)
     mouse_b = 2;
     // Full cylinder: nothing happens.
     game_frame();
-    EXPECT_EQ(reload_last_time, 0);
-    EXPECT_EQ(reload_show, 0);
+    EXPECT_EQ((std::vector<long>{reload_last_time, reload_show}), (std::vector<long>{0, 0}));
     // 2 bullets and 3 spare give 5 and 0.
     pocet_naboju = 2;
     celkem_naboju = 3;
     game_frame();
-    EXPECT_EQ(pocet_naboju, 5);
-    EXPECT_EQ(celkem_naboju, 0);
-    EXPECT_EQ(reload_last_time, cas);
+    EXPECT_EQ((std::vector<long>{pocet_naboju, celkem_naboju, reload_last_time}), (std::vector<long>{5, 0, cas}));
     // No spare: the reload is made (and shown) but adds nothing.
     advance(30);
     long before = cas;
@@ -189,8 +182,7 @@ TEST_F(Revolver, DifficultyTwoLoadsOneCartridgePerPress)
     ASSERT_EQ(loads.size(), 4u);        // the stock ran out
     for (size_t i = 1; i < loads.size(); i++)
         EXPECT_GE(loads[i] - loads[i - 1], 21);
-    EXPECT_EQ(pocet_naboju, 4);
-    EXPECT_EQ(celkem_naboju, 0);
+    EXPECT_EQ((std::vector<int>{pocet_naboju, celkem_naboju}), (std::vector<int>{4, 0}));
     // The firing frame blocks the reload.
     celkem_naboju = 5;
     advance(30);

@@ -1,5 +1,7 @@
 // What one shot of the player's revolver hits: creatures in the doors,
 // decorations, and the background that takes the holes.
+#include <vector>
+
 #include "test_game_fixture.h"
 
 using namespace game_test;
@@ -32,22 +34,17 @@ protected:
 
 TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
 {
-    EXPECT_EQ(door_shot(80, 200), 0);
-    EXPECT_EQ(door_shot(32, 200), -1);
-    EXPECT_EQ(door_shot(128, 200), -1);
-    EXPECT_EQ(door_shot(80, 128), -1);
-    EXPECT_EQ(door_shot(80, 315), -1);
-    EXPECT_EQ(door_shot(300, 200), 1);
-    EXPECT_EQ(door_shot(351, 200), -1);
-    EXPECT_EQ(door_shot(500, 314), 2);
-    EXPECT_EQ(door_shot(200, 200), -1);
-
-    EXPECT_EQ(no_shot(20, 200), 1);     // beside door 0's doorway, on its frame
-    EXPECT_EQ(no_shot(8, 200), 0);
-    EXPECT_EQ(no_shot(300, 322), 2);
-    EXPECT_EQ(no_shot(300, 323), 0);
-    EXPECT_EQ(no_shot(610, 86), 3);
-    EXPECT_EQ(no_shot(200, 200), 0);
+    struct Case {
+        int x, y, door, frame;
+    } cases[] = {
+        {80, 200, 0, 1}, {32, 200, -1, 1}, {128, 200, -1, 1}, {80, 128, -1, 1}, {80, 315, -1, 1},
+        {300, 200, 1, 2}, {351, 200, -1, 2}, {500, 314, 2, 3}, {200, 200, -1, 0}, {20, 200, -1, 1},
+        {8, 200, -1, 0}, {300, 322, -1, 2}, {300, 323, -1, 0}, {610, 86, -1, 3},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(door_shot(c.x, c.y), c.door) << c.x << ", " << c.y;
+        EXPECT_EQ(no_shot(c.x, c.y), c.frame) << c.x << ", " << c.y;
+    }
 }
 
 TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
@@ -55,29 +52,28 @@ TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
     bandit_in(1, 1);   // tick value 1
     obtiznost = 2;
     EXPECT_EQ(strela(1), 1);
-    EXPECT_EQ(score, 100);
-    EXPECT_EQ(pocet_zabitych, 1);
-    EXPECT_EQ(small_object[1].mode, 1);
-    EXPECT_EQ(small_object[1].tik, 0);
-    EXPECT_EQ(small_object[1].last_time, cas);
-    EXPECT_EQ(pocet_zivotu, 3);
-    EXPECT_EQ(bang, 0);
-
+    EXPECT_EQ((std::vector<long>{score, pocet_zabitych, small_object[1].mode, small_object[1].tik,
+                                 small_object[1].last_time, pocet_zivotu, bang}),
+              (std::vector<long>{100, 1, 1, 0, cas, 3, 0}));
     // A creature already hit cannot be hit again.
-    EXPECT_EQ(strela(1), 1);
+    strela(1);
     EXPECT_EQ(pocet_zabitych, 1);
     EXPECT_EQ(score, 100);
-
     // Difficulty 0 counts the kill and pays nothing; difficulty 1 pays.
     obtiznost = 0;
     bandit_in(0, 2);
     strela(0);
     EXPECT_EQ(score, 100);
-    EXPECT_EQ(pocet_zabitych, 2);
     obtiznost = 1;
     bandit_in(2, 3);
     strela(2);
     EXPECT_EQ(score, 200);
+    EXPECT_EQ(pocet_zabitych, 3);
+    // Shots at no creature (nor at an empty door) change nothing.
+    small_object[2].draw = 0;
+    EXPECT_EQ(strela(-1), -1);
+    EXPECT_EQ(strela(3), 3);
+    EXPECT_EQ(strela(2), 2);
     EXPECT_EQ(pocet_zabitych, 3);
 }
 
@@ -118,16 +114,6 @@ TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
         EXPECT_EQ(small_object[2].mode, 1);
         EXPECT_EQ(score, 0);
     }
-}
-
-TEST_F(Shooting, ShotsAtNoCreatureChangeNothing)
-{
-    EXPECT_EQ(strela(-1), -1);
-    EXPECT_EQ(strela(3), 3);
-    EXPECT_EQ(strela(1), 1);            // empty door
-    EXPECT_EQ(pocet_zivotu, 3);
-    EXPECT_EQ(pocet_zabitych, 0);
-    EXPECT_EQ(small_object[1].draw, 0);
 }
 
 TEST_F(Shooting, DecorationsAreTestedInTableOrderAndADestroyedOneStillStopsTheShot)
