@@ -40,6 +40,15 @@ static int comix_skip = 0;
 
 static int valid_index(int n) { return n >= 0 && n < COMIX_SLOTS; }
 
+// Positions, sizes and frame offsets of the stage are kept within this, so
+// that a script's numbers (at most a million each) added up tick after tick
+// or multiplied together never overflow; a difference of two still fits.
+#define STAGE_LIMIT (1 << 28)
+static int stage_clamp(long long v)
+{
+    return v < -STAGE_LIMIT ? -STAGE_LIMIT : (v > STAGE_LIMIT ? STAGE_LIMIT : (int)v);
+}
+
 // ---------------------------------------------------------------- stage
 
 void c_cls(void)
@@ -132,8 +141,8 @@ void move_one(int index)
     VIRTUAL_IMAGE_TYPE *v = &v_image[index];
     if (v->X == v->new_X && v->Y == v->new_Y)
         return;
-    v->X += limited_step(v->new_X - v->X, v->param1);
-    v->Y += limited_step(v->new_Y - v->Y, v->param2);
+    v->X = stage_clamp((long long)v->X + limited_step(v->new_X - v->X, v->param1));
+    v->Y = stage_clamp((long long)v->Y + limited_step(v->new_Y - v->Y, v->param2));
 }
 
 static void fade_tick(VIRTUAL_IMAGE_TYPE *v)
@@ -156,8 +165,8 @@ static void scale_tick(VIRTUAL_IMAGE_TYPE *v)
 {
     if (v->re_width == 0 && v->re_height == 0)
         return;
-    v->re_width += v->r_w;
-    v->re_height += v->r_h;
+    v->re_width = stage_clamp((long long)v->re_width + v->r_w);
+    v->re_height = stage_clamp((long long)v->re_height + v->r_h);
     if (v->re_width < 0) {
         v->re_width = 0;
         v->r_w = 0;
@@ -202,7 +211,7 @@ static void anim_step(VIRTUAL_IMAGE_TYPE *v)
         if (v->anim_actual >= count)
             v->anim_actual = 0;
     }
-    v->anim_x = v->anim_actual * v->width;
+    v->anim_x = stage_clamp((long long)v->anim_actual * v->width);
 }
 
 void move_all(void)
@@ -226,10 +235,10 @@ void move_all(void)
                 VIRTUAL_IMAGE_TYPE *v = &v_image[i];
                 if (!v->visible)
                     continue;
-                v->X += scroll_x;
-                v->Y += scroll_y;
-                v->new_X += scroll_x;
-                v->new_Y += scroll_y;
+                v->X = stage_clamp((long long)v->X + scroll_x);
+                v->Y = stage_clamp((long long)v->Y + scroll_y);
+                v->new_X = stage_clamp((long long)v->new_X + scroll_x);
+                v->new_Y = stage_clamp((long long)v->new_Y + scroll_y);
             }
         }
     }
@@ -620,8 +629,8 @@ static void cmd_setreal(Script *s)
     VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
     if (!v)
         return;
-    if (n > 0) v->X += a[0];
-    if (n > 1) v->Y += a[1];
+    if (n > 0) v->X = stage_clamp((long long)v->X + a[0]);
+    if (n > 1) v->Y = stage_clamp((long long)v->Y + a[1]);
 }
 
 static void cmd_movereal(Script *s)
@@ -630,8 +639,8 @@ static void cmd_movereal(Script *s)
     VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
     if (!v)
         return;
-    if (n > 0) v->new_X += a[0];
-    if (n > 1) v->new_Y += a[1];
+    if (n > 0) v->new_X = stage_clamp((long long)v->new_X + a[0]);
+    if (n > 1) v->new_Y = stage_clamp((long long)v->new_Y + a[1]);
 }
 
 static void cmd_getXY(Script *s)
@@ -662,10 +671,10 @@ static void cmd_resize_rel(Script *s)
     VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 4, &n);
     if (!v)
         return;
-    if (n > 0) v->re_width = v->width * (a[0] / 10);
-    if (n > 1) v->re_height = v->height * (a[1] / 10);
-    if (n > 2) v->r_w = v->width * (a[2] / 10);
-    if (n > 3) v->r_h = v->height * (a[3] / 10);
+    if (n > 0) v->re_width = stage_clamp((long long)v->width * (a[0] / 10));
+    if (n > 1) v->re_height = stage_clamp((long long)v->height * (a[1] / 10));
+    if (n > 2) v->r_w = stage_clamp((long long)v->width * (a[2] / 10));
+    if (n > 3) v->r_h = stage_clamp((long long)v->height * (a[3] / 10));
 }
 
 static void cmd_resize_stop(Script *s)

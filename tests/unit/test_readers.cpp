@@ -77,4 +77,19 @@ TEST(Readers, NumbersBeyondTheirFieldAreRefusedByName)
     }
 }
 
+// The comic stage adds a script's numbers up tick after tick and multiplies
+// them: the results stay bounded instead of wrapping round.
+TEST(Readers, ComicNumbersAddedUpOrMultipliedStayBounded)
+{
+    ScratchDir dir;
+    std::string script = "virtual 0 0 0 0 1000000 10\nresize_rel 0 1000000 0 0 0\n";
+    for (int i = 0; i < 2200; i++)
+        script += "setreal 0 1000000 -1000000\n";
+    dir.write("data/comix/drift.cmx", script);
+    comix_play("drift.cmx");
+    EXPECT_GT(v_image[0].X, 1000000);
+    EXPECT_LT(v_image[0].Y, -1000000);
+    EXPECT_GT(v_image[0].re_width, 0);
+}
+
 }  // namespace
