@@ -12,14 +12,6 @@ grep -q "Unable to open file data/gfx/cursor1.bmp" "$WORK/out.txt" || fail "miss
 note "missing picture: 255, $(grep -m1 deadeye: "$WORK/out.txt")"
 cp "$GAME_DIR/data/gfx/cursor1.bmp" "$WORK/data/gfx/"
 
-printf -- '-2\n' > "$WORK/data/text/dvere01.txt"
-start_game
-wait_exit 20
-[ "$RC" -eq 255 ] || fail "broken animation: status $RC"
-grep -q "data/text/dvere01.txt" "$WORK/out.txt" || fail "broken animation: $(cat "$WORK/out.txt")"
-note "broken animation file: 255, $(grep -m1 deadeye: "$WORK/out.txt")"
-cp "$GAME_DIR/data/text/dvere01.txt" "$WORK/data/text/"
-
 ( cd "$WORK" && env -u DISPLAY ./deadeye ) >"$WORK/nodisplay.txt" 2>&1
 rc=$?
 [ $rc -ne 0 ] || fail "no display: status 0"
