@@ -14,6 +14,7 @@
 # Xlib's and the sound library's own) are counted and listed by their top
 # frame.
 set -uo pipefail
+. "$(dirname "$0")/lib.sh"
 if [ -z "${LEAK_INNER:-}" ]; then
   here=$(cd "$(dirname "$0")/.." && pwd)
   LEAK_INNER=1 exec "$here/tools/with-xvfb.sh" bash "$0" "$@"
@@ -29,12 +30,7 @@ printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\nSCALE 1\n' > "$work/setup.cfg"
 ( cd "$work" && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:malloc_context_size=40:log_path="$work/asan" \
     UBSAN_OPTIONS=print_stacktrace=1 exec ./deadeye ) > "$work/out.txt" 2>&1 &
 pid=$!
-wid=""
-for _ in $(seq 600); do
-  wid=$(xdotool search --name "Deadeye Gulch" 2>/dev/null | head -n1) && [ -n "$wid" ] && break
-  sleep 0.05
-done
-[ -n "$wid" ] || { echo "no window: $(cat "$work/out.txt")"; exit 1; }
+wait_for_window "$pid" 600 "$work/out.txt"
 click() { xdotool mousemove --window "$wid" "$1" "$2" mousedown "${3:-1}" 2>/dev/null; sleep 0.08; xdotool mouseup "${3:-1}" 2>/dev/null; sleep 0.2; }
 key() { xdotool keydown --window "$wid" "$1" 2>/dev/null; sleep 0.1; xdotool keyup --window "$wid" "$1" 2>/dev/null; sleep 0.2; }
 code() { key Escape; sleep 0.5; xdotool keydown --window "$wid" shift; xdotool type --window "$wid" --delay 40 "$1"; xdotool keyup --window "$wid" shift; }

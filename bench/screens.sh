@@ -7,6 +7,7 @@
 # quit dialog twice, the game-over comic, the name entry and the table follow;
 # Q leaves.  Prints "screen NAME frames N max_interval_ms M" for each screen.
 set -euo pipefail
+. "$(dirname "$0")/lib.sh"
 build=$(cd "${1:-build}" && pwd)
 work=$(mktemp -d /tmp/deadeye-screens-XXXXXX)
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -16,12 +17,7 @@ for i in $(seq 10); do printf -- '-1\tTENDERFOOT\n'; done > "$work/top.txt"   # 
 ( cd "$work" && DEADEYE_FRAME_STATS="$work/stats.txt" exec ./deadeye ) >"$work/out.txt" 2>&1 &
 [ -n "${KEEP_OUT:-}" ] && trap 'kill $pid 2>/dev/null || true; cp "$work/out.txt" "$KEEP_OUT"; rm -rf "$work"' EXIT
 pid=$!
-wid=""
-for _ in $(seq 200); do
-  wid=$(xdotool search --name "Deadeye Gulch" 2>/dev/null | head -n1) && [ -n "$wid" ] && break
-  sleep 0.05
-done
-[ -n "$wid" ] || { echo "no window"; cat "$work/out.txt"; exit 1; }
+wait_for_window "$pid" 200 "$work/out.txt"
 key() { xdotool keydown --window "$wid" "$1"; sleep 0.1; xdotool keyup --window "$wid" "$1"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }

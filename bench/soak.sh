@@ -11,6 +11,7 @@
 # Fails if the program ends (a crash shows its status) before the time is up.
 # SOAK_SHOTS=DIR keeps a screenshot of every minute there.
 set -uo pipefail
+. "$(dirname "$0")/lib.sh"
 if [ -z "${SOAK_INNER:-}" ]; then
   here=$(cd "$(dirname "$0")/.." && pwd)
   SOAK_INNER=1 exec "$here/tools/with-xvfb.sh" bash "$0" "$@"
@@ -23,12 +24,7 @@ printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\nSCALE 1\n' > "$work/setup.cfg"
 ( cd "$work" && exec ./deadeye ) > "$work/out.txt" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work"' EXIT
-wid=""
-for _ in $(seq 400); do
-  wid=$(xdotool search --name "Deadeye Gulch" 2>/dev/null | head -n1) && [ -n "$wid" ] && break
-  sleep 0.05
-done
-[ -n "$wid" ] || { echo "no window: $(cat "$work/out.txt")"; exit 1; }
+wait_for_window "$pid" 400 "$work/out.txt"
 
 rss() { awk '/^VmRSS/{print $2}' "/proc/$pid/status" 2>/dev/null; }
 alive() { kill -0 "$pid" 2>/dev/null; }
