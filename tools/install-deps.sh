@@ -12,6 +12,8 @@ packages=(
   xvfb xdotool x11-utils
   clang libclang-rt-14-dev valgrind
   dpkg-dev file desktop-file-utils appstream lintian
+  pulseaudio pulseaudio-utils libasound2-plugins
+  openbox wmctrl
 )
 
 missing=()
