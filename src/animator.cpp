@@ -192,3 +192,30 @@ int draw_center_bottom(ANIM_OBJECT_STRUCTURE *obj, int x, int y, int animation, 
 {
     return draw_anchored(obj, x, y, animation, frame, 1, 1);
 }
+
+int center_top_opaque_near(const ANIM_OBJECT_STRUCTURE *obj, int x, int y, int animation, int frame, int px,
+                           int py, int radius)
+{
+    const ONE_FRAME_STRUCTURE *fr = anim_frame(obj, animation, frame);
+    if (!fr || fr->image < 0 || fr->image >= obj->bitmap_count || !obj->image[fr->image])
+        return 0;
+    BITMAP *picture = obj->image[fr->image];
+    int left = x + fr->move_X - fr->width / 2;
+    int top = y + fr->move_Y;
+    int mask = bitmap_mask_color(picture);
+    for (int dy = -radius; dy <= radius; dy++) {
+        for (int dx = -radius; dx <= radius; dx++) {
+            if (dx * dx + dy * dy > radius * radius)
+                continue;
+            int fx = px + dx - left, fy = py + dy - top;     // inside the drawn rectangle
+            if (fx < 0 || fy < 0 || fx >= fr->width || fy >= fr->height)
+                continue;
+            int sx = fr->image_position_X + fx, sy = fr->image_position_Y + fy;
+            if (sx < 0 || sy < 0 || sx >= picture->w || sy >= picture->h)
+                continue;
+            if (getpixel(picture, sx, sy) != mask)
+                return 1;
+        }
+    }
+    return 0;
+}

@@ -66,4 +66,10 @@ int fr_draw_anim_object(ANIM_OBJECT_STRUCTURE *anim_object, int x, int y, int an
 int draw_center_top(ANIM_OBJECT_STRUCTURE *anim_object, int x, int y, int animation, int frame);
 int draw_center_bottom(ANIM_OBJECT_STRUCTURE *anim_object, int x, int y, int animation, int frame);
 
+// 1 when the step that draw_center_top would draw at (x, y) has an opaque
+// pixel within `radius` pixels of the screen point (px, py); 0 when not, or
+// when the step draws nothing.
+int center_top_opaque_near(const ANIM_OBJECT_STRUCTURE *anim_object, int x, int y, int animation, int frame,
+                           int px, int py, int radius);
+
 #endif

@@ -284,7 +284,9 @@ void c_delay(int count)
 }
 
 // The player's wait: nothing moves; any key or a click goes on.  The click
-// that ends it is consumed, so the comic goes on.
+// that ends it is consumed, so the comic goes on.  The time the player
+// reads is nobody's: the clock goes on from where it stood, so nothing on
+// the stage or in the game after it jumps.
 static void c_pause(void)
 {
     show_all();
@@ -295,6 +297,7 @@ static void c_pause(void)
         present_again();
     click_latch_clear();
     clear_keybuf();
+    brix_timer_wait();
 }
 
 // ---------------------------------------------------------------- interpreter
@@ -880,5 +883,6 @@ int comix_play(const char *name)
     clear_keybuf();
     comix_skip = 0;
     screen_end();
+    brix_timer_wait();      // the comic's time is not the game's after it
     return 0;
 }

@@ -56,6 +56,8 @@
 #define PLAY_MOUSE_Y2 340
 #define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
 #define NEW_GAME_LIVES 3
+#define READY_TIME 100              // the street stands still this long under READY
+#define TOWNSFOLK_MISS_RADIUS 3     // a shot this far from every opaque pixel of a townsperson misses him
 #define GAME_OVER_COMIC "gameover.cmx"
 
 #define SLOT_Y 107                  // creature anchor y in every door
@@ -68,6 +70,7 @@
 #define DUEL_LYING_TICK 7           // a fallen duelist stays at this tick
 
 int quit_flag = 0;
+int street_still = 0;
 int bang = 0;
 long bang_time = 0;
 long finish_time = 0;
@@ -138,6 +141,19 @@ static int tick_value(const OBJECT_STRUCTURE *o, int t)
     if (t < 0 || t >= MAX_TICKS)
         return 0;
     return o->tick[t];
+}
+
+// Why a shot at a creature in its tick `t` would be a foul, or FOUL_NONE.
+static int foul_kind(const OBJECT_STRUCTURE *o, int type, int t)
+{
+    if (type == 0)
+        return FOUL_TOWNSFOLK;
+    if (tick_value(o, t) > 0)
+        return FOUL_NONE;
+    for (int before = t - 1; before >= 0; before--)
+        if (tick_value(o, before) > 0)
+            return FOUL_LATE;   // he had drawn and put his gun away again
+    return FOUL_EARLY;
 }
 
 static int valid_creature(int index)
@@ -292,6 +308,18 @@ int no_shot(int x, int y)
     return 0;
 }
 
+int shot_misses_townsperson(int door, int x, int y)
+{
+    if (door < 0 || door >= DOOR_COUNT)
+        return 0;
+    const SMALL_OBJECT_STRUCTURE *s = &small_object[door];
+    if (!s->draw || s->mode != 0 || s->type != 0 || !valid_creature(s->animation))
+        return 0;
+    const OBJECT_STRUCTURE *o = &object[s->animation];
+    return !center_top_opaque_near(o->anim_object, s->X, s->Y, tick_value(o, s->tik), 0, x, y,
+                                   TOWNSFOLK_MISS_RADIUS);
+}
+
 int strela(int door)
 {
     if (door < 0 || door >= DOOR_COUNT)
@@ -302,7 +330,7 @@ int strela(int door)
     const OBJECT_STRUCTURE *o = &object[s->animation];
     play_effect(o->s_dead, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
     int v = tick_value(o, s->tik);
-    notice_hit(door, s->type == 0, v > 0 && s->type != 0);
+    notice_hit(door, s->type == 0, foul_kind(o, s->type, s->tik));
     if (v <= 0 || s->type == 0) {
         // A foul: a creature that was not a fair target.
         if (!life_cheat && !kill_civil_cheat) {
@@ -467,7 +495,8 @@ static void draw_status(void)
 int draw_game_screen(void)
 {
     blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    pohni_objekty();
+    if (!street_still)
+        pohni_objekty();
     draw_decorations();
     for (int i = 0; i < DOOR_COUNT; i++)
         draw_door_and_creature(i);
@@ -542,7 +571,8 @@ int duel_pohni_objekty(void)
 int duel_draw_game_screen(void)
 {
     blit(game_screen2, game_screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    duel_pohni_objekty();
+    if (!street_still)
+        duel_pohni_objekty();
     for (int i = 0; i < DOOR_COUNT; i++) {
         const SMALL_OBJECT_STRUCTURE *s = &small_object[i];
         if (!s->draw || !valid_creature(s->animation))
@@ -594,14 +624,24 @@ int game_shoot(void)
     play_effect(s_shot, x / SHOT_PAN_DIVISOR + SHOT_PAN_BASE);
     shot_show = 1;
     pocet_naboju -= 1;
-    strela(door_shot(x, y));
-    decoration_shot(x, y);
-    if (no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == 0) {
+    // A bandit is hit anywhere in his doorway; a townsperson only where he
+    // shows himself, and a shot past him is a miss.
+    int door = door_shot(x, y);
+    if (shot_misses_townsperson(door, x, y))
+        door = -1;
+    int felled = door >= 0 && door < DOOR_COUNT && small_object[door].draw && small_object[door].mode == 0;
+    strela(door);
+    int d = decoration_shot(x, y);
+    int broke = d > 0 && decoration[d - 1].mode != 0 && decoration[d - 1].old_time == cas;
+    int holed = no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == 0;
+    if (holed) {
         multiply_blender(HOLE_BLEND_ALPHA);
         BITMAP *hole = bhole[rand() % HOLE_PICTURES];
         if (hole && game_screen2)
             draw_trans_sprite(game_screen2, hole, x, y);
     }
+    if (!felled && !broke && !holed)
+        notice_miss(x, y);  // every shot shows where it went
     return 1;
 }
 
@@ -636,6 +676,34 @@ int game_reload(void)
     return 0;
 }
 
+static void compose_frame(void)
+{
+    pointer_show(0);
+    if (level_mode == DUEL_MODE)
+        duel_draw_game_screen();
+    else
+        draw_game_screen();
+    pointer_show(1);
+}
+
+int game_ready(void)
+{
+    // The player gets his bearings: the street stands as it is, the sight
+    // follows the mouse, and none of this second is the game's time.
+    street_still = 1;
+    notice_ready(1);
+    unsigned long start = brix_now_us();
+    do {
+        compose_frame();
+        present();
+    } while (!close_requested && brix_now_us() - start < (unsigned long)READY_TIME * CLOCK_UNITS_PER_TICK);
+    notice_ready(0);
+    street_still = 0;
+    click_latch_clear();    // a click on READY is no shot
+    brix_timer_wait();
+    return 0;
+}
+
 int game_change_level(void)
 {
     pointer_show(0);
@@ -653,6 +721,7 @@ int game_change_level(void)
     duel_start();
     click_latch_clear();    // a click that skipped a comic is no shot
     pointer_show(1);
+    game_ready();
     return 0;
 }
 
@@ -693,6 +762,7 @@ int game_keys(void)
         focus_lost = 0;
         set_pointer(mouse_shot);
         brix_timer_wait();      // the time in the dialog is not the game's
+        game_ready();
     }
     return 0;
 }
@@ -718,14 +788,9 @@ int game_end_rules(void)
 int game_frame(void)
 {
     brix_timer();
-    pointer_show(0);
     game_shoot();
     game_reload();
-    if (level_mode == DUEL_MODE)
-        duel_draw_game_screen();
-    else
-        draw_game_screen();
-    pointer_show(1);
+    compose_frame();
     present();
     game_retreat();
     if (game_keys())
@@ -747,6 +812,7 @@ int game_start(void)
     key_latch_clear();      // nor does a key pressed in the menus count here
     focus_lost = 0;
     notice_level_start();
+    game_ready();
     return 0;
 }
 

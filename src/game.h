@@ -14,6 +14,7 @@ extern int bang;            // 0 normal, 1 retreat after a lost life, 2 quota me
 extern long bang_time;      // cas at which the retreat began (0 = not yet)
 extern long finish_time;    // cas at which the quota or last-life phase began (0 = not yet)
 extern long duel_time;      // cas at which the current duel level began
+extern int street_still;    // 1 while READY shows: nobody moves and the clock stands
 
 // ---------------------------------------------------------------- the game
 // Starts a game the way the main menu does: level 1, three lives, score 0,
@@ -36,6 +37,9 @@ int game_retreat(void);     // the retreat after a lost life, and its end
 int game_keys(void);        // N, B and Esc; non-zero when the player chose to quit
 int game_end_rules(void);   // quota, level change, last life, game over, Q; non-zero = game over
 int game_change_level(void);// finish comic, next level, start comic
+// READY over the street for a second, with the game clock standing: at the
+// start of every level and when the quit dialog closes.  Returns 0.
+int game_ready(void);
 
 // The comic player the game calls for the levels' start and finish comics
 // and the game-over comic: comix_play.  Tests put a recorder in its place.
@@ -57,6 +61,9 @@ int door_shot(int x, int y);        // door 0..2 whose creature zone holds (x, y
 int strela(int door);               // resolves a shot at slot `door`; returns `door`
 int decoration_shot(int x, int y);  // 1 + index of the decoration hit, or 0
 int no_shot(int x, int y);          // 1 + door whose door-frame zone holds (x, y), or 0
+// 1 when (x, y), inside door `door`'s creature zone, passes a townsperson
+// standing there by more than a few pixels of what he shows: a miss, not a foul.
+int shot_misses_townsperson(int door, int x, int y);
 
 // ---------------------------------------------------------------- screen
 int draw_game_screen(void); // runs pohni_objekty and composes the frame in game_screen

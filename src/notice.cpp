@@ -1,4 +1,5 @@
-// notice.cpp -- the reload hint, the foul words and the level's tally.
+// notice.cpp -- the reload hint, the foul words, READY, the miss's puff and
+// the level's tally.
 #include "notice.h"
 
 #include <allegro.h>
@@ -15,11 +16,17 @@ int hand_reloads = 0;
 static BITMAP *plate = nullptr;         // a foul word's plate, 112 x 29
 static BITMAP *hint = nullptr;          // the hint's plate with its words
 static BITMAP *summary = nullptr;       // the tally's board, 300 x 180
+static BITMAP *puff = nullptr;          // the miss's puff: light and dark rows of 3 steps
 static SAMPLE *s_dry = nullptr;         // the hammer on an empty chamber
 
 static long hint_time = 0;              // cas when the hint was shown; 0 = not shown
 static long foul_time[DOOR_COUNT];
 static const char *foul_word[DOOR_COUNT];
+static int puff_on = 0;                 // a miss's puff is showing
+static long puff_time = 0;              // cas when it began
+static int puff_x = 0, puff_y = 0;
+static int puff_light = 0;              // 1: light dust on a dark place
+static int ready_shown = 0;
 
 #define HINT_TEXT "RIGHT BUTTON  RELOAD"
 #define HINT_W 212
@@ -38,8 +45,13 @@ static const char *foul_word[DOOR_COUNT];
 #define SUMMARY_NUMBER_RIGHT 246        // a row's number ends here on the board
 #define SUMMARY_ROW_Y 52
 #define SUMMARY_ROW_STEP 30
-#define FOUL_TOO_EARLY "TOO EARLY"
-#define FOUL_TOWNSFOLK "TOWNSFOLK"
+#define READY_TEXT "READY"
+#define READY_X ((SCREEN_WIDTH - PLATE_W) / 2)   // over the middle of the street
+#define READY_Y 200
+#define PUFF_SIZE 24                    // one step of the puff, centred on the shot
+#define PUFF_DARK_PLACE 110             // a place darker than this (0..255) gets light dust
+
+static const char *const foul_words[] = {nullptr, "TOO EARLY", "TOO LATE", "TOWNSFOLK"};
 
 // Centre of each door's creature zone, where its foul word hangs.
 static const int door_centre_x[DOOR_COUNT] = {80, 301, 523};
@@ -56,6 +68,7 @@ int notice_init(void)
 {
     plate = load_picture("data/gfx/level/plate.bmp");
     summary = load_picture("data/gfx/level/summary.bmp");
+    puff = load_picture("data/gfx/level/puff.bmp");
     BITMAP *hint_plate = load_picture("data/gfx/level/hint.bmp");
     hint = create_bitmap(HINT_W, HINT_H);
     if (!hint)
@@ -73,7 +86,7 @@ int notice_init(void)
 
 int notice_destroy(void)
 {
-    BITMAP **pictures[] = {&plate, &hint, &summary};
+    BITMAP **pictures[] = {&plate, &hint, &summary, &puff};
     for (BITMAP **p : pictures) {
         if (*p)
             destroy_bitmap(*p);
@@ -89,6 +102,8 @@ void notice_level_start(void)
 {
     tally = LEVEL_TALLY{0, 0, 0};
     hint_time = 0;
+    puff_on = 0;
+    ready_shown = 0;
     for (int d = 0; d < DOOR_COUNT; d++) {
         foul_time[d] = 0;
         foul_word[d] = nullptr;
@@ -100,16 +115,54 @@ void notice_shot(void)
     tally.shots++;
 }
 
-void notice_hit(int door, int civilian, int fair)
+void notice_hit(int door, int civilian, int foul)
 {
     if (civilian)
         tally.townsfolk_hit++;
     else
         tally.bandit_hits++;
-    if (door < 0 || door >= DOOR_COUNT || (fair && !civilian))
+    if (door < 0 || door >= DOOR_COUNT || foul <= FOUL_NONE || foul > FOUL_TOWNSFOLK)
         return;
-    foul_word[door] = civilian ? FOUL_TOWNSFOLK : FOUL_TOO_EARLY;
+    foul_word[door] = foul_words[foul];
     foul_time[door] = cas;
+}
+
+// The dust is light where the street behind the shot is dark (wood, shade,
+// night) and dark where it is light (sunlit walls, sand).
+static int place_is_dark(int x, int y)
+{
+    if (!game_screen2 || x < 0 || y < 0 || x >= game_screen2->w || y >= game_screen2->h)
+        return 0;
+    int c = getpixel(game_screen2, x, y);
+    int luma = (getr(c) * 299 + getg(c) * 587 + getb(c) * 114) / 1000;
+    return luma < PUFF_DARK_PLACE;
+}
+
+void notice_miss(int x, int y)
+{
+    puff_on = 1;
+    puff_time = cas;
+    puff_x = x;
+    puff_y = y;
+    puff_light = place_is_dark(x, y);
+}
+
+int notice_puff_step(void)
+{
+    if (!puff_on)
+        return -1;
+    long age = cas - puff_time;
+    if (age > NOTICE_PUFF_TIME || age < 0) {
+        puff_on = 0;
+        return -1;
+    }
+    int step = (int)(age * NOTICE_PUFF_STEPS / (NOTICE_PUFF_TIME + 1));
+    return step < NOTICE_PUFF_STEPS ? step : NOTICE_PUFF_STEPS - 1;
+}
+
+void notice_ready(int shown)
+{
+    ready_shown = shown;
 }
 
 void notice_empty_click(void)
@@ -185,6 +238,15 @@ void notice_draw(void)
             draw_sprite(game_screen, plate, x, PLATE_Y);
             print_string(word, x + PLATE_TEXT_X, PLATE_Y + PLATE_TEXT_Y);
         }
+    }
+    int step = notice_puff_step();
+    if (step >= 0 && puff)
+        masked_blit(puff, game_screen, step * PUFF_SIZE, puff_light ? 0 : PUFF_SIZE, puff_x - PUFF_SIZE / 2,
+                    puff_y - PUFF_SIZE / 2, PUFF_SIZE, PUFF_SIZE);
+    if (ready_shown && plate) {
+        draw_sprite(game_screen, plate, READY_X, READY_Y);
+        int text_w = (int)(sizeof READY_TEXT - 1) * LETTER_W;
+        print_string(READY_TEXT, READY_X + (PLATE_W - text_w) / 2, READY_Y + PLATE_TEXT_Y);
     }
     // The quota's pause, also when a life is lost in it.
     if (finish_time && pocet_zivotu > 0 && pocet_zabitych >= max_level_bandit && summary) {

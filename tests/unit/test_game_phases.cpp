@@ -250,3 +250,39 @@ TEST_F(Phases, ANewGameStartsAtLevelOneWithThreeLivesAndNoScore)
 }
 
 }  // namespace
+
+// READY: after the start comic of every level and whenever the quit dialog
+// closes (Esc or the window losing the focus), the street stands still for
+// a second of the player's time that the game clock does not count.
+TEST_F(Phases, ReadyStandsTheStreetStillForASecondThatTheClockDoesNotCount)
+{
+    load_level("levels.txt", 1);
+    pocet_zivotu = 3;
+    max_doors_open = 3;
+    refresh_door = 1000;            // any door free to open would open at once
+    long before = cas;
+    unsigned long real = fake_clock::now();
+    game_start();
+    EXPECT_EQ(cas, before);
+    EXPECT_GE(fake_clock::now() - real, 1000000UL);
+    for (const SMALL_OBJECT_STRUCTURE &s : small_object)
+        EXPECT_EQ(s.draw, 0);       // no door opened in it
+
+    // A bandit half-way through his script when the player looks away.
+    init_small(0, 0);
+    small_object[0].tik = 2;
+    small_object[0].last_time = cas;
+    small_object[1].draw = small_object[2].draw = 1;
+    small_object[1] = small_object[2] = small_object[0];
+    focus_lost = 1;
+    before = cas;
+    real = fake_clock::now();
+    EXPECT_EQ(game_keys(), 0);      // answered no
+    EXPECT_EQ(dialogs_opened, 1);
+    EXPECT_GE(fake_clock::now() - real, 1000000UL);
+    EXPECT_EQ(cas, before);
+    EXPECT_EQ(small_object[0].tik, 2);
+    EXPECT_EQ(street_still, 0);
+    advance(5);                     // and time goes on from where it stood
+    EXPECT_EQ(cas, before + 5);
+}

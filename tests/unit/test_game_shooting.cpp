@@ -2,6 +2,7 @@
 // decorations, and the background that takes the holes.
 #include <vector>
 
+#include "notice.h"
 #include "test_game_fixture.h"
 
 using namespace game_test;
@@ -21,9 +22,10 @@ protected:
         small_object[door].last_time = cas;
     }
 
-    // Fires one shot at (x, y) through the frame's shot step.
+    // Fires one shot at (x, y) through the frame's shot step, from a full cylinder.
     int fire_at(int x, int y)
     {
+        pocet_naboju = max_pocet_naboju;
         mouse_x = x;
         mouse_y = y;
         advance(40);
@@ -114,6 +116,87 @@ TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
         EXPECT_EQ(small_object[2].mode, 1);
         EXPECT_EQ(score, 0);
     }
+}
+
+TEST_F(Shooting, TheFoulWordSaysWhetherHeHadNotDrawnHadPutHisGunAwayOrWasATownsperson)
+{
+    struct Case {
+        int tik, type;
+        const char *word;
+    } cases[] = {
+        {0, 1, "TOO EARLY"}, {1, 1, nullptr}, {2, 1, "TOO LATE"}, {3, 1, "TOO LATE"}, {1, 0, "TOWNSFOLK"},
+    };
+    life_cheat = 1;
+    for (const Case &c : cases) {
+        notice_level_start();
+        bandit_in(1, c.tik, {0, 1, 0, -1, 0}, c.type);
+        strela(1);
+        const char *word = notice_foul_word(1);
+        if (c.word)
+            EXPECT_STREQ(word, c.word) << "tick " << c.tik << " type " << c.type;
+        else
+            EXPECT_EQ(word, nullptr) << "tick " << c.tik;
+    }
+}
+
+// Door 0's creature shows, in pose 0, only a post of 20 x 190 pixels: screen
+// x 70..89, y 127..316 (his picture's left edge is at 96 - 16 - 50 = 30).
+TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNever)
+{
+    struct Case {
+        int x, type, pose_tik;
+        bool felled;
+    } cases[] = {
+        {66, 0, 0, false}, {67, 0, 0, true}, {92, 0, 0, true}, {93, 0, 0, false}, {80, 0, 0, true},
+        {40, 0, 1, true},   // in his other, solid pose the same doorway is all him
+        {40, 1, 0, true},   // a bandit is hit anywhere in his doorway (here too early)
+    };
+    for (const Case &c : cases) {
+        pocet_zivotu = 3;
+        bang = 0;
+        OBJECT_STRUCTURE &o = creature(0, {0, 1, 1, 1, 1, 0}, c.type);
+        BITMAP *b = o.anim_object->image[0];
+        clear_to_color(b, bitmap_mask_color(b));
+        rectfill(b, 40, 20, 59, 209, makecol(30, 90, 200));
+        init_small(0, 0);
+        small_object[0].tik = c.pose_tik;
+        small_object[0].last_time = cas;
+        fire_at(c.x, 200);
+        EXPECT_EQ(small_object[0].mode == 1, c.felled) << "x " << c.x << " type " << c.type;
+        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << "x " << c.x;     // all fouls here
+        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << "x " << c.x;   // a miss shows its puff
+    }
+}
+
+TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
+{
+    decor(0, 400, 20, 30, 30);
+    struct Case {
+        int x, y, duel;
+        bool puff;
+        const char *what;
+    } cases[] = {
+        {200, 250, 0, false, "the wall takes a hole"},
+        {20, 200, 0, true, "a door frame"},
+        {300, 200, 0, true, "an empty doorway"},
+        {200, 330, 0, true, "below the holes' line"},
+        {200, 250, 1, true, "the open street of a duel"},
+        {410, 30, 1, false, "a decoration breaks"},
+        {410, 30, 1, true, "a broken one takes the shot and shows nothing"},
+    };
+    for (const Case &c : cases) {
+        level_mode = c.duel;
+        notice_level_start();
+        fire_at(c.x, c.y);
+        EXPECT_EQ(notice_puff_step(), c.puff ? 0 : -1) << c.what;
+    }
+    level_mode = 0;
+    notice_level_start();
+    fire_at(20, 200);
+    advance(NOTICE_PUFF_TIME);
+    EXPECT_EQ(notice_puff_step(), NOTICE_PUFF_STEPS - 1);
+    advance(1);
+    EXPECT_EQ(notice_puff_step(), -1);
 }
 
 TEST_F(Shooting, DecorationsAreTestedInTableOrderAndADestroyedOneStillStopsTheShot)

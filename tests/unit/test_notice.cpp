@@ -51,11 +51,11 @@ TEST_F(Notices, TheHintShowsOnAnEmptyClickFadesAndStopsAfterThreeReloads)
 TEST_F(Notices, AFoulSaysWhyOverItsDoorAndTheTallyCountsEveryHit)
 {
     notice_shot();
-    notice_hit(0, 0, 1);                    // a fair kill: no word
+    notice_hit(0, 0, FOUL_NONE);            // a fair kill: no word
     notice_shot();
-    notice_hit(1, 0, 0);                    // a bandit who had not drawn
+    notice_hit(1, 0, FOUL_EARLY);           // a bandit who had not drawn
     notice_shot();
-    notice_hit(2, 1, 0);                    // a townsman
+    notice_hit(2, 1, FOUL_TOWNSFOLK);       // a townsman
     notice_shot();
     EXPECT_EQ(notice_foul_word(0), nullptr);
     EXPECT_STREQ(notice_foul_word(1), "TOO EARLY");
@@ -108,27 +108,5 @@ TEST(Scale, TheMouseIsReadInGamePixelsAtEveryScale)
     present_scale = 1;
 }
 
-int dialogs = 0, answer = 0;
-int count_dialog(void)
-{
-    dialogs++;
-    return answer;
-}
-
-TEST(Focus, LookingAwayInPlayOpensTheDialogOnceAndItsAnswerDecides)
-{
-    game_yesno = count_dialog;
-    key_latch_clear();
-    key[KEY_N] = key[KEY_B] = 0;
-    focus_lost = 1;
-    EXPECT_EQ(game_keys(), 0);      // answered no: play goes on
-    EXPECT_EQ(game_keys(), 0);
-    EXPECT_EQ(dialogs, 1);
-    focus_lost = 1;
-    answer = 1;
-    EXPECT_EQ(game_keys(), 1);      // yes: the game ends
-    EXPECT_EQ(focus_lost, 0);
-    game_yesno = menu_yesno;
-}
 
 }  // namespace
