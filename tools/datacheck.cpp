@@ -5,7 +5,8 @@
 // and the hardest difficulty through the game's own loaders, and checks what
 // the loaders cannot know: that every NEXT leads to a level, that pictures
 // are as large as the drawing takes, that every bandit gives the player a
-// fair chance before he fires (duelists too: each one's time from drawing
+// fair chance before he fires and never puts a drawn gun away sooner than
+// that (duelists too: each one's time from drawing
 // to firing is printed), that civilians never fire, that every level states
 // its MODE, that a duel lists no decorations and can reach its quota, and
 // that the door and creature art stays inside the zones shots are tested
@@ -229,6 +230,31 @@ void check_warning(const std::string &who, const OBJECT_STRUCTURE &o, int diffic
                     t.first_shot - t.first_draw, o.delay, min_warning(difficulty) / 100.0));
 }
 
+// A drawn gun put away again must have been in sight as long as a shot
+// would give: a player who fires at it at a fair speed must not find it gone
+// and pay for a foul.
+void check_feints(const std::string &who, const OBJECT_STRUCTURE &o, int difficulty, int from)
+{
+    const char *how = from ? " (entering as a child at tick 3)" : "";
+    int drawn_from = -1;
+    for (int i = from; i < o.end_tick; i++) {
+        if (o.tick[i] >= 1) {
+            if (drawn_from < 0)
+                drawn_from = i;
+            continue;
+        }
+        if (drawn_from >= 0) {
+            int shown = (i - drawn_from) * o.delay;
+            if (shown < min_warning(difficulty))
+                problem(fmt("%s%s at difficulty %d: shows his gun drawn from tick %d to tick %d, %.2f s, then "
+                            "puts it away at tick %d; the player needs at least %.2f s",
+                            who.c_str(), how, difficulty, drawn_from, i - 1, shown / 100.0, i,
+                            min_warning(difficulty) / 100.0));
+        }
+        drawn_from = -1;
+    }
+}
+
 std::map<std::string, std::vector<std::string>> fatal_loads;  // message -> level/difficulty
 std::set<std::string> creatures_checked;       // name + difficulty
 std::set<std::string> art_checked;              // name
@@ -255,9 +281,13 @@ void check_creature(const std::string &name, const OBJECT_STRUCTURE &o, int diff
                 break;
             }
         check_warning(who, o, difficulty, 0);
+        check_feints(who, o, difficulty, 0);
     }
-    if (is_child)
+    if (is_child) {
         check_warning(who, o, difficulty, CHILD_START_TICK);
+        if (o.type != 0)
+            check_feints(who, o, difficulty, CHILD_START_TICK);
+    }
 
     if (!art_checked.insert(name).second)
         return;

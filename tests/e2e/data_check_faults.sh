@@ -38,6 +38,11 @@ fresh
 sed -i 's/^4 1$/4 2/' "$WORK/game/data/object/slick.txt"
 check "too little warning" "slick.txt at difficulty 0: draws at tick 2 and fires at tick 4, 0.24 s later"
 
+# A feint that flashes the gun: drawn for two ticks, then put away.
+fresh
+sed -i 's/^5 1$/5 0/; s/^6 1$/6 0/; s/^7 1$/7 0/' "$WORK/game/data/object/feinter.txt"
+check "a feint too short to shoot" "feinter.txt at difficulty 2: shows his gun drawn from tick 3 to tick 4, 0.20 s, then puts it away at tick 5"
+
 # A civilian who fires.
 fresh
 sed -i 's/^5 0$/5 2/; s/^5 5$/5 2/' "$WORK/game/data/object/lady.txt"
