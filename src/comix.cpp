@@ -290,6 +290,11 @@ void c_delay(int count)
 static void c_pause(void)
 {
     show_all();
+    // A button still held from before the pause (the click that started a
+    // game, or skipped a wait) is no answer to it: it must come up first.
+    while (!close_requested && (mouse_b & 1))
+        show_all();
+    click_latch_clear();
     clear_keybuf();
     while (!close_requested && !keypressed() && !left_clicked())
         show_all();
@@ -854,7 +859,11 @@ int comix_play(const char *name)
         v_image[i].visible = 0;
     release_all();
     comix_skip = 0;
-    click_latch_clear();    // a click from before the comic does not skip it
+    // A click from before the comic does not skip it, nor does its button
+    // still held (the click on New game, or on a menu without music to fade).
+    while (!close_requested && (mouse_b & 1))
+        present_again();
+    click_latch_clear();
     pointer_show(0);        // comics show no pointer
     screen_begin("comic");
     if (game_screen)

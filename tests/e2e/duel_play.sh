@@ -18,20 +18,7 @@ LIVES=160x78+480+0              # the three stars
 REST_X=330; REST_Y=335
 
 # Pixels of the draw cue's pale yellow in a region of a screenshot.
-cue_pixels() {
-  convert "$1" -crop "$2" +repage -fuzz 4% -fill black +opaque '#fff6b0' -fill white -opaque '#fff6b0' \
-    -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-
-# A duelist of the shipped drifter's pictures, delay $1, with the given ticks.
-duelist() {
-  local delay=$1; shift
-  local ticks=("$@")
-  printf 'ANIMATION duel_drifter_a.txt\nTYPE 1\nDELAY %d\nMAX_SHOW 1\nSCORE 100\n' "$delay"
-  printf 'SOUND_DEAD creature/slowpoke_dead.wav\nSOUND_SHOT duel/shot.wav\nSOUND_CRY creature/slowpoke_cry.wav\n'
-  printf 'CHILD 0\nTICKS %d\n' "${#ticks[@]}"
-  for i in "${!ticks[@]}"; do echo "$i ${ticks[$i]}"; done
-}
+cue_pixels() { colour_pixels "$1" "$2" "#fff6b0"; }
 
 make_game_copy
 [ -f "$WORK/data/gfx/$BACK" ] || fail "no $BACK in the game folder"

@@ -256,6 +256,17 @@ TEST_F(ComixScript, PauseHoldsTheStageAndAClickThatEndsItLetsTheComicGoOn)
     EXPECT_FALSE(left_clicked());
 }
 
+TEST_F(ComixScript, AButtonHeldFromBeforeTheComicSkipsNeitherItNorItsPause)
+{
+    mouse_b = 1;                            // the click on New game, still down
+    at_ms(500, [] { mouse_b = 0; });
+    at_ms(1500, [] { mouse_b = 1; click_latch_press(); });
+    at_ms(1600, [] { mouse_b = 0; });
+    play("setxy 0 5 5 pause setxy 1 6 6");
+    EXPECT_EQ((std::vector<int>{v_image[0].X, v_image[1].X}), (std::vector<int>{5, 6}));
+    EXPECT_GE(now_us(), 1500000UL);         // the pause waited for the fresh click
+}
+
 TEST_F(ComixScript, PauseEndsOnAKeyAndNothingJumpsAfterIt)
 {
     at_ms(1000, [] { simulate_keypress('a'); });

@@ -128,3 +128,20 @@ marked_pointer() {
 green_centre() {
   convert "$1" txt:- | awk -F'[,: ]+' '/#00FF00/ {x += $1; y += $2; n++} END {if (n) printf "%d %d", x / n, y / n}'
 }
+
+# A duelist of the shipped drifter's pictures, delay $1, with the given ticks
+# (the creature file on standard output).
+duelist() {
+  local delay=$1; shift
+  local ticks=("$@")
+  printf 'ANIMATION duel_drifter_a.txt\nTYPE 1\nDELAY %d\nMAX_SHOW 1\nSCORE 100\n' "$delay"
+  printf 'SOUND_DEAD creature/slowpoke_dead.wav\nSOUND_SHOT duel/shot.wav\nSOUND_CRY creature/slowpoke_cry.wav\n'
+  printf 'CHILD 0\nTICKS %d\n' "${#ticks[@]}"
+  for i in "${!ticks[@]}"; do echo "$i ${ticks[$i]}"; done
+}
+
+# Pixels of colour $3 (within 4%) in region $2 (WxH+X+Y) of picture $1.
+colour_pixels() {
+  convert "$1" -crop "$2" +repage -fuzz 4% -fill black +opaque "$3" -fill white -opaque "$3" \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
