@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A duel with the real program: from the main menu a new game starts, Esc in
 # play opens the quit dialog, Shift held while PLUMBRIDE is typed loads the
-# duel level 1001; the street has no doors; the middle duelist's draw shows
+# duel level 1001; the street has no doors and READY shows over it for a
+# second; the middle duelist's draw shows
 # (the pale strokes round his gun hand), a click on him then fells him
 # without costing a life; a click on a duelist who never draws fells him too
 # but costs a star.
@@ -78,7 +79,9 @@ above "$d" 0.05 && fail "no duel street after PLUMBRIDE (diff $d to the duel bac
 note "PLUMBRIDE: the duel street, without doors"
 convert "$WORK/duel.png" -crop "$LIVES" +repage "$WORK/lives0.png"
 
-# Wait for the middle duelist's draw, then shoot him.
+# READY stands over the middle duelist for a second; then wait for his
+# draw, and shoot him.
+sleep 1
 drawn=""
 for _ in $(seq 40); do
   frame_shot "$WORK/w.png"
