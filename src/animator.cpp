@@ -210,10 +210,8 @@ int center_top_opaque_near(const ANIM_OBJECT_STRUCTURE *obj, int x, int y, int a
             int fx = px + dx - left, fy = py + dy - top;     // inside the drawn rectangle
             if (fx < 0 || fy < 0 || fx >= fr->width || fy >= fr->height)
                 continue;
-            int sx = fr->image_position_X + fx, sy = fr->image_position_Y + fy;
-            if (sx < 0 || sy < 0 || sx >= picture->w || sy >= picture->h)
-                continue;
-            if (getpixel(picture, sx, sy) != mask)
+            // The loader keeps every rectangle inside its picture.
+            if (getpixel(picture, fr->image_position_X + fx, fr->image_position_Y + fy) != mask)
                 return 1;
         }
     }

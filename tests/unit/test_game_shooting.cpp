@@ -139,17 +139,20 @@ TEST_F(Shooting, TheFoulWordSaysWhetherHeHadNotDrawnHadPutHisGunAwayOrWasATownsp
     }
 }
 
-// Door 0's creature shows, in pose 0, only a post of 20 x 190 pixels: screen
-// x 70..89, y 127..316 (his picture's left edge is at 96 - 16 - 50 = 30).
+// Door 0's creature shows, in pose 0, only a post of 20 x 170 pixels: screen
+// x 70..89, y 147..316 (his picture, 100 x 210, has its top-left corner at
+// (96 - 16 - 50, 107) = (30, 107)).
 TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNever)
 {
     struct Case {
-        int x, type, pose_tik;
+        int x, y, type, pose_tik;
         bool felled;
     } cases[] = {
-        {66, 0, 0, false}, {67, 0, 0, true}, {92, 0, 0, true}, {93, 0, 0, false}, {80, 0, 0, true},
-        {40, 0, 1, true},   // in his other, solid pose the same doorway is all him
-        {40, 1, 0, true},   // a bandit is hit anywhere in his doorway (here too early)
+        {66, 200, 0, 0, false}, {67, 200, 0, 0, true}, {92, 200, 0, 0, true}, {93, 200, 0, 0, false},
+        {80, 143, 0, 0, false}, {80, 144, 0, 0, true}, {80, 200, 0, 0, true},
+        {127, 200, 0, 0, false},    // 3 pixels from his picture's right edge, far from him
+        {40, 200, 0, 1, true},      // in his other, solid pose the same doorway is all him
+        {40, 200, 1, 0, true},      // a bandit is hit anywhere in his doorway (here too early)
     };
     for (const Case &c : cases) {
         pocet_zivotu = 3;
@@ -157,14 +160,14 @@ TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNe
         OBJECT_STRUCTURE &o = creature(0, {0, 1, 1, 1, 1, 0}, c.type);
         BITMAP *b = o.anim_object->image[0];
         clear_to_color(b, bitmap_mask_color(b));
-        rectfill(b, 40, 20, 59, 209, makecol(30, 90, 200));
+        rectfill(b, 40, 40, 59, 209, makecol(30, 90, 200));
         init_small(0, 0);
         small_object[0].tik = c.pose_tik;
         small_object[0].last_time = cas;
-        fire_at(c.x, 200);
-        EXPECT_EQ(small_object[0].mode == 1, c.felled) << "x " << c.x << " type " << c.type;
-        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << "x " << c.x;     // all fouls here
-        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << "x " << c.x;   // a miss shows its puff
+        fire_at(c.x, c.y);
+        EXPECT_EQ(small_object[0].mode == 1, c.felled) << c.x << ", " << c.y << " type " << c.type;
+        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << c.x << ", " << c.y;     // all fouls here
+        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << c.x << ", " << c.y;   // a miss shows its puff
     }
 }
 
