@@ -180,22 +180,24 @@ TEST_F(Screen, CreaturesShowTheirTickPoseThenTheHitAndFallenPoses)
 
 TEST_F(Screen, TheKillBarShrinksWithEveryKillAndIsGoneAtTheQuota)
 {
-    pocet_zivotu = 0;           // no stars over the bar's top end
+    pocet_zivotu = 10;          // every star: the bar and its label stay clear of them
     pocet_zabitych = 10;
     max_level_bandit = 20;
     frame();
     const int edge = makecol(180, 180, 180), bar = makecol(200, 200, 200), bg = background_colour();
-    EXPECT_EQ((std::vector<int>{at(633, 250), at(634, 250), at(636, 450), at(633, 249), at(633, 451), at(637, 300)}),
+    EXPECT_EQ((std::vector<int>{at(633, 283), at(634, 283), at(636, 450), at(633, 282), at(633, 451), at(637, 300)}),
               (std::vector<int>{edge, bar, edge, bg, bg, bg}));
     pocet_zabitych = 0;
     frame();
-    EXPECT_EQ((std::vector<int>{at(634, 50), at(634, 49)}), (std::vector<int>{bar, bg}));
+    const int label = bandits_label_colour();
+    EXPECT_EQ((std::vector<int>{at(634, 116), at(634, 115), at(620, 82), at(639, 107), at(634, 108), at(634, 77)}),
+              (std::vector<int>{bar, bg, label, label, bg, star_colour()}));
 
     // At the quota and past it (kills still come while the level ends) no bar.
     for (int kills : {20, 21, 25}) {
         pocet_zabitych = kills;
         frame();
-        for (int y = 40; y < 480; y += 5)
+        for (int y = 80; y < 480; y += 5)
             ASSERT_EQ(at(634, y), background_colour()) << kills << " at " << y;
     }
     max_level_bandit = 0;
