@@ -107,8 +107,8 @@ static const HOT HOT_NO = {320, 170, 435, 230};
 #define ROW_STEP 27
 #define ROW_MARK_X1 179          // the band behind the player's new row
 #define ROW_MARK_X2 482
-#define ROW_MARK_INK makecol(248, 208, 96)
-#define ROW_MARK_EDGE makecol(138, 31, 24)
+#define ROW_MARK_INK makecol(122, 38, 26)
+#define ROW_MARK_EDGE makecol(244, 194, 74)
 #define NOT_SAVED_TEXT "NOT SAVED"
 #define NOT_SAVED_X 285
 #define NOT_SAVED_Y 114

@@ -114,7 +114,7 @@ row=$(head -n1 "$WORK/top.txt")
 # On the poster: IKEZ in the letter font at (288, 145) over the band that
 # marks the new row.
 font="$WORK/data/gfx/font/font2.bmp"
-convert -size 40x15 xc:'rgb(248,208,96)' "$WORK/name_ref.png"
+convert -size 40x15 xc:'rgb(122,38,26)' "$WORK/name_ref.png"
 x=0
 for cell in 8 10 4 25; do
   convert "$font" -crop "10x15+$((cell * 10))+0" +repage -transparent '#ff00ff' "$WORK/glyph.png"
