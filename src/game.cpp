@@ -112,7 +112,7 @@ static int in_zone(const ZONE &z, int x, int y)
 #define KILL_LABEL_Y 82
 #define KILL_LABEL_W 20
 #define KILL_LABEL_H 26
-// The status line: a level number of up to five digits pushes SCORE right.
+// The status line: a level number of four digits or more pushes SCORE right.
 #define LEVEL_TEXT_X 10
 #define LEVEL_NUM_X 65
 #define STATUS_TEXT_Y 10

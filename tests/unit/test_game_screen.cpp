@@ -307,14 +307,23 @@ TEST_F(Screen, TheStatusLineNamesTheLevelAndTheScore)
     bfont2 = solid(27 * 10, 15, 4, 5, 6);
     for (int c = 0; c < 27; c++)
         rectfill(bfont2, c * 10, 0, c * 10 + 9, 14, makecol(0, 30 + c * 5, 250));
-    level = 7;
-    score = 0;
-    frame();
-    EXPECT_EQ(at(12, 12), makecol(0, 30 + ('L' - 'A') * 5, 250));
-    EXPECT_EQ(at(66, 6), makecol(30 + 8 * 10, 0, 250));       // digit 7
-    EXPECT_EQ(at(112, 12), makecol(0, 30 + ('S' - 'A') * 5, 250));
-    EXPECT_EQ(at(166, 6), makecol(30 + 1 * 10, 0, 250));      // 0
-    EXPECT_EQ(at(179, 6), makecol(30, 0, 250));               // then the dollar sign
+    const int S = makecol(0, 30 + ('S' - 'A') * 5, 250);
+    // SCORE stands at x 110 or, after a longer level number, 10 pixels
+    // after its last digit.
+    const struct {
+        int level, first_digit, score_x;
+    } cases[] = {{7, 7, 110}, {99, 9, 110}, {999, 9, 114}, {1000, 1, 127}, {99999, 9, 140}};
+    for (const auto &c : cases) {
+        level = c.level;
+        score = 0;
+        frame();
+        EXPECT_EQ(at(12, 12), makecol(0, 30 + ('L' - 'A') * 5, 250));
+        EXPECT_EQ(at(66, 6), makecol(30 + (c.first_digit + 1) * 10, 0, 250)) << c.level;
+        EXPECT_EQ(at(c.score_x + 2, 12), S) << c.level;
+        EXPECT_NE(at(c.score_x - 1, 12), S) << c.level;
+        EXPECT_EQ(at(c.score_x + 56, 6), makecol(30 + 1 * 10, 0, 250)) << c.level;    // 0
+        EXPECT_EQ(at(c.score_x + 69, 6), makecol(30, 0, 250)) << c.level;             // then the dollar sign
+    }
     release(bfont1);
     release(bfont2);
 }
