@@ -867,7 +867,8 @@ int menu_topten(int score)
     TOPTEN_TABLE table;
     topten_read(TOPTEN_FILE, &table);
     int saved = 1;
-    int place = topten_place(&table, score);
+    // Opened from the main menu, the table is only shown, whatever its rows hold.
+    int place = score == SHOW_ONLY_SCORE ? -1 : topten_place(&table, score);
     if (place >= 0) {
         // The name is asked over the poster, which already shows the score.
         char name[TOPTEN_NAME_SIZE];

@@ -125,7 +125,8 @@ frame_shot "$WORK/table.png"
 convert "$WORK/name_ref.png" -extent 640x480 "$WORK/name_ref_full.png"
 convert "$WORK/table.png" -crop 40x15+288+145 +repage -extent 640x480 "$WORK/name_shown.png"
 above "$(diff_in "$WORK/name_shown.png" "$WORK/name_ref_full.png" 40x15+0+0)" 0.05 && fail "the poster does not show IKEZ in the first, marked row"
-note "the name entered: '$row' in top.txt and on the poster"
+shows "$WORK/table.png" $M/wanted.bmp 150 22 300x27+180+424 && fail "the poster's foot does not show the score played"
+note "the name entered: '$row' in top.txt and on the poster, the score at its foot"
 click_at 330 240
 wait_menu 3 noskip
 
