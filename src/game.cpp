@@ -106,10 +106,23 @@ static int in_zone(const ZONE &z, int x, int y)
 #define CIVIL_MARK_W 40
 #define CIVIL_MARK_H 46
 #define HIT_MARK_SIZE 160
-#define KILL_BAR_TOP 50
-#define KILL_BAR_LENGTH 400
+// The kill bar and its label stand below the lives' stars (up to y 77).
+#define KILL_BAR_TOP 116
 #define KILL_BAR_BOTTOM 450
+#define KILL_BAR_LENGTH (KILL_BAR_BOTTOM - KILL_BAR_TOP)
 #define KILL_BAR_X 633
+#define KILL_LABEL_X 620
+#define KILL_LABEL_Y 82
+#define KILL_LABEL_W 20
+#define KILL_LABEL_H 26
+// The status line: a level number of four digits or more pushes SCORE right.
+#define LEVEL_TEXT_X 10
+#define LEVEL_NUM_X 65
+#define STATUS_TEXT_Y 10
+#define STATUS_NUM_Y 5
+#define SCORE_TEXT_MIN_X 110
+#define SCORE_TEXT_GAP 10
+#define SCORE_NUM_DX 55
 
 // Door animation steps.
 #define DOOR_OPEN_STEP 3
@@ -455,10 +468,13 @@ int write_info(void)
 {
     for (int i = 0; i < pocet_zivotu; i++)
         draw_picture(bstar1, STAR_RIGHT_X - STAR_STEP * i, 0, STAR_W, STAR_H);
-    print_string("LEVEL", 10, 10);
-    print_num(level, 65, 5);
-    print_string("SCORE", 110, 10);
-    print_num_dolar(score, 165, 5);
+    print_string("LEVEL", LEVEL_TEXT_X, STATUS_TEXT_Y);
+    print_num(level, LEVEL_NUM_X, STATUS_NUM_Y);
+    int score_x = LEVEL_NUM_X + DIGIT_W * num_digits(level) + SCORE_TEXT_GAP;
+    if (score_x < SCORE_TEXT_MIN_X)
+        score_x = SCORE_TEXT_MIN_X;
+    print_string("SCORE", score_x, STATUS_TEXT_Y);
+    print_num_dolar(score, score_x + SCORE_NUM_DX, STATUS_NUM_Y);
     return 0;
 }
 
@@ -467,6 +483,7 @@ static void draw_kill_bar(void)
     // Shown while kills are still owed; past the quota there is no bar.
     if (max_level_bandit <= 0 || pocet_zabitych >= max_level_bandit)
         return;
+    draw_picture(bbandits, KILL_LABEL_X, KILL_LABEL_Y, KILL_LABEL_W, KILL_LABEL_H);
     int top = pocet_zabitych * KILL_BAR_LENGTH / max_level_bandit + KILL_BAR_TOP;
     static const int shade[4] = {180, 200, 200, 180};
     for (int k = 0; k < 4; k++)

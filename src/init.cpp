@@ -52,6 +52,7 @@ int init_all(void)
     bbang = load_picture("data/gfx/level/bang.bmp", 1, 1);
     bcheat_life = load_picture("data/gfx/level/hit0.bmp", 113, 104);
     bcheat_civil = load_picture("data/gfx/level/civil.bmp", 40, 46);
+    bbandits = load_picture("data/gfx/level/bandits.bmp", 20, 26);
     init_sound();
 
     kolt_X = MIDDLE_SECTOR;
@@ -89,7 +90,7 @@ int destroy_all(void)
     pointer_show(0);
     BITMAP **pictures[] = {&mouse_pointer, &mouse_pointer2, &mouse_shot, &bfont1, &bfont2, &bstar1,
                            &bhole[0], &bhole[1], &bhole[2], &bhole[3], &bhead[0], &bhead[1],
-                           &bhead[2], &bbang, &bcheat_civil, &bcheat_life, &bmhole};
+                           &bhead[2], &bbang, &bcheat_civil, &bcheat_life, &bmhole, &bbandits};
     for (BITMAP **picture : pictures)
         release_bitmap(picture);
     release_anim(&nabojnik_anim);

@@ -99,14 +99,25 @@ static const HOT HOT_NO = {320, 170, 435, 230};
 #define WANTED_Y 22
 #define WANTED_W 361
 #define WANTED_H 446
-#define ROW_SCORE_X 180
-#define ROW_SCORE_Y 160
-#define ROW_NAME_X 290
-#define ROW_NAME_Y 168
+#define ROW_SCORE_LEFT 180       // a score stands right-aligned, ending at
+#define ROW_SCORE_RIGHT 280      // ROW_SCORE_RIGHT, and never left of ROW_SCORE_LEFT
+#define ROW_SCORE_Y 137
+#define ROW_NAME_X 288
+#define ROW_NAME_Y 145
 #define ROW_STEP 27
+#define ROW_MARK_X1 179          // the band behind the player's new row
+#define ROW_MARK_X2 482
+#define ROW_MARK_INK makecol(122, 38, 26)
+#define ROW_MARK_EDGE makecol(244, 194, 74)
 #define NOT_SAVED_TEXT "NOT SAVED"
 #define NOT_SAVED_X 285
-#define NOT_SAVED_Y 442
+#define NOT_SAVED_Y 114
+#define PLAYER_LINE_Y 424        // "YOUR SCORE 1234$  LEVEL 7", centred on the poster
+#define PLAYER_LINE_CENTRE_X 330
+#define PLAYER_LINE_GAP 10
+#define PLAYER_SCORE_TEXT "YOUR SCORE"
+#define PLAYER_LEVEL_TEXT "LEVEL"
+#define LETTER_RAISE 5           // a word's top below the digits' top, as on the status line
 #define TABLE_SHOW_DELAY 20
 #define TABLE_LEAVE_DELAY 12
 #define NAME_PANEL_X 180
@@ -734,6 +745,15 @@ int topten_write(const char *path, const TOPTEN_TABLE *t)
 
 // ---------------------------------------------------------------- name entry
 
+char name_letter(int c)
+{
+    if (c >= 'a' && c <= 'z')
+        return (char)(c - 'a' + 'A');
+    if ((c >= 'A' && c <= 'Z') || c == ' ')
+        return (char)c;
+    return 0;
+}
+
 static void draw_name_panel(BITMAP *panel, const char *str, int X, int Y)
 {
     masked_blit(panel, game_screen, 0, 0, NAME_PANEL_X, NAME_PANEL_Y, NAME_PANEL_W, NAME_PANEL_H);
@@ -773,8 +793,8 @@ int get_string(char *str, int count, int X, int Y)
             int c = k & 0xff;
             if (c == '\r') {
                 done = 1;
-            } else if (((c >= 'a' && c <= 'z') || c == ' ') && str_pos < count - 1) {
-                str[str_pos++] = (char)(c == ' ' ? ' ' : c - 32);
+            } else if (name_letter(c) && str_pos < count - 1) {
+                str[str_pos++] = name_letter(c);
                 changed = 1;
             } else if (c == '\b' && str_pos > 0) {
                 str_pos--;
@@ -796,6 +816,50 @@ int get_string(char *str, int count, int X, int Y)
 
 // ---------------------------------------------------------------- the table
 
+int topten_score_x(int score)
+{
+    int x = ROW_SCORE_RIGHT - DIGIT_W * (num_digits(score) + 1);   // the digits and the "$"
+    return x < ROW_SCORE_LEFT ? ROW_SCORE_LEFT : x;
+}
+
+// The poster's foot: the score just played and the level it reached.
+static void draw_player_line(int score, int reached)
+{
+    int score_w = DIGIT_W * (num_digits(score) + 1);
+    int level_w = DIGIT_W * num_digits(reached);
+    int words_w = LETTER_W * (int)(strlen(PLAYER_SCORE_TEXT) + strlen(PLAYER_LEVEL_TEXT));
+    int x = PLAYER_LINE_CENTRE_X - (words_w + score_w + level_w + 3 * PLAYER_LINE_GAP) / 2;
+    print_string(PLAYER_SCORE_TEXT, x, PLAYER_LINE_Y + LETTER_RAISE);
+    x += LETTER_W * (int)strlen(PLAYER_SCORE_TEXT) + PLAYER_LINE_GAP;
+    print_num_dolar(score, x, PLAYER_LINE_Y);
+    x += score_w + PLAYER_LINE_GAP;
+    print_string(PLAYER_LEVEL_TEXT, x, PLAYER_LINE_Y + LETTER_RAISE);
+    x += LETTER_W * (int)strlen(PLAYER_LEVEL_TEXT) + PLAYER_LINE_GAP;
+    print_num(reached, x, PLAYER_LINE_Y);
+}
+
+// The poster with the rows of `table` (none when it is null); `mark` is the
+// player's new row or -1; `score` is shown at the foot unless it is
+// SHOW_ONLY_SCORE.
+static void draw_poster(BITMAP *wanted, const TOPTEN_TABLE *table, int mark, int score)
+{
+    clear_bitmap(game_screen);
+    blit(wanted, game_screen, 0, 0, WANTED_X, WANTED_Y, WANTED_W, WANTED_H);
+    if (score != SHOW_ONLY_SCORE)
+        draw_player_line(score, level);
+    if (!table)
+        return;
+    if (mark >= 0 && mark < TOPTEN_ROWS) {
+        int y = ROW_SCORE_Y + ROW_STEP * mark;
+        rectfill(game_screen, ROW_MARK_X1, y, ROW_MARK_X2, y + ROW_STEP - 1, ROW_MARK_INK);
+        rect(game_screen, ROW_MARK_X1, y, ROW_MARK_X2, y + ROW_STEP - 1, ROW_MARK_EDGE);
+    }
+    for (int r = 0; r < TOPTEN_ROWS; r++) {
+        print_num_dolar(table->score[r], topten_score_x(table->score[r]), ROW_SCORE_Y + ROW_STEP * r);
+        print_string(table->name[r], ROW_NAME_X, ROW_NAME_Y + ROW_STEP * r);
+    }
+}
+
 int menu_topten(int score)
 {
     BITMAP *wanted = menu_picture("data/gfx/menu/wanted.bmp");
@@ -803,9 +867,12 @@ int menu_topten(int score)
     TOPTEN_TABLE table;
     topten_read(TOPTEN_FILE, &table);
     int saved = 1;
-    int place = topten_place(&table, score);
+    // Opened from the main menu, the table is only shown, whatever its rows hold.
+    int place = score == SHOW_ONLY_SCORE ? -1 : topten_place(&table, score);
     if (place >= 0) {
+        // The name is asked over the poster, which already shows the score.
         char name[TOPTEN_NAME_SIZE];
+        draw_poster(wanted, nullptr, -1, score);
         get_string(name, TOPTEN_NAME_SIZE, NAME_TEXT_X, NAME_TEXT_Y);
         topten_insert(&table, place, score, name);
         if (topten_write(TOPTEN_FILE, &table) != 0) {
@@ -814,12 +881,7 @@ int menu_topten(int score)
         }
     }
 
-    clear_bitmap(game_screen);
-    blit(wanted, game_screen, 0, 0, WANTED_X, WANTED_Y, WANTED_W, WANTED_H);
-    for (int r = 0; r < TOPTEN_ROWS; r++) {
-        print_num_dolar(table.score[r], ROW_SCORE_X, ROW_SCORE_Y + ROW_STEP * r);
-        print_string(table.name[r], ROW_NAME_X, ROW_NAME_Y + ROW_STEP * r);
-    }
+    draw_poster(wanted, &table, place, score);
     if (!saved)
         print_string(NOT_SAVED_TEXT, NOT_SAVED_X, NOT_SAVED_Y);
     present_hold(TABLE_SHOW_DELAY);

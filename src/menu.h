@@ -22,7 +22,14 @@ int menu_main(void);        // until Q or a confirmed quit; returns 0
 int menu_obtiznost(void);   // the difficulty screen: sets obtiznost, or Q; returns 0
 int menu_option(int type);  // the options; `type` has no effect; returns 0
 int menu_yesno(void);       // 1 for yes; 0 for no, Esc or a cheat code
-int menu_topten(int score); // enters `score` if it earns a place, shows the table; returns 0
+// Enters `score` if it earns a place, then shows the table with the new row
+// marked and, unless it is -9999, the score and the level reached at the
+// poster's foot; returns 0.
+int menu_topten(int score);
+// The letter a typed character puts in a name: a letter as its capital
+// (typed with or without Shift or Caps Lock), a space as itself; 0 for
+// anything else.
+char name_letter(int c);
 // Edits a name in `str` (a field of `count` bytes) on the name panel, the
 // text's top-left at (X, Y); returns 0 once Enter is pressed.
 int get_string(char *str, int count, int X, int Y);
@@ -76,6 +83,8 @@ int topten_place(const TOPTEN_TABLE *t, int score);
 // Shifts the rows from `place` down and puts the score there; a name of
 // spaces only, or an empty one, becomes "NOBODY".
 void topten_insert(TOPTEN_TABLE *t, int place, int score, const char *name);
+// Where a row's score starts so that its "$" ends the score column.
+int topten_score_x(int score);
 // Writes the table beside `path`, flushes it to disk and renames it over
 // `path`, so `path` is always the old table or the new one.  0, or -1 when
 // the table could not be written (the old file is then untouched).

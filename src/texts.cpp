@@ -27,6 +27,17 @@ static unsigned int magnitude(int number)
     return number < 0 ? 0u - (unsigned int)number : (unsigned int)number;
 }
 
+int num_digits(int number)
+{
+    unsigned int m = magnitude(number);
+    int digits = 1;
+    while (m >= 10) {
+        m /= 10;
+        digits++;
+    }
+    return digits;
+}
+
 int bmp_print_num(BITMAP *dest, int number, int X, int Y)
 {
     return draw_number(dest, magnitude(number), X, Y);

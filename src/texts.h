@@ -24,6 +24,9 @@ int screen_print_num_dolar(int number, int X, int Y);
 void print_string(const char *string, int X, int Y);
 void screen_print_string(const char *string, int X, int Y);
 
+// The digits a number is drawn with: 1 for 0, 4 for 1000 and for -1000.
+int num_digits(int number);
+
 // The same, into any bitmap (the above are these with game_screen / screen).
 int bmp_print_num(BITMAP *dest, int number, int X, int Y);
 int bmp_print_num_dolar(BITMAP *dest, int number, int X, int Y);

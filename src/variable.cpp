@@ -397,6 +397,7 @@ BITMAP *bhead[3] = {nullptr, nullptr, nullptr};
 BITMAP *bbang = nullptr;
 BITMAP *bcheat_life = nullptr;
 BITMAP *bcheat_civil = nullptr;
+BITMAP *bbandits = nullptr;
 
 void save_screen(void)
 {

@@ -185,6 +185,7 @@ extern BITMAP *bhead[3];            // portrait after 0, 1, 2 hits
 extern BITMAP *bbang;               // loaded and released, not drawn
 extern BITMAP *bcheat_life;         // portrait while lives are infinite
 extern BITMAP *bcheat_civil;        // mark of the civilian cheat
+extern BITMAP *bbandits;            // the kill bar's label: bandits to go
 
 void save_screen(void);             // writes the last frame, in game pixels, to "screen.bmp"
 

@@ -321,7 +321,7 @@ struct Area {
 const Area status_areas[] = {
     {"the status line (LEVEL and SCORE)", 0, 0, 280, 34},
     {"the lives (three stars)", 480, 0, 639, 77},
-    {"the kill bar", 630, 50, 639, 450},
+    {"the kill bar and its label", 620, 82, 639, 450},
     {"the portrait", 0, 376, 112, 479},
     {"the cartridge display", 512, 364, 608, 460},
 };

@@ -46,6 +46,15 @@ for s in 48 64 128 256; do
 done
 [ "$(sed -n 's/^Exec=//p' "$DESKTOP")" = deadeye-gulch ] || fail "the menu entry does not start the launcher"
 zcat "$ROOT/usr/share/man/man6/deadeye-gulch.6.gz" | grep -q '^\.TH DEADEYE-GULCH 6' || fail "no manual page"
+# The manual page tells what the README tells: Esc opens the quit dialog, Q
+# ends the game, and setup.cfg has four settings.
+MAN=$WORK/manual.txt
+zcat "$ROOT/usr/share/man/man6/deadeye-gulch.6.gz" >"$MAN"
+for fact in 'quit dialog' 'end the game at once' GFX_MODE GFX_COLOR MUSIC_ON SCALE 'screen.bmp'; do
+  grep -qiF "$fact" "$MAN" || fail "the manual page does not mention $fact"
+  grep -qiF "$fact" "$SRC/README.md" || fail "the README does not mention $fact"
+done
+grep -qiE '^Quit\.$|three settings' "$MAN" && fail "the manual page still says Esc quits or names three settings"
 
 # ---- validators of the installed menu entry and metainfo
 if command -v desktop-file-validate >/dev/null; then

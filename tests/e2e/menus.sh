@@ -2,9 +2,9 @@
 # The menus as a player goes through them: the lit hand's fingertip on the
 # New game button; the options, a slider dragged, the difficulty screen and
 # a choice; a game started, Esc answered by Esc (play goes on) and then by
-# Yes; the name typed (a held key types once where the X server repeats
-# keys) enters the table, in top.txt
-# and on the poster; Q in the menu leaves with status 0.  A second game takes
+# Yes; the name typed with capitals and small letters (a held key types once
+# where the X server repeats keys) enters the table, in top.txt and on the
+# poster, in its marked row; Q in the menu leaves with status 0.  A second game takes
 # a cheat code in the dialog and its level is won.  The close button during
 # name entry leaves at once with status 0 and top.txt untouched.
 . "$E2E_LIB/common.sh"
@@ -37,7 +37,7 @@ is_dialog() { shows "$1" $M/yesno.bmp 205 31 90x50+210+156; }
 is_options() { shows "$1" $M/menuhang.bmp 220 0 300x40+260+5; }
 is_difficulty() { shows "$1" $M/m02.bmp 0 0 200x300+5+100; }
 is_name_entry() { shows "$1" $M/name.bmp 180 180 300x30+190+190; }
-is_table() { shows "$1" $M/wanted.bmp 150 22 300x100+180+40; }
+is_table() { shows "$1" $M/wanted.bmp 150 22 300x100+180+40 && ! is_name_entry "$1"; }
 
 start_game
 wait_window 20
@@ -104,16 +104,17 @@ press_key Escape
 wait_for 3 is_dialog || fail "no dialog"
 click_at 255 180
 wait_for 5 is_name_entry || fail "no name entry after the game ended"
-xdotool type --window "$WID" --delay 40 "ike"
+xdotool type --window "$WID" --delay 40 "IkE"   # Shift on the I and the E
 xdotool keydown --window "$WID" z; sleep 1.2; xdotool keyup --window "$WID" z
 sleep 0.2; press_key Return
 wait_for 3 is_table || fail "no table after the name"
 row=$(head -n1 "$WORK/top.txt")
 [[ "$row" =~ ^[0-9]+$'\t'IKEZ$ ]] || fail "top.txt's first row is '$row', not the score and IKEZ"
 [ "$(wc -l < "$WORK/top.txt")" -eq 10 ] || fail "top.txt does not hold ten rows"
-# On the poster: IKEZ in the letter font at (290, 168) over the poster's paper.
+# On the poster: IKEZ in the letter font at (288, 145) over the band that
+# marks the new row.
 font="$WORK/data/gfx/font/font2.bmp"
-convert "$WORK/$M/wanted.bmp" -crop 40x15+140+146 +repage "$WORK/name_ref.png"
+convert -size 40x15 xc:'rgb(122,38,26)' "$WORK/name_ref.png"
 x=0
 for cell in 8 10 4 25; do
   convert "$font" -crop "10x15+$((cell * 10))+0" +repage -transparent '#ff00ff' "$WORK/glyph.png"
@@ -122,9 +123,10 @@ for cell in 8 10 4 25; do
 done
 frame_shot "$WORK/table.png"
 convert "$WORK/name_ref.png" -extent 640x480 "$WORK/name_ref_full.png"
-convert "$WORK/table.png" -crop 40x15+290+168 +repage -extent 640x480 "$WORK/name_shown.png"
-above "$(diff_in "$WORK/name_shown.png" "$WORK/name_ref_full.png" 40x15+0+0)" 0.05 && fail "the poster does not show IKEZ in the first row"
-note "the name entered: '$row' in top.txt and on the poster"
+convert "$WORK/table.png" -crop 40x15+288+145 +repage -extent 640x480 "$WORK/name_shown.png"
+above "$(diff_in "$WORK/name_shown.png" "$WORK/name_ref_full.png" 40x15+0+0)" 0.05 && fail "the poster does not show IKEZ in the first, marked row"
+shows "$WORK/table.png" $M/wanted.bmp 150 22 300x27+180+424 && fail "the poster's foot does not show the score played"
+note "the name entered: '$row' in top.txt and on the poster, the score at its foot"
 click_at 330 240
 wait_menu 3 noskip
 

@@ -81,6 +81,7 @@ inline int star_colour() { return makecol(250, 220, 0); }
 inline int head_colour(int hits) { return makecol(200, 100 + hits * 40, 100); }
 inline int cheat_life_colour() { return makecol(10, 200, 10); }
 inline int civil_colour() { return makecol(10, 10, 200); }
+inline int bandits_label_colour() { return makecol(90, 30, 20); }
 inline int hit_mark_colour() { return makecol(255, 0, 0); }
 inline int hole_colour() { return makecol(128, 128, 128); }
 
@@ -107,6 +108,7 @@ protected:
             bhead[i] = solid(113, 104, 200, 100 + i * 40, 100);
         bcheat_life = solid(113, 104, 10, 200, 10);
         bcheat_civil = solid(40, 46, 10, 10, 200);
+        bbandits = solid(20, 26, 90, 30, 20);
         bmhole = solid(160, 160, 255, 0, 0);
         for (int i = 0; i < 4; i++)
             bhole[i] = solid(6, 6, 128, 128, 128);
@@ -172,6 +174,7 @@ protected:
             release(b);
         release(bcheat_life);
         release(bcheat_civil);
+        release(bbandits);
         release(bmhole);
         for (int i = 0; i < 4; i++)
             release(bhole[i]);

@@ -180,22 +180,24 @@ TEST_F(Screen, CreaturesShowTheirTickPoseThenTheHitAndFallenPoses)
 
 TEST_F(Screen, TheKillBarShrinksWithEveryKillAndIsGoneAtTheQuota)
 {
-    pocet_zivotu = 0;           // no stars over the bar's top end
+    pocet_zivotu = 10;          // every star: the bar and its label stay clear of them
     pocet_zabitych = 10;
     max_level_bandit = 20;
     frame();
     const int edge = makecol(180, 180, 180), bar = makecol(200, 200, 200), bg = background_colour();
-    EXPECT_EQ((std::vector<int>{at(633, 250), at(634, 250), at(636, 450), at(633, 249), at(633, 451), at(637, 300)}),
+    EXPECT_EQ((std::vector<int>{at(633, 283), at(634, 283), at(636, 450), at(633, 282), at(633, 451), at(637, 300)}),
               (std::vector<int>{edge, bar, edge, bg, bg, bg}));
     pocet_zabitych = 0;
     frame();
-    EXPECT_EQ((std::vector<int>{at(634, 50), at(634, 49)}), (std::vector<int>{bar, bg}));
+    const int label = bandits_label_colour();
+    EXPECT_EQ((std::vector<int>{at(634, 116), at(634, 115), at(620, 82), at(639, 107), at(634, 108), at(634, 77)}),
+              (std::vector<int>{bar, bg, label, label, bg, star_colour()}));
 
     // At the quota and past it (kills still come while the level ends) no bar.
     for (int kills : {20, 21, 25}) {
         pocet_zabitych = kills;
         frame();
-        for (int y = 40; y < 480; y += 5)
+        for (int y = 80; y < 480; y += 5)
             ASSERT_EQ(at(634, y), background_colour()) << kills << " at " << y;
     }
     max_level_bandit = 0;
@@ -305,14 +307,23 @@ TEST_F(Screen, TheStatusLineNamesTheLevelAndTheScore)
     bfont2 = solid(27 * 10, 15, 4, 5, 6);
     for (int c = 0; c < 27; c++)
         rectfill(bfont2, c * 10, 0, c * 10 + 9, 14, makecol(0, 30 + c * 5, 250));
-    level = 7;
-    score = 0;
-    frame();
-    EXPECT_EQ(at(12, 12), makecol(0, 30 + ('L' - 'A') * 5, 250));
-    EXPECT_EQ(at(66, 6), makecol(30 + 8 * 10, 0, 250));       // digit 7
-    EXPECT_EQ(at(112, 12), makecol(0, 30 + ('S' - 'A') * 5, 250));
-    EXPECT_EQ(at(166, 6), makecol(30 + 1 * 10, 0, 250));      // 0
-    EXPECT_EQ(at(179, 6), makecol(30, 0, 250));               // then the dollar sign
+    const int S = makecol(0, 30 + ('S' - 'A') * 5, 250);
+    // SCORE stands at x 110 or, after a longer level number, 10 pixels
+    // after its last digit.
+    const struct {
+        int level, first_digit, score_x;
+    } cases[] = {{7, 7, 110}, {99, 9, 110}, {999, 9, 114}, {1000, 1, 127}, {99999, 9, 140}};
+    for (const auto &c : cases) {
+        level = c.level;
+        score = 0;
+        frame();
+        EXPECT_EQ(at(12, 12), makecol(0, 30 + ('L' - 'A') * 5, 250));
+        EXPECT_EQ(at(66, 6), makecol(30 + (c.first_digit + 1) * 10, 0, 250)) << c.level;
+        EXPECT_EQ(at(c.score_x + 2, 12), S) << c.level;
+        EXPECT_NE(at(c.score_x - 1, 12), S) << c.level;
+        EXPECT_EQ(at(c.score_x + 56, 6), makecol(30 + 1 * 10, 0, 250)) << c.level;    // 0
+        EXPECT_EQ(at(c.score_x + 69, 6), makecol(30, 0, 250)) << c.level;             // then the dollar sign
+    }
     release(bfont1);
     release(bfont2);
 }

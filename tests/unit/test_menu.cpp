@@ -14,6 +14,7 @@
 #include "menu.h"
 #include "sound.h"
 #include "test_support.h"
+#include "texts.h"
 #include "variable.h"
 
 namespace {
@@ -270,3 +271,25 @@ TEST_F(TopTen, ATableThatCannotBeWrittenLeavesTheOldFileWhole)
 }
 
 }  // namespace
+
+TEST(NameEntry, ALetterIsTakenAsItsCapitalWhateverTheShift)
+{
+    const struct {
+        int typed;
+        char stored;
+    } cases[] = {{'t', 'T'}, {'T', 'T'}, {'a', 'A'}, {'Z', 'Z'}, {' ', ' '},
+                 {'@', 0},   {'[', 0},   {'`', 0},   {'{', 0},   {'1', 0}, {'\r', 0}, {0xe9, 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ(name_letter(c.typed), c.stored) << c.typed;
+}
+
+TEST(TopTenLayout, ScoresEndInOneColumnAndAHugeOneKeepsInsideTheFrame)
+{
+    const int right = topten_score_x(7) + DIGIT_W * 2;   // "7$"
+    for (int score : {0, 45, 1234, 99999, -300})
+        EXPECT_EQ(topten_score_x(score) + DIGIT_W * (num_digits(score) + 1), right) << score;
+    EXPECT_EQ(topten_score_x(2147483647), topten_score_x(99999999));   // held at the frame
+    EXPECT_EQ((std::vector<int>{num_digits(0), num_digits(9), num_digits(10), num_digits(-1000),
+                                num_digits(-2147483647 - 1)}),
+              (std::vector<int>{1, 1, 2, 4, 10}));
+}

@@ -186,10 +186,13 @@ def build(P):
     return "\n".join(s)
 
 # ------------------------------------------------------------ kill bar track
-# The kill bar is drawn over x 633..636, y 50..450 in light greys.  Its track
-# is a dark channel x 628..639, y 46..454, set in a post of the street's
-# frame wood whose light left edge keeps the channel readable on any wall.
-TRACK = (628, 46, 640, 455)
+# The kill bar is drawn over x 633..636, y 116..450 in light greys, below the
+# lives' stars; its label, a tiny wanted poster, hangs at x 620..639,
+# y 82..107.  Its track is a dark channel x 628..639, y 112..454, set in a
+# post of the street's frame wood that reaches up behind the label and whose
+# light left edge keeps the channel readable on any wall.
+TRACK = (628, 112, 640, 455)
+POST_TOP = 76
 
 
 def luminance(hexc):
@@ -208,11 +211,11 @@ def killbar_track(P):
     edge = P["trackedge"]
     for against in (edge, "#b4b4b4"):
         assert contrast(P["track"], against) >= 3, f"kill bar track {P['track']} too close to {against}"
-    s = [f'<rect x="{x0 - 7}" y="{y0 - 8}" width="{x1 - x0 + 9}" height="{y1 - y0 + 16}" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>',
-         f'<rect x="{x0 - 5}" y="{y0 - 6}" width="3" height="{y1 - y0 + 12}" fill="{edge}"/>',
+    s = [f'<rect x="{x0 - 7}" y="{POST_TOP}" width="{x1 - x0 + 9}" height="{y1 - POST_TOP + 8}" fill="{P["frame"]}" stroke="{INK}" stroke-width="2"/>',
+         f'<rect x="{x0 - 5}" y="{POST_TOP + 2}" width="3" height="{y1 - POST_TOP + 4}" fill="{edge}"/>',
          f'<rect x="{x0}" y="{y0}" width="{x1 - x0}" height="{y1 - y0}" fill="{P["track"]}"/>',
          f'<path d="M{x0} {y0}V{y1}M{x0} {y0}H{x1}" stroke="#000" stroke-width="2" opacity="0.6"/>']
-    for y in (y0 - 4, y1 + 4):
+    for y in (y1 + 4,):
         s.append(f'<circle cx="{x0 + 6}" cy="{y}" r="2" fill="{P["iron"]}" stroke="{INK}" stroke-width="1"/>')
     return "\n".join(s)
 

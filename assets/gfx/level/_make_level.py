@@ -336,7 +336,30 @@ def make_civil_mark():
     svg("civil.svg", 40, 46, "\n".join(s), "Mark of the townsfolk cheat: a townsman's bowler with a halo, on a gold badge. 40 x 46.")
 
 
+def make_bandit_label():
+    """The kill bar's label: a tiny wanted poster of a Crow bandit, black hat
+    and red bandana, nailed to the post above the bar's track."""
+    W, H = 20, 26
+    paper, paper_sh = "#f2e2ba", "#c9a96c"
+    s = [f'<rect x="1" y="1.5" width="18" height="23.5" rx="1" fill="{paper}" stroke="{INK}" stroke-width="1.5"/>',
+         f'<path d="M2.5 23.5H17.5" stroke="{paper_sh}" stroke-width="1.5"/>',
+         # the face under the hat, the bandana over mouth and chin
+         f'<path d="M5 12Q5 21 10 21Q15 21 15 12Z" fill="{SKIN}" stroke="{INK}" stroke-width="1.2"/>',
+         f'<path d="M4.8 15.8Q10 14.6 15.2 15.8L15 17.5Q13 21.5 10 21.5Q7 21.5 5 17Z" fill="#c0281e" stroke="{INK}" stroke-width="1.2"/>',
+         f'<path d="M10 21.5L8.6 23.6M10 21.5L11.6 23.6" stroke="#c0281e" stroke-width="1.4"/>',
+         f'<path d="M6.4 13.4H8.6M11.4 13.4H13.6" stroke="{INK}" stroke-width="1.5"/>',
+         # the black hat: a crown with a dent and a wide brim
+         f'<path d="M6 10.5L6.6 5Q10 3.2 13.4 5L14 10.5Z" fill="#1e1612" stroke="{INK}" stroke-width="1"/>',
+         f'<path d="M2.6 10.8Q10 8.4 17.4 10.8Q10 12.8 2.6 10.8Z" fill="#1e1612" stroke="{INK}" stroke-width="1"/>',
+         f'<path d="M7 8.6Q10 7.6 13 8.6" stroke="#c0281e" stroke-width="1.1" fill="none"/>',
+         f'<circle cx="10" cy="2.6" r="1.3" fill="#7a7068" stroke="{INK}" stroke-width="0.8"/>']
+    svg("bandits.svg", W, H, "\n".join(s),
+        "The kill bar's label: a tiny wanted poster of a Crow bandit (bandits still to go). 20 x 26, masked, "
+        "drawn at (620, 82) above the bar's track.")
+
+
 if __name__ == "__main__":
+    make_bandit_label()
     make_star()
     make_portraits()
     make_glass_hole()

@@ -690,28 +690,35 @@ def make_wanted():
                 '<stop offset="1" stop-color="#dcc28a"/></radialGradient>')
     b.append(L.path(d, "url(#age)", 2))
     # heading
-    b.append(label(W / 2, 46, "WANTED", TITLE, 300, 62, INK, shadow="#c9a96c"))
-    b.append(L.line(40, 82, 321, 82, 2) + L.line(40, 86, 321, 86, 1))
-    b.append(label(W / 2, 104, "THE TOP TEN GUNS", CAPTION, 260, 19, RED))
-    b.append(path_stars(W / 2, 123))
-    # a double ruled frame round the table, outside the rows' area
-    b.append(L.rect(21, 131, 333, 283, "none", 1.5, stroke="#8a6a44"))
-    b.append(L.rect(18, 128, 339, 289, "none", 1, stroke="#8a6a44"))
+    b.append(label(W / 2, 38, "WANTED", TITLE, 300, 54, INK, shadow="#c9a96c"))
+    b.append(L.line(40, 66, 321, 66, 2) + L.line(40, 70, 321, 70, 1))
+    b.append(label(W / 2, 84, "THE TOP TEN GUNS", CAPTION, 260, 18, RED))
+    # the ornament leaves its middle free for a one-line message (x 125..236)
+    b.append(path_stars(W / 2, 100, gap=True))
+    # a double ruled frame round the table, inside the paper, outside the
+    # rows' area (x 30..330, y 115..385)
+    b.append(L.rect(27, 111, 307, 278, "none", 1.5, stroke="#8a6a44"))
+    b.append(L.rect(24, 108, 313, 284, "none", 1, stroke="#8a6a44"))
     # rank numerals in the left margin, centred on each score row
     for k in range(10):
-        b.append(L.text(14, 138 + 27 * k + 18, str(k + 1), 10 if k < 9 else 8.5, "#8a6a44", CAPTION, "bold"))
+        b.append(L.text(14, 115 + 27 * k + 18, str(k + 1), 10 if k < 9 else 8.5, "#8a6a44", CAPTION, "bold"))
     # corner nails
     for x, y in ((12, 10), (349, 10), (12, 434), (349, 434)):
         b.append(nail(x, y))
     save("wanted", W, H, "\n".join(b), "".join(defs),
          "Top-ten poster, 361 x 446, opaque, drawn at (150, 22): rows are printed over the calm paper "
-         "x 25..350, y 133..413; the strip y 416..436 stays free for a one-line message.")
+         "x 30..330, y 115..385; the strip y 396..436 takes the player's score, the gap in the "
+         "ornament x 125..236, y 92..108 a one-line message.")
 
 
-def path_stars(cx, cy):
+def path_stars(cx, cy, gap=False):
+    """Five stars joined by rules; with gap, the middle star and its rules stay out."""
     out = []
-    for dx in (-96, -48, 0, 48, 96):
-        out.append(L.path(L.star(cx + dx, cy, 5, 2.2), RED if dx == 0 else "#8a6a44", 0))
+    for dx in ((-120, -72, 72, 120) if gap else (-96, -48, 0, 48, 96)):
+        out.append(L.path(L.star(cx + dx, cy, 5, 2.2), RED if dx in (0, -120, 120) else "#8a6a44", 0))
+    if gap:
+        out.append(L.line(cx - 110, cy, cx - 82, cy, 1, "#8a6a44") + L.line(cx + 82, cy, cx + 110, cy, 1, "#8a6a44"))
+        return "".join(out)
     out.append(L.line(cx - 86, cy, cx - 58, cy, 1, "#8a6a44") + L.line(cx + 58, cy, cx + 86, cy, 1, "#8a6a44"))
     out.append(L.line(cx - 38, cy, cx - 10, cy, 1, "#8a6a44") + L.line(cx + 10, cy, cx + 38, cy, 1, "#8a6a44"))
     return "".join(out)
