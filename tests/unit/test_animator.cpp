@@ -102,8 +102,9 @@ TEST_F(Animator, BrokenFilesAreRefusedWithTheFileAndTheFault)
     for (const Case &c : cases) {
         std::string message = fatal_message(c.text);
         EXPECT_NE(message.find(c.fault), std::string::npos) << c.text.substr(0, 60) << " -> " << message;
-        if (c.fault[0] != 'U' && c.fault[0] != 'F')
+        if (c.fault[0] != 'U' && c.fault[0] != 'F') {
             EXPECT_NE(message.find("data/text/bad.txt"), std::string::npos) << message;
+        }
     }
     EXPECT_EQ(fatal_message("", "nothere.txt"), "Unable to open file data/text/nothere.txt");
     EXPECT_NE(fatal_message("", std::string(40, 'x').c_str()).find("File name too long"), std::string::npos);
