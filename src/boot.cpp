@@ -170,10 +170,23 @@ static BITMAP *load_pointer(const char *path)
 }
 
 // ---------------------------------------------------------------- the display
-// The window lost the input focus: the game asks whether to go on.
+// The window lost the input focus: the game asks whether to go on.  While
+// the window changes to or from full screen, and for a moment after, the
+// window manager moves the focus about: that is no player looking away.
+#define SWITCH_QUIET_MS 600
+static volatile long long focus_quiet_until_ms = 0;
+
+static long long monotonic_ms(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (long long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
+}
+
 static void focus_out(void)
 {
-    focus_lost = 1;
+    if (monotonic_ms() >= focus_quiet_until_ms)
+        focus_lost = 1;
 }
 END_OF_STATIC_FUNCTION(focus_out)
 
@@ -264,6 +277,7 @@ int display_toggle_full_screen(void)
         return -1;
     PALETTE palette;
     get_palette(palette);
+    focus_quiet_until_ms = LLONG_MAX;
     if (display_full && is_windowed_mode())
         xwindow_full_screen(0);
     set_color_depth(display_depth);
@@ -275,6 +289,8 @@ int display_toggle_full_screen(void)
         critical_error("Unable to set graphics mode: %s", allegro_error);
     set_palette(palette);
     display_ready(place);
+    xwindow_settle();
+    focus_quiet_until_ms = monotonic_ms() + SWITCH_QUIET_MS;
     return display_full;
 }
 

@@ -42,6 +42,18 @@ int xwindow_full_screen(int on)
     return sent;
 }
 
+#define SETTLE_MS 100     // a window manager's round trips, and the events they bring
+
+void xwindow_settle(void)
+{
+    if (_xwin.display) {
+        XLOCK();
+        XSync(_xwin.display, False);
+        XUNLOCK();
+    }
+    rest(SETTLE_MS);
+}
+
 // ---------------------------------------------------------------- errors
 // Xlib calls the handlers from whichever thread met the error, with the
 // display locked, and no request may be made from inside them.  An X error

@@ -8,6 +8,11 @@
 // Returns 0 when the request was sent, -1 without an X window.
 int xwindow_full_screen(int on);
 
+// Waits until the X server and the window manager have dealt with what was
+// asked of them (a new mode, the full-screen state) and the focus events
+// that brought have come in.
+void xwindow_settle(void);
+
 // Installs the X error handler and the I/O error handler on the display
 // Allegro opened.  A lost display ends the process at once with status 255
 // and the lost-display message; an X error on the game's requests is noted
