@@ -62,13 +62,14 @@ void xwindow_settle(void)
 // and releases everything as for any fatal error.
 static volatile sig_atomic_t x_error_noted = 0;
 static char x_error_text[160];
-static int x_error_request = 0;
+static int x_error_request = 0, x_error_minor = 0;
 
 static int on_x_error(Display *d, XErrorEvent *e)
 {
     if (!x_error_noted) {
         XGetErrorText(d, e->error_code, x_error_text, sizeof x_error_text);
         x_error_request = e->request_code;
+        x_error_minor = e->minor_code;
         x_error_noted = 1;
     }
     return 0;
@@ -96,6 +97,6 @@ void xwindow_check(void)
 {
     if (x_error_noted)
         critical_error("the connection to the X display was lost: the display refused "
-                       "a request of the game (%s, request %d)",
-                       x_error_text, x_error_request);
+                       "a request of the game (%s, request %d.%d)",
+                       x_error_text, x_error_request, x_error_minor);
 }

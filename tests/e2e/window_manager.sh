@@ -138,3 +138,32 @@ wmctrl -c "Deadeye Gulch"
 wait_exit 10
 [ "$RC" -eq 0 ] || fail "wmctrl -c in full screen gave status $RC: $(cat "$WORK/out.txt")"
 note "wmctrl -c closes the full-screen window: status 0"
+
+# ---------------------------------------------------------------- X errors
+# The window destroyed from outside in play: the game's next frame fails
+# with an X error, and the game ends through its fatal path.
+printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 0\nSCALE 0\n' > "$WORK/setup.cfg"
+cp "$WORK/top.txt" "$WORK/top.before"
+start_game
+wait_window 20
+sleep 2
+click_at $((NEW_GAME_X * 2)) $((NEW_GAME_Y * 2))
+sleep 1.5
+"$E2E_TOOLS/destroy_window" "$WID"
+wait_exit 10
+[ "$RC" -eq 255 ] || fail "the window destroyed in play gave status $RC: $(cat "$WORK/out.txt")"
+grep -q "the connection to the X display was lost" "$WORK/out.txt" ||
+  fail "the window destroyed in play: no lost-display message: $(cat "$WORK/out.txt")"
+cmp -s "$WORK/top.txt" "$WORK/top.before" || fail "top.txt changed"
+note "the window destroyed in play: status 255, '$(grep -o 'the connection to the X display was lost[^(]*' "$WORK/out.txt" | head -n1)'"
+
+# The X server gone: status 255 at once, with the message.
+start_game
+wait_window 20
+sleep 2
+kill $wm_pid $xvfb_pid
+wait_exit 10
+[ "$RC" -eq 255 ] || fail "the X server gone gave status $RC: $(cat "$WORK/out.txt")"
+grep -q "the connection to the X display was lost" "$WORK/out.txt" ||
+  fail "the X server gone: no lost-display message: $(cat "$WORK/out.txt")"
+note "the X server gone: status 255 and the lost-display message"
