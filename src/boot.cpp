@@ -238,7 +238,7 @@ static void display_ready(const PRESENT_PLACE &place)
         set_display_switch_callback(SWITCH_OUT, focus_out);
     if (display_full && is_windowed_mode())
         xwindow_full_screen(1);
-    clear_to_color(screen, makecol(0, 0, 0));   // the bars around the picture
+    clear_bitmap(screen);       // the bars around the picture: black at every depth
     present_init(place.scale, place.x, place.y);
 }
 
