@@ -77,7 +77,7 @@ TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
 
     // Marks on the display stay where the frame did not change.
     putpixel(display, 320, 60, mark);
-    putpixel(display, 320, 60 + 2 * 300, mark);
+    putpixel(display, 320, 60 + 2 * 400, mark);
     present();
     present_again();
     EXPECT_EQ(getpixel(display, 320, 60), mark);
@@ -87,7 +87,11 @@ TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
     EXPECT_EQ(getpixel(display, 320 + 11, 60 + 601), green);
     EXPECT_EQ(getpixel(display, 320, 60 + 600), back);      // the row sent whole
     EXPECT_EQ(getpixel(display, 320 + 10, 60 + 602), back);
-    EXPECT_EQ(getpixel(display, 320, 60), mark);            // rows above not sent
+    EXPECT_EQ(getpixel(display, 320, 60), mark);            // rows above and below not sent
+    EXPECT_EQ(getpixel(display, 320, 60 + 800), mark);
+    putpixel(display, 320 + 10, 60 + 600, mark);            // the changed row is known as sent
+    present();
+    EXPECT_EQ(getpixel(display, 320 + 10, 60 + 600), mark);
 
     // A new graphics mode: the same frame, sent whole at its new place.
     clear_to_color(display, BAR);
