@@ -135,6 +135,14 @@ xdotool mousemove $((320 + NEW_GAME_X * 2)) $((60 + NEW_GAME_Y * 2)); sleep 0.05
 xdotool mousedown 1 mouseup 1      # a touchpad's quick tap
 wait_play $((320 + 1268)) $((60 + 600)) "after a click on New game in full screen"
 note "GFX_MODE 0: full screen at once; New game hit at its place on the display"
+xmessage -geometry +0+0 "another program" &
+other_pid=$!
+sleep 1.2
+root_shot "$WORK/away2.png"
+above "$(diff_in "$WORK/g.png" "$WORK/away2.png" "400x100+$((320 + 440))+$((60 + 320))")" 0.3 ||
+  fail "focus taken by another window in full screen opened no dialog"
+kill $other_pid; other_pid=""
+note "focus taken by another window in full screen: the quit dialog"
 wmctrl -c "Deadeye Gulch"
 wait_exit 10
 [ "$RC" -eq 0 ] || fail "wmctrl -c in full screen gave status $RC: $(cat "$WORK/out.txt")"
