@@ -20,7 +20,8 @@ int xwindow_full_screen(int on)
     if (!d)
         return -1;
     XLOCK();
-    // The window the window manager manages: Allegro draws into a child of it.
+    // The window the window manager manages (Allegro's own full-screen
+    // driver keeps a second one, unmanaged).
     Window w = _xwin.wm_window ? _xwin.wm_window : _xwin.window;
     int sent = -1;
     if (w) {

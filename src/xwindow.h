@@ -8,9 +8,9 @@
 // Returns 0 when the request was sent, -1 without an X window.
 int xwindow_full_screen(int on);
 
-// Waits until the X server and the window manager have dealt with what was
-// asked of them (a new mode, the full-screen state) and the focus events
-// that brought have come in.
+// Waits until the X server has dealt with what was asked of it (a new mode,
+// the full-screen request), then gives the window manager a moment to act
+// on it and the focus events that brings to come in.
 void xwindow_settle(void);
 
 // Installs the X error handler and the I/O error handler on the display
