@@ -2,7 +2,6 @@
 #include "boot.h"
 
 #include <allegro.h>
-#include <dlfcn.h>
 #include <errno.h>
 #include <limits.h>
 #include <signal.h>
@@ -21,10 +20,10 @@
 #include "present.h"
 #include "sound.h"
 #include "variable.h"
+#include "xwindow.h"
 
 #define WINDOW_TITLE "Deadeye Gulch"
 #define SHUTDOWN_DELAY 8
-#define EXIT_DISPLAY_LOST 255   // the status of a fatal error
 
 // setup.cfg's keys are matched literally, each where the one before left
 // off; the numbers are read without overflow.
@@ -106,7 +105,9 @@ int read_setup(const char *path, SETUP_VALUES *out)
 
 int gfx_driver_for_mode(int gmode)
 {
-    return gmode == 1 ? GFX_SAFE : GFX_AUTODETECT;
+    if (gmode == GFX_MODE_WINDOW)
+        return GFX_SAFE;
+    return gmode == GFX_MODE_SWITCH ? GFX_AUTODETECT : GFX_XWINDOWS;
 }
 
 static void write_frame_stats(void)
@@ -148,29 +149,6 @@ static void install_stop_signals(void)
         sigaction(sig, &sa, nullptr);
 }
 
-// The X server gone (killed, the session ended): Xlib calls this and would
-// end the process from whichever thread noticed, while Allegro's exit code
-// waits for the display for ever.  Say so and end at once instead; top.txt
-// is only ever replaced whole, so nothing the player has is lost.
-static int display_lost(void *)
-{
-    static const char message[] = "deadeye: the connection to the X display was lost; the game ends\n";
-    ssize_t n = write(STDERR_FILENO, message, sizeof message - 1);
-    (void)n;
-    _exit(EXIT_DISPLAY_LOST);
-}
-
-static void install_display_lost(void)
-{
-    // Xlib is there whenever Allegro runs on X; looked up so that the game
-    // does not link it itself.
-    typedef int (*io_handler)(void *);
-    typedef io_handler (*set_handler)(io_handler);
-    set_handler set = (set_handler)dlsym(RTLD_DEFAULT, "XSetIOErrorHandler");
-    if (set)
-        set(display_lost);
-}
-
 void boot_leave(void)
 {
     close_handler = nullptr;    // the shutdown itself must not re-enter here
@@ -191,6 +169,33 @@ static BITMAP *load_pointer(const char *path)
     return picture;
 }
 
+// ---------------------------------------------------------------- the display
+// The window lost the input focus: the game asks whether to go on.  While
+// the window changes to or from full screen, and for a moment after, the
+// window manager moves the focus about: that is no player looking away.
+#define SWITCH_QUIET_MS 600
+static volatile long long focus_quiet_until_ms = 0;
+
+static long long monotonic_ms(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (long long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
+}
+
+static void focus_out(void)
+{
+    if (monotonic_ms() >= focus_quiet_until_ms)
+        focus_lost = 1;
+}
+END_OF_STATIC_FUNCTION(focus_out)
+
+// What the display was opened as; F11 switches between the window and full
+// screen with a new graphics mode, at the same colour depth.
+static int display_full = 0;        // full screen now (either kind)
+static int window_scale = 1;        // the window's scale
+static int display_depth = 0;       // the depth the mode was set at
+
 // Opens the window at the largest scale that can be had, down to 1.
 static int open_scaled(int driver, int scale)
 {
@@ -200,36 +205,94 @@ static int open_scaled(int driver, int scale)
     return 0;
 }
 
-static int open_display(const SETUP_VALUES *setup)
+// One attempt at a mode of the kind GFX_MODE names; the picture's place on
+// the display in *place.  0 when no mode could be set.
+static int try_mode(int gmode, PRESENT_PLACE *place)
+{
+    int driver = gfx_driver_for_mode(gmode);
+    if (driver == GFX_XWINDOWS) {
+        // A window of the desktop's size that the window manager shows full
+        // screen: the desktop stays as it is, the window stays managed.
+        int w = 0, h = 0;
+        if (get_desktop_resolution(&w, &h) != 0 || w < SCREEN_WIDTH || h < SCREEN_HEIGHT ||
+            set_gfx_mode(GFX_XWINDOWS, w, h, 0, 0) != 0)
+            return 0;
+        *place = full_screen_place(SCREEN_W, SCREEN_H);
+        return 1;
+    }
+    int scale = open_scaled(driver, window_scale);
+    if (!scale)
+        return 0;
+    *place = PRESENT_PLACE{scale, 0, 0};
+    return 1;
+}
+
+// What has to be set again after every new graphics mode.
+static void display_ready(const PRESENT_PLACE &place)
+{
+    set_window_title(WINDOW_TITLE);
+    close_button_install();
+    install_stop_signals();     // in case setting the mode put Allegro's back
+    xwindow_install_error_handlers();
+    if (set_display_switch_mode(SWITCH_BACKGROUND) == 0)
+        set_display_switch_callback(SWITCH_OUT, focus_out);
+    if (display_full && is_windowed_mode())
+        xwindow_full_screen(1);
+    clear_bitmap(screen);       // the bars around the picture: black at every depth
+    present_init(place.scale, place.x, place.y);
+}
+
+static void open_display(const SETUP_VALUES *setup)
 {
     int desktop_w = 0, desktop_h = 0;
     if (get_desktop_resolution(&desktop_w, &desktop_h) != 0)
         desktop_w = desktop_h = 0;
-    int wanted = choose_scale(setup->scale, desktop_w, desktop_h);
+    window_scale = choose_scale(setup->scale, desktop_w, desktop_h);
     color_depth = setup->gfx_color;
+    display_depth = color_depth;
     set_color_depth(color_depth);
-    int driver = gfx_driver_for_mode(setup->gfx_mode);
     set_window_title(WINDOW_TITLE);
-    int scale = open_scaled(driver, wanted);
-    if (!scale) {
-        if (color_depth != 15)
-            critical_error("Unable to set graphics mode: %s", allegro_error);
+    int gmode = setup->gfx_mode;
+    PRESENT_PLACE place;
+    int ok = try_mode(gmode, &place);
+    if (!ok && color_depth == 15) {
+        display_depth = 16;
         set_color_depth(16);
-        scale = open_scaled(driver, wanted);
-        if (!scale)
-            critical_error("Unable to set graphics mode: %s", allegro_error);
+        ok = try_mode(gmode, &place);
     }
-    set_window_title(WINDOW_TITLE);
+    if (!ok && gmode != GFX_MODE_WINDOW) {
+        gmode = GFX_MODE_WINDOW;    // no full screen to be had: a window
+        ok = try_mode(gmode, &place);
+    }
+    if (!ok)
+        critical_error("Unable to set graphics mode: %s", allegro_error);
+    display_full = gmode != GFX_MODE_WINDOW;
     set_palette(desktop_palette);
-    return scale;
+    display_ready(place);
 }
 
-// The window lost the input focus: the game asks whether to go on.
-static void focus_out(void)
+int display_toggle_full_screen(void)
 {
-    focus_lost = 1;
+    if (!gfx_driver)
+        return -1;
+    PALETTE palette;
+    get_palette(palette);
+    focus_quiet_until_ms = LLONG_MAX;
+    if (display_full && is_windowed_mode())
+        xwindow_full_screen(0);
+    set_color_depth(display_depth);
+    int gmode = display_full ? GFX_MODE_WINDOW : GFX_MODE_FULL_SCREEN;
+    PRESENT_PLACE place;
+    if (try_mode(gmode, &place))
+        display_full = !display_full;
+    else if (!try_mode(display_full ? GFX_MODE_FULL_SCREEN : GFX_MODE_WINDOW, &place))
+        critical_error("Unable to set graphics mode: %s", allegro_error);
+    set_palette(palette);
+    display_ready(place);
+    xwindow_settle();
+    focus_quiet_until_ms = monotonic_ms() + SWITCH_QUIET_MS;
+    return display_full;
 }
-END_OF_STATIC_FUNCTION(focus_out)
 
 void boot(int argc, char **argv)
 {
@@ -244,7 +307,7 @@ void boot(int argc, char **argv)
                        allegro_error);
     }
     install_stop_signals();
-    install_display_lost();
+    xwindow_install_error_handlers();
     install_keyboard();
     key_latch_install();
     install_timer();
@@ -254,12 +317,8 @@ void boot(int argc, char **argv)
     SETUP_VALUES setup;
     read_setup(SETUP_FILE, &setup);
     music_on = setup.music_on;
-    int scale = open_display(&setup);
-    close_button_install();
-    install_stop_signals();     // in case setting the mode put Allegro's back
+    open_display(&setup);
     blend_maps_init();          // the colour maps an 8-bit screen blends through
-    if (set_display_switch_mode(SWITCH_BACKGROUND) == 0)
-        set_display_switch_callback(SWITCH_OUT, focus_out);
     close_handler = boot_leave;
 
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
@@ -270,7 +329,6 @@ void boot(int argc, char **argv)
         critical_error("Unable to create game_screen2 bitmap");
     set_clip_rect(game_screen, 0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
     clear_bitmap(game_screen);
-    present_init(scale);
 
     textout_ex(game_screen, font, "LOADING..", LOADING_X, SCREEN_HEIGHT - LOADING_Y_FROM_BOTTOM,
                makecol(255, 255, 255), -1);

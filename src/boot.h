@@ -10,7 +10,12 @@
 
 // setup.cfg
 #define SETUP_FILE "setup.cfg"
-#define DEFAULT_GFX_MODE 1      // used when setup.cfg is missing or unreadable: a window
+// GFX_MODE: 0 (or any value but 1 and 2) full screen, 1 a window, 2 Allegro's
+// autodetection, which on X switches the screen's own mode where it can.
+#define GFX_MODE_FULL_SCREEN 0
+#define GFX_MODE_WINDOW 1
+#define GFX_MODE_SWITCH 2
+#define DEFAULT_GFX_MODE GFX_MODE_WINDOW    // setup.cfg missing or unreadable
 #define DEFAULT_GFX_COLOR 32
 
 struct SETUP_VALUES {
@@ -26,11 +31,17 @@ struct SETUP_VALUES {
 // or outside 0..4 leaves the scale to the desktop (0).
 int read_setup(const char *path, SETUP_VALUES *out);
 
-// Maps GFX_MODE to the Allegro driver: 1 = GFX_SAFE, anything else autodetect.
-// On X11 autodetection takes the full-screen driver first (a mode switch where
-// the server allows it) and the safe driver opens a plain 640 x 480 window,
-// so the shipped setup.cfg and the defaults use 1.
+// Maps GFX_MODE to the Allegro driver: 1 = GFX_SAFE (a window), 2 = autodetect
+// (on X the old full-screen driver first: a mode switch where the server
+// allows it, the pointer grabbed), anything else GFX_XWINDOWS, a window of
+// the desktop's size that the window manager is asked to show full screen.
 int gfx_driver_for_mode(int gmode);
+
+// F11: a new graphics mode, full screen after a window and a window after
+// full screen, at the same depth; the memory bitmaps stay as they are, and
+// the next frame is sent whole.  Returns 1 for full screen, 0 for a window,
+// -1 without a display.
+int display_toggle_full_screen(void);
 
 void boot(int argc, char **argv);
 

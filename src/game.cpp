@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include "animator.h"
+#include "boot.h"
 #include "comix.h"
 #include "init.h"
 #include "menu.h"
@@ -768,6 +769,10 @@ int game_keys(void)
         celkem_naboju += AMMO_KEY_CARTRIDGES;
     if (key[KEY_B])
         save_screen();
+    if (key_pressed(KEY_F11)) {
+        display_toggle_full_screen();
+        brix_timer_wait();      // play stands still across the switch
+    }
     // Esc opens the quit dialog on a fresh press: the press that closed the
     // dialog, still held, does not open it again.  So does the window losing
     // the input focus: nothing fires at a player who is not there.

@@ -5,10 +5,16 @@
 #include <string.h>
 
 #include "variable.h"
+#include "xwindow.h"
 
 int present_scale = 1;
+int present_x = 0, present_y = 0;
 
 static BITMAP *frame = nullptr;         // the last frame presented, with its pointer
+static BITMAP *shown = nullptr;         // what the display shows, in game pixels
+static int display_stale = 1;           // the display shows nothing of ours yet
+// The mouse's range in game pixels, set again on the display after a new mode.
+static int range_x1 = 0, range_y1 = 0, range_x2 = SCREEN_WIDTH - 1, range_y2 = SCREEN_HEIGHT - 1;
 static BITMAP *pointer_picture = nullptr;
 static int pointer_shown = 0;
 
@@ -24,20 +30,38 @@ int choose_scale(int requested, int desktop_w, int desktop_h)
     return scale;
 }
 
-void present_init(int scale)
+PRESENT_PLACE full_screen_place(int w, int h)
 {
-    present_scale = scale < 1 ? 1 : (scale > MAX_SCALE ? MAX_SCALE : scale);
+    int scale = w / SCREEN_WIDTH < h / SCREEN_HEIGHT ? w / SCREEN_WIDTH : h / SCREEN_HEIGHT;
+    if (scale < 1)
+        return PRESENT_PLACE{1, 0, 0};
+    return PRESENT_PLACE{scale, (w - SCREEN_WIDTH * scale) / 2, (h - SCREEN_HEIGHT * scale) / 2};
+}
+
+void present_init(int scale, int x, int y)
+{
+    present_scale = scale < 1 ? 1 : scale;
+    present_x = x < 0 ? 0 : x;
+    present_y = y < 0 ? 0 : y;
     if (!frame)
         frame = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    if (frame)
+    if (frame && !shown)
         clear_bitmap(frame);
+    if (!shown)
+        shown = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+    display_stale = 1;
+    game_mouse_range(range_x1, range_y1, range_x2, range_y2);
 }
 
 void present_exit(void)
 {
     if (frame)
         destroy_bitmap(frame);
-    frame = nullptr;
+    if (shown)
+        destroy_bitmap(shown);
+    frame = shown = nullptr;
+    display_stale = 1;
+    present_x = present_y = 0;
     pointer_picture = nullptr;
     pointer_shown = 0;
     present_scale = 1;
@@ -127,15 +151,48 @@ int screen_stats_write(FILE *out)
 
 // ---------------------------------------------------------------- the frame
 
+// The first and last rows in which two pictures of the game's size differ;
+// 0 when they are the same.
+static int changed_rows(BITMAP *a, BITMAP *b, int *first, int *last)
+{
+    size_t row_bytes = (size_t)SCREEN_WIDTH * ((bitmap_color_depth(a) + 7) / 8);
+    int y0 = 0, y1 = SCREEN_HEIGHT - 1;
+    while (y0 < SCREEN_HEIGHT && memcmp(a->line[y0], b->line[y0], row_bytes) == 0)
+        y0++;
+    if (y0 == SCREEN_HEIGHT)
+        return 0;
+    while (memcmp(a->line[y1], b->line[y1], row_bytes) == 0)
+        y1--;
+    *first = y0;
+    *last = y1;
+    return 1;
+}
+
+// Rows y0..y1 of the picture to the display, each game pixel a square of
+// present_scale display pixels.
+static void scale_rows(BITMAP *picture, int y0, int y1)
+{
+    int s = present_scale, rows = y1 - y0 + 1;
+    if (s == 1)
+        blit(picture, screen, 0, y0, present_x, present_y + y0, SCREEN_WIDTH, rows);
+    else
+        stretch_blit(picture, screen, 0, y0, SCREEN_WIDTH, rows, present_x, present_y + y0 * s,
+                     SCREEN_WIDTH * s, rows * s);
+}
+
 static void to_display(BITMAP *picture)
 {
+    xwindow_check();
     if (!screen || !picture)
         return;
-    if (present_scale == 1)
-        blit(picture, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    else
-        stretch_blit(picture, screen, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0,
-                     SCREEN_WIDTH * present_scale, SCREEN_HEIGHT * present_scale);
+    int y0 = 0, y1 = SCREEN_HEIGHT - 1;
+    if (shown && bitmap_color_depth(shown) == bitmap_color_depth(picture)) {
+        if (!display_stale && !changed_rows(picture, shown, &y0, &y1))
+            return;     // the display already shows this frame
+        blit(picture, shown, 0, y0, 0, y0, SCREEN_WIDTH, y1 - y0 + 1);
+    }
+    display_stale = 0;
+    scale_rows(picture, y0, y1);
 }
 
 void present(void)
@@ -184,20 +241,32 @@ void pointer_show(int shown)
     pointer_shown = shown;
 }
 
+// A display pixel to its game pixel: the picture starts at `offset`.
+static int to_game(int display, int offset, int size)
+{
+    int g = display < offset ? 0 : (display - offset) / present_scale;
+    return g < size ? g : size - 1;
+}
+
 int game_mouse_x(void)
 {
-    return mouse_x / present_scale;
+    return to_game(mouse_x, present_x, SCREEN_WIDTH);
 }
 
 int game_mouse_y(void)
 {
-    return mouse_y / present_scale;
+    return to_game(mouse_y, present_y, SCREEN_HEIGHT);
 }
 
 void game_mouse_range(int x1, int y1, int x2, int y2)
 {
+    range_x1 = x1;
+    range_y1 = y1;
+    range_x2 = x2;
+    range_y2 = y2;
     int s = present_scale;
-    set_mouse_range(x1 * s, y1 * s, x2 * s + s - 1, y2 * s + s - 1);
+    set_mouse_range(present_x + x1 * s, present_y + y1 * s, present_x + x2 * s + s - 1,
+                    present_y + y2 * s + s - 1);
 }
 
 #define MENU_MOUSE_X1 20

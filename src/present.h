@@ -3,7 +3,8 @@
 // Every screen composes its 640 x 480 picture in game_screen and calls
 // present(): it waits for the frame's turn (60 a second), copies the picture
 // with the pointer drawn on it where the player's mouse is, and puts it on
-// the display scaled by a whole number of pixels.  The game itself never
+// the display scaled by a whole number of pixels.  Only the rows that differ
+// from what the display already shows are sent.  The game itself never
 // leaves its 640 x 480 game pixels: the mouse is read in game pixels, the
 // pointer's range is set in them, and the screenshot key saves them.
 #ifndef PRESENT_H
@@ -23,8 +24,20 @@
 // desktop of desktop_w x desktop_h with room for the frame (1 if none is known).
 int choose_scale(int requested, int desktop_w, int desktop_h);
 
-extern int present_scale;           // display pixels per game pixel, 1..MAX_SCALE
-void present_init(int scale);       // after the graphics mode is set
+// Full screen: the picture at the largest whole scale that fits a display of
+// w x h, centred; the bars around it are black.  Scale 1 at the top left
+// corner on a display smaller than the picture.
+struct PRESENT_PLACE {
+    int scale;
+    int x, y;       // the picture's top left corner on the display
+};
+PRESENT_PLACE full_screen_place(int w, int h);
+
+extern int present_scale;           // display pixels per game pixel
+extern int present_x, present_y;    // the picture's top left corner on the display
+// After every graphics mode is set: the picture's place on the display, the
+// mouse's range set again for it, and the whole picture sent at the next frame.
+void present_init(int scale, int x = 0, int y = 0);
 void present_exit(void);
 
 void present(void);                 // pace, then game_screen and the pointer to the display

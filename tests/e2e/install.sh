@@ -50,7 +50,7 @@ zcat "$ROOT/usr/share/man/man6/deadeye-gulch.6.gz" | grep -q '^\.TH DEADEYE-GULC
 # ends the game, and setup.cfg has four settings.
 MAN=$WORK/manual.txt
 zcat "$ROOT/usr/share/man/man6/deadeye-gulch.6.gz" >"$MAN"
-for fact in 'quit dialog' 'end the game at once' GFX_MODE GFX_COLOR MUSIC_ON SCALE 'screen.bmp'; do
+for fact in 'quit dialog' 'end the game at once' GFX_MODE GFX_COLOR MUSIC_ON SCALE F11 'screen.bmp'; do
   grep -qiF "$fact" "$MAN" || fail "the manual page does not mention $fact"
   grep -qiF "$fact" "$SRC/README.md" || fail "the README does not mention $fact"
 done

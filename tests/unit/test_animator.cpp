@@ -167,8 +167,9 @@ TEST(Setup, ReadsTheThreeKeysOrFallsBackToTheDefaults)
             << (c.text ? c.text : "(no file)");
     }
     EXPECT_EQ(gfx_driver_for_mode(1), GFX_SAFE);
-    for (int m : {0, 2, -1})
-        EXPECT_EQ(gfx_driver_for_mode(m), GFX_AUTODETECT);
+    EXPECT_EQ(gfx_driver_for_mode(2), GFX_AUTODETECT);
+    for (int m : {0, 3, -1})
+        EXPECT_EQ(gfx_driver_for_mode(m), GFX_XWINDOWS);
 }
 
 TEST(CriticalError, LongMessagesAreCutNotOverflowed)
