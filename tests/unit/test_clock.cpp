@@ -5,6 +5,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "present.h"
 #include "variable.h"
 
 namespace {
@@ -134,6 +135,26 @@ TEST(ClickLatch, AQuickClickIsSeenOnceAndAHeldButtonEveryFrame)
     EXPECT_FALSE(left_clicked());
     mouse_b = 0;
     EXPECT_FALSE(left_clicked());
+}
+
+TEST(ClickLatch, APressIsPlacedWhereTheButtonWentDownAndAHeldButtonWhereThePointerIs)
+{
+    mouse_b = 0;
+    click_latch_clear();
+    present_scale = 2;
+    click_latch_press_at(400, 100);     // display pixels
+    mouse_x = 900;                      // the pointer flies on before the frame
+    mouse_y = 50;
+    int x = -1, y = -1;
+    EXPECT_TRUE(left_clicked_at(&x, &y));
+    EXPECT_EQ(x, 200);
+    EXPECT_EQ(y, 50);
+    mouse_b = 1;                        // held: the shot goes where the pointer is
+    EXPECT_TRUE(left_clicked_at(&x, &y));
+    EXPECT_EQ(x, 450);
+    EXPECT_EQ(y, 25);
+    mouse_b = 0;
+    present_scale = 1;
 }
 
 }  // namespace
