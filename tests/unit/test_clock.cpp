@@ -101,6 +101,31 @@ TEST_F(Clock, FramesArePacedAtSixtyASecondWithoutABurstAfterASlowOne)
     EXPECT_GE(fake_clock::now() - t0, 16000UL);   // the next frame waits its turn again
 }
 
+TEST_F(Clock, APressIsTimedFromTheCallbackToTheEndOfTheFrameThatTookIt)
+{
+    frame_stats_reset();
+    mouse_b = 0;
+    frame_wait();
+    fake_clock::advance_us(5000);
+    click_latch_press();            // 5 ms into a frame's wait
+    EXPECT_LT(frame_time_left_us(), 16667 - 5000 + 1);
+    frame_wait();                   // the wait ends at the frame's turn: 11.7 ms
+    EXPECT_TRUE(left_clicked());
+    fake_clock::advance_us(3000);   // composed in 3 ms, then shown
+    frame_wait();
+    frame_wait();                   // a frame without a press adds nothing
+    ScratchDir dir;
+    ASSERT_EQ(frame_stats_write("stats.txt"), 0);
+    std::ifstream in("stats.txt");
+    std::string line, word;
+    std::getline(in, line);
+    int clicks = 0;
+    double p50 = 0;
+    in >> word >> clicks >> word >> word >> p50;
+    EXPECT_EQ(clicks, 1);
+    EXPECT_NEAR(p50, 14.7, 0.1);
+}
+
 TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)
 {
     static int handled;
