@@ -27,11 +27,12 @@ static SAMPLE *load_effect(const char *path)
 }
 
 // The effects go through Allegro's ALSA driver, which hands the sound over
-// one period at each turn of its background thread (every 10 ms): a period
-// must hold more than 10 ms of sound for the feed to keep up (441 frames at
-// 44100 Hz), and the whole buffer is all a shot waits before it is heard.
-// Two periods of 512 frames are 23 ms: heard with its picture, no underrun.
-#define ALSA_PERIOD_FRAMES 512
+// one period at each turn of its background thread (every 10 ms or a little
+// more): a period must hold more than 10 ms of sound for the feed to keep
+// up (441 frames at 44100 Hz), and the more it holds, the sooner the buffer
+// fills again after the thread was held up.  The whole buffer is what a shot
+// waits before it is heard: two periods of 544 frames are 24.7 ms.
+#define ALSA_PERIOD_FRAMES 544
 #define ALSA_PERIODS 2
 
 // Allegro reads its ALSA settings from the [sound] section of its
