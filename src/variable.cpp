@@ -106,11 +106,14 @@ static unsigned long stats_max_interval_us = 0;
 static unsigned long run_start_us = 0;
 static int run_started = 0;
 
-// The time from a press to the end of the copy of the frame that took it.
+// The time from a press to the frame that read it, and to the end of the
+// copy of that frame.
 #define CLICK_SAMPLES 1024
-static unsigned long click_samples_us[CLICK_SAMPLES];
+static unsigned long click_read_us[CLICK_SAMPLES];
+static unsigned long click_shown_us[CLICK_SAMPLES];
 static int click_samples = 0;
 static unsigned long taken_press_us = 0;   // the press the frame being composed took
+static unsigned long press_read_us = 0;    // when it took it
 static int press_taken = 0;
 
 void frame_stats_reset(void)
@@ -128,8 +131,10 @@ static void frame_stats_note(unsigned long now)
 {
     if (press_taken) {
         press_taken = 0;
-        if (click_samples < CLICK_SAMPLES)
-            click_samples_us[click_samples++] = now - taken_press_us;
+        if (click_samples < CLICK_SAMPLES) {
+            click_read_us[click_samples] = press_read_us - taken_press_us;
+            click_shown_us[click_samples++] = now - taken_press_us;
+        }
     }
     if (!run_started) {
         run_started = 1;
@@ -151,10 +156,14 @@ static void frame_stats_note(unsigned long now)
     stats_frames++;
 }
 
-static double click_quantile_ms(const unsigned long *sorted, int n, double q)
+// "NAME p50 A p95 B max C" of n samples, in milliseconds.
+static void write_quantiles(FILE *f, const char *name, const unsigned long *samples, int n)
 {
-    int i = (int)(q * (n - 1) + 0.5);
-    return sorted[i] / 1000.0;
+    unsigned long sorted[CLICK_SAMPLES];
+    std::copy(samples, samples + n, sorted);
+    std::sort(sorted, sorted + n);
+    fprintf(f, " %s p50 %.1f p95 %.1f max %.1f", name, sorted[(int)(0.5 * (n - 1) + 0.5)] / 1000.0,
+            sorted[(int)(0.95 * (n - 1) + 0.5)] / 1000.0, sorted[n - 1] / 1000.0);
 }
 
 int frame_stats_write(const char *path)
@@ -166,13 +175,12 @@ int frame_stats_write(const char *path)
     double fps = seconds > 0 ? (stats_frames - 1) / seconds : 0.0;
     fprintf(f, "frames %ld fps %.2f max_interval_ms %.2f\n", stats_frames, fps,
             stats_max_interval_us / 1000.0);
-    unsigned long sorted[CLICK_SAMPLES];
-    std::copy(click_samples_us, click_samples_us + click_samples, sorted);
-    std::sort(sorted, sorted + click_samples);
-    if (click_samples > 0)
-        fprintf(f, "clicks %d click_to_blit_ms p50 %.1f p95 %.1f max %.1f\n", click_samples,
-                click_quantile_ms(sorted, click_samples, 0.5),
-                click_quantile_ms(sorted, click_samples, 0.95), sorted[click_samples - 1] / 1000.0);
+    if (click_samples > 0) {
+        fprintf(f, "clicks %d", click_samples);
+        write_quantiles(f, "click_to_blit_ms", click_shown_us, click_samples);
+        write_quantiles(f, "click_to_read_ms", click_read_us, click_samples);
+        fprintf(f, "\n");
+    }
     return fclose(f) == 0 ? 0 : -1;
 }
 
@@ -250,6 +258,7 @@ int left_clicked_at(int *x, int *y)
     int place = latched ? latch_place.load() : PACK_PLACE(mouse_x, mouse_y);
     if (latched) {
         taken_press_us = latch_us.load();
+        press_read_us = time_now();
         press_taken = 1;
     }
     if (x)

@@ -140,8 +140,9 @@ void frame_wait(void);
 long frame_time_left_us(void);
 void frame_stats_reset(void);
 // Writes "frames N fps F max_interval_ms M" (frames after the first second
-// of the run) and "clicks N click_to_blit_ms p50 A p95 B max C" to `path`;
-// returns 0 on success.
+// of the run) and "clicks N click_to_blit_ms p50 A p95 B max C
+// click_to_read_ms p50 A p95 B max C" (to the frame that read the press) to
+// `path`; returns 0 on success.
 int frame_stats_write(const char *path);
 
 // ---------------------------------------------------------------- input

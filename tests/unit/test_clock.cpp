@@ -120,10 +120,13 @@ TEST_F(Clock, APressIsTimedFromTheCallbackToTheEndOfTheFrameThatTookIt)
     std::string line, word;
     std::getline(in, line);
     int clicks = 0;
-    double p50 = 0;
-    in >> word >> clicks >> word >> word >> p50;
+    double p50 = 0, read_p50 = 0, skip = 0;
+    in >> word >> clicks >> word >> word >> p50 >> word >> skip >> word >> skip;
+    in >> word >> word >> read_p50;
     EXPECT_EQ(clicks, 1);
     EXPECT_NEAR(p50, 14.7, 0.1);
+    EXPECT_EQ(word, "p50");
+    EXPECT_NEAR(read_p50, 11.7, 0.1);   // read at the frame's turn
 }
 
 TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)
