@@ -57,6 +57,7 @@ fuzz: fuzz-build
 
 bench: build
 	tools/with-xvfb.sh bench/run.sh $(BUILD)
+	XVFB_SCREEN=1400x1050x24 tools/with-xvfb.sh bench/responsiveness.sh $(BUILD)
 
 # make install keeps its own list of the files it put in, DESTDIR included
 # (CMake's manifest leaves DESTDIR out and is rewritten by every install, the

@@ -8,6 +8,9 @@
 # types names into the table and starts new games; never Q and never the
 # menu's Quit.  Prints "minute N rss_kib R" each minute, then the first and
 # last minutes, the largest value and the growth after the first minute.
+# The game's sound plays into a PulseAudio server of the soak's own (when
+# pulseaudio is installed): each minute's line adds the underruns the server
+# has counted so far and the stream's buffer latency.
 # Fails if the program ends (a crash shows its status) before the time is up.
 # SOAK_SHOTS=DIR keeps a screenshot of every minute there.
 set -uo pipefail
@@ -21,9 +24,10 @@ minutes=${2:-40}
 work=$(mktemp -d /tmp/deadeye-soak-XXXXXX)
 cp -r "$build/game/." "$work/"
 printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 1\nSCALE 1\n' > "$work/setup.cfg"
+private_pulse_start "$work/pulse"
 ( cd "$work" && exec ./deadeye ) > "$work/out.txt" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; private_pulse_stop; rm -rf "$work"' EXIT
 wait_for_window "$pid" 400 "$work/out.txt"
 
 rss() { awk '/^VmRSS/{print $2}' "/proc/$pid/status" 2>/dev/null; }
@@ -72,7 +76,7 @@ while [ $((SECONDS - start)) -lt $((minutes * 60)) ]; do
     v=$(rss)
     [ -n "$v" ] || break
     samples+=("$v")
-    echo "minute ${#samples[@]} rss_kib $v"
+    echo "minute ${#samples[@]} rss_kib $v${pulse_pid:+ sound_underruns $(pulse_underruns) buffer $(pulse_latency)}"
     [ -n "${SOAK_SHOTS:-}" ] && import -window root "$SOAK_SHOTS/minute-${#samples[@]}.png" 2>/dev/null
     next=$((next + 60))
   fi
@@ -83,6 +87,7 @@ if ! alive; then
   grep -v '^ALSA' "$work/out.txt" | tail -20
   exit 1
 fi
+[ -n "${pulse_pid:-}" ] && echo "soak: the sound server counted $(pulse_underruns) underruns of the game's stream"
 n=${#samples[@]}
 [ "$n" -ge 2 ] || { echo "soak: too short to compare"; exit 0; }
 # What is resident depends on the screen and the level of the moment, so the

@@ -342,11 +342,12 @@ void boot(int argc, char **argv)
     set_menu_mouse_range();
 
     init_all();
+    menu_music_load();          // while the loading picture stands, not at a change of screen
     notice_init();
     comix_play(INTRO_COMIC);
     menu_main();
 
-    brix_delay(SHUTDOWN_DELAY);
+    present_hold(SHUTDOWN_DELAY);
     comix_play(GOODBYE_COMIC);
     close_handler = nullptr;
     notice_destroy();

@@ -416,8 +416,9 @@ static int clamp_byte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 //
 // Before a comic's first frame every picture and sound its script (and the
 // script it includes) names is loaded, one entry per command in script
-// order, so that no frame of the comic waits for the disk.  The commands
-// then take their entry; a name not read ahead is loaded as it comes.
+// order, so that no frame of the comic waits for the disk; the picture
+// before the comic is presented all the while.  The commands then take
+// their entry; a name not read ahead is loaded as it comes.
 #define READ_AHEAD_MAX 64
 struct READ_AHEAD {
     char path[PATH_SIZE];
@@ -429,8 +430,14 @@ struct READ_AHEAD {
 static READ_AHEAD read_ahead[READ_AHEAD_MAX];
 static int read_ahead_count = 0;
 
+// While the comic reads ahead, the picture before it stays on the display
+// and its frames keep their pace: no frame waits for more than one file.
+#define READ_AHEAD_FRAME_MARGIN_US 4000
+
 static void read_ahead_file(const char *path, int is_picture)
 {
+    if (frame_time_left_us() < READ_AHEAD_FRAME_MARGIN_US)
+        present_again();
     if (read_ahead_count >= READ_AHEAD_MAX)
         return;
     READ_AHEAD *r = &read_ahead[read_ahead_count++];

@@ -434,9 +434,12 @@ static int clamp_int(int v, int low, int high)
     return v < low ? low : (v > high ? high : v);
 }
 
+// Where the last shot went down: the revolver fires towards it.
+static int shot_x = 0, shot_y = 0;
+
 static void draw_revolver(void)
 {
-    int mx = game_mouse_x(), my = game_mouse_y();
+    int mx = shot_show ? shot_x : game_mouse_x(), my = shot_show ? shot_y : game_mouse_y();
     kolt_X = clamp_int(mx / KOLT_SECTOR_WIDTH, 0, KOLT_SECTORS - 1);
     int x = kolt[kolt_X].X + (int)((mx % KOLT_SECTOR_WIDTH - KOLT_SECTOR_WIDTH / 2) / KOLT_SWAY_DIVISOR);
     int y = my / 10 + SCREEN_HEIGHT;
@@ -630,7 +633,10 @@ static void reload_sound(void)
 
 int game_shoot(void)
 {
-    if (!(left_clicked() && cas > shot_last_time + SHOT_INTERVAL && cas > reload_last_time + SHOT_AFTER_RELOAD))
+    // The shot lands where the button went down, wherever the pointer has
+    // gone since.
+    int x, y;
+    if (!(left_clicked_at(&x, &y) && cas > shot_last_time + SHOT_INTERVAL && cas > reload_last_time + SHOT_AFTER_RELOAD))
         return 0;
     shot_last_time = cas;
     if (pocet_naboju <= 0) {
@@ -638,7 +644,8 @@ int game_shoot(void)
         return 0;
     }
     notice_shot();
-    int x = game_mouse_x(), y = game_mouse_y();
+    shot_x = x;
+    shot_y = y;
     play_effect(s_shot, x / SHOT_PAN_DIVISOR + SHOT_PAN_BASE);
     shot_show = 1;
     pocet_naboju -= 1;
@@ -772,6 +779,7 @@ int game_keys(void)
     if (key_pressed(KEY_F11)) {
         display_toggle_full_screen();
         brix_timer_wait();      // play stands still across the switch
+        game_ready();           // and the player finds his aim on the new picture
     }
     // Esc opens the quit dialog on a fresh press: the press that closed the
     // dialog, still held, does not open it again.  So does the window losing

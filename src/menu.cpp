@@ -253,21 +253,25 @@ int music_sample_volume(void)
 
 // ---------------------------------------------------------------- music
 
-// The title music lives while the main menu is on the screen.  Without its
-// file the menus are silent; the player is told once on standard error.
-static void music_start(void)
+// The title music plays while the main menu is on the screen.  It is loaded
+// once, while the game loads, and kept for the run, so that no change of
+// screen waits for it.  Without its file the menus are silent; the player is
+// told once on standard error.
+void menu_music_load(void)
 {
     static int warned = 0;
-    if (!music_on)
+    if (!music_on || s_music)
         return;
     s_music = load_sample(MUSIC_FILE);
-    if (!s_music) {
-        if (!warned)
-            fprintf(stderr, "Unable to open file %s: the menus play without music\n", MUSIC_FILE);
-        warned = 1;
-        return;
-    }
-    if (music_volume != 0)
+    if (!s_music && !warned)
+        fprintf(stderr, "Unable to open file %s: the menus play without music\n", MUSIC_FILE);
+    warned = 1;
+}
+
+static void music_start(void)
+{
+    menu_music_load();
+    if (music_on && s_music && music_volume != 0)
         play_sample(s_music, music_sample_volume(), PAN_CENTRE, 1000, 1);
 }
 
@@ -280,8 +284,6 @@ static void music_stop(void)
         present_hold(1);
     }
     stop_sample(s_music);
-    destroy_sample(s_music);
-    s_music = nullptr;
 }
 
 // ---------------------------------------------------------------- main menu
@@ -301,7 +303,7 @@ int menu_main(void)
     pic[MENULEFT] = menu_picture("data/gfx/menu/menuleft.bmp");
     pic[BCK] = menu_picture("data/gfx/menu/bck.bmp");
     pic[WANTEDS] = menu_picture("data/gfx/menu/wanteds.bmp");
-    brix_delay(MENU_ENTRY_DELAY);
+    present_hold(MENU_ENTRY_DELAY);
     music_start();
     click_latch_clear();
     key_latch_clear();
@@ -570,7 +572,7 @@ int menu_yesno(void)
     CHEAT_STATE cheat;
     cheat_reset(&cheat);
     screen_begin("dialog");
-    brix_delay(YESNO_OPEN_DELAY);
+    present_hold(YESNO_OPEN_DELAY);
     clear_keybuf();
     // The press that opened the dialog (Esc, a click) answers nothing.
     key_latch_clear();

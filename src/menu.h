@@ -46,6 +46,7 @@ extern void (*menu_set_mouse_speed)(int xspeed, int yspeed);
 void apply_volume(void);        // set_volume(sound_volume x 2, music_volume x 2)
 void apply_mouse_speed(void);   // set_mouse_speed(mouse_sensitivity / 10, the same)
 int music_sample_volume(void);  // music_volume x 255 / 100
+void menu_music_load(void);     // the title music into s_music, once for the run (MUSIC_ON)
 
 // ---------------------------------------------------------------- cheat codes
 #define CHEAT_WORD_SIZE 50

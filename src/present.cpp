@@ -122,9 +122,45 @@ void screen_end(void)
     }
 }
 
+// The intervals at a change of screen: from the last frame of one screen to
+// the first of the next (a screen starting again counts as a change too).
+#define CHANGE_KINDS 32
+struct SCREEN_CHANGE {
+    const char *from, *to;
+    long count;
+    unsigned long max_interval_us;
+};
+static SCREEN_CHANGE changes[CHANGE_KINDS];
+static int change_kinds = 0;
+static const char *last_screen = nullptr;
+static unsigned long last_frame_us = 0;
+
+static void note_change(const char *name, int fresh, unsigned long now)
+{
+    if (last_screen && (fresh || strcmp(last_screen, name) != 0)) {
+        SCREEN_CHANGE *c = nullptr;
+        for (int i = 0; i < change_kinds && !c; i++)
+            if (strcmp(changes[i].from, last_screen) == 0 && strcmp(changes[i].to, name) == 0)
+                c = &changes[i];
+        if (!c && change_kinds < CHANGE_KINDS) {
+            c = &changes[change_kinds++];
+            *c = SCREEN_CHANGE{last_screen, name, 0, 0};
+        }
+        if (c) {
+            c->count++;
+            if (now - last_frame_us > c->max_interval_us)
+                c->max_interval_us = now - last_frame_us;
+        }
+    }
+    last_screen = name;
+    last_frame_us = now;
+}
+
 static void note_frame(unsigned long now)
 {
-    if (depth <= 0 || depth > SCREEN_STACK)
+    int counted = depth >= 1 && depth <= SCREEN_STACK;
+    note_change(counted ? stack[depth - 1].name : "outside", counted && !stack[depth - 1].has_last, now);
+    if (!counted)
         return;
     SCREEN_RUN *run = &stack[depth - 1];
     if (run->has_last) {
@@ -145,6 +181,10 @@ int screen_stats_write(FILE *out)
     for (int i = 0; i < kinds; i++)
         if (fprintf(out, "screen %s frames %ld max_interval_ms %.1f\n", totals[i].name,
                     totals[i].frames, totals[i].max_interval_us / 1000.0) < 0)
+            return -1;
+    for (int i = 0; i < change_kinds; i++)
+        if (fprintf(out, "change %s>%s count %ld max_interval_ms %.1f\n", changes[i].from, changes[i].to,
+                    changes[i].count, changes[i].max_interval_us / 1000.0) < 0)
             return -1;
     return 0;
 }
@@ -195,28 +235,31 @@ static void to_display(BITMAP *picture)
     scale_rows(picture, y0, y1);
 }
 
+// The frame is on the display: hand it over, then wait for the next one's turn.
+static void frame_done(void)
+{
+    note_frame(brix_now_us());
+    frame_wait();
+}
+
 void present(void)
 {
-    frame_wait();
-    note_frame(brix_now_us());
-    if (!game_screen)
-        return;
-    if (!frame) {
+    if (game_screen && !frame)
         to_display(game_screen);
-        return;
+    if (game_screen && frame) {
+        blit(game_screen, frame, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+        if (pointer_shown && pointer_picture)
+            draw_sprite(frame, pointer_picture, game_mouse_x() - POINTER_FOCUS,
+                        game_mouse_y() - POINTER_FOCUS);
+        to_display(frame);
     }
-    blit(game_screen, frame, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    if (pointer_shown && pointer_picture)
-        draw_sprite(frame, pointer_picture, game_mouse_x() - POINTER_FOCUS,
-                    game_mouse_y() - POINTER_FOCUS);
-    to_display(frame);
+    frame_done();
 }
 
 void present_again(void)
 {
-    frame_wait();
-    note_frame(brix_now_us());
     to_display(frame);
+    frame_done();
 }
 
 void present_hold(int ticks)

@@ -1,10 +1,10 @@
 // present.h -- the one way a frame reaches the display.
 //
 // Every screen composes its 640 x 480 picture in game_screen and calls
-// present(): it waits for the frame's turn (60 a second), copies the picture
-// with the pointer drawn on it where the player's mouse is, and puts it on
-// the display scaled by a whole number of pixels.  Only the rows that differ
-// from what the display already shows are sent.  The game itself never
+// present(): it copies the picture with the pointer drawn on it where the
+// player's mouse is, puts it on the display scaled by a whole number of
+// pixels, and waits for the next frame's turn (60 a second).  Only the rows
+// that differ from what the display already shows are sent.  The game itself never
 // leaves its 640 x 480 game pixels: the mouse is read in game pixels, the
 // pointer's range is set in them, and the screenshot key saves them.
 #ifndef PRESENT_H
@@ -40,7 +40,7 @@ extern int present_x, present_y;    // the picture's top left corner on the disp
 void present_init(int scale, int x = 0, int y = 0);
 void present_exit(void);
 
-void present(void);                 // pace, then game_screen and the pointer to the display
+void present(void);                 // game_screen and the pointer to the display, then pace
 // While the game waits, its picture stands still and its frames keep coming:
 // the last frame again, once (present_again) or for `ticks` (present_hold,
 // in place of a plain wait).
@@ -62,7 +62,10 @@ void set_menu_mouse_range(void);    // the menus' range, also between games
 
 // ---------------------------------------------------------------- statistics
 // With DEADEYE_FRAME_STATS every screen that ran is reported by name:
-// "screen NAME frames N max_interval_ms M", counted from its second frame.
+// "screen NAME frames N max_interval_ms M", counted from its second frame,
+// and every change of screen, from the last frame of one to the first of the
+// next: "change FROM>TO count N max_interval_ms M" (frames outside any
+// screen, as the loading picture, count as the screen "outside").
 // Screens nest (the dialog over the game); a nested screen's time is not
 // counted as an interval of the screen under it.
 void screen_begin(const char *name);

@@ -26,8 +26,30 @@ static SAMPLE *load_effect(const char *path)
     return sample;
 }
 
+// The effects go through Allegro's ALSA driver, which hands the sound over
+// one period at each turn of its background thread (every 10 ms or a little
+// more): a period must hold more than 10 ms of sound for the feed to keep
+// up (441 frames at 44100 Hz), and the more it holds, the sooner the buffer
+// fills again after the thread was held up.  The whole buffer is what a shot
+// waits before it is heard: two periods of 544 frames are 24.7 ms.
+#define ALSA_PERIOD_FRAMES 544
+#define ALSA_PERIODS 2
+
+// Allegro reads its ALSA settings from the [sound] section of its
+// configuration when the sound is installed; an override leaves a player's
+// own allegro.cfg as it stands.
+static void alsa_settings(void)
+{
+    static char settings[96];
+    int n = snprintf(settings, sizeof settings, "[sound]\nalsa_fragsize = %d\nalsa_numfrags = %d\n",
+                     ALSA_PERIOD_FRAMES, ALSA_PERIODS);
+    if (n > 0 && n < (int)sizeof settings)
+        override_config_data(settings, n);
+}
+
 int init_sound(void)
 {
+    alsa_settings();
     if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0) {
         allegro_message("Error initialising sound\n%s\n", allegro_error);
         exit(1);
@@ -43,7 +65,7 @@ int init_sound(void)
 
 int destroy_sound(void)
 {
-    SAMPLE **effects[] = {&s_shot, &s_bandit_shot, &s_bandit_cry, &s_reload};
+    SAMPLE **effects[] = {&s_shot, &s_bandit_shot, &s_bandit_cry, &s_reload, &s_music};
     for (SAMPLE **effect : effects) {
         if (*effect)
             destroy_sample(*effect);

@@ -12,7 +12,7 @@
 #define PAN_CENTRE 127
 
 extern int music_on;            // MUSIC_ON of setup.cfg
-extern SAMPLE *s_music;         // title music while the menu has it loaded
+extern SAMPLE *s_music;         // title music, loaded once for the run, released with the effects
 extern int music_volume;        // 0..100, 50 at start
 extern int sound_volume;        // 0..100, 70 at start; 0 silences every effect
 extern SAMPLE *s_shot;          // the player's revolver
@@ -20,7 +20,8 @@ extern SAMPLE *s_reload;        // a cartridge going in
 extern SAMPLE *s_bandit_shot;   // loaded and released with the others
 extern SAMPLE *s_bandit_cry;    // loaded and released with the others
 
-// Installs the sound system and loads the four effects; a missing effect
+// Installs the sound system (its buffer short enough for a shot to be heard
+// with its picture) and loads the four effects; a missing effect
 // ends the program through critical_error.  Returns 0.
 int init_sound(void);
 int destroy_sound(void);

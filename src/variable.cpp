@@ -2,8 +2,10 @@
 // input latches.
 #include "variable.h"
 
+#include "display_sync.h"
 #include "present.h"
 
+#include <algorithm>
 #include <atomic>
 #include <dlfcn.h>
 #include <errno.h>
@@ -104,6 +106,16 @@ static unsigned long stats_max_interval_us = 0;
 static unsigned long run_start_us = 0;
 static int run_started = 0;
 
+// The time from a press to the frame that read it, and to the end of the
+// copy of that frame.
+#define CLICK_SAMPLES 1024
+static unsigned long click_read_us[CLICK_SAMPLES];
+static unsigned long click_shown_us[CLICK_SAMPLES];
+static int click_samples = 0;
+static unsigned long taken_press_us = 0;   // the press the frame being composed took
+static unsigned long press_read_us = 0;    // when it took it
+static int press_taken = 0;
+
 void frame_stats_reset(void)
 {
     stats_started = 0;
@@ -111,10 +123,19 @@ void frame_stats_reset(void)
     stats_max_interval_us = 0;
     run_started = 0;
     pacing_started = 0;
+    click_samples = 0;
+    press_taken = 0;
 }
 
 static void frame_stats_note(unsigned long now)
 {
+    if (press_taken) {
+        press_taken = 0;
+        if (click_samples < CLICK_SAMPLES) {
+            click_read_us[click_samples] = press_read_us - taken_press_us;
+            click_shown_us[click_samples++] = now - taken_press_us;
+        }
+    }
     if (!run_started) {
         run_started = 1;
         run_start_us = now;
@@ -135,6 +156,16 @@ static void frame_stats_note(unsigned long now)
     stats_frames++;
 }
 
+// "NAME p50 A p95 B max C" of n samples, in milliseconds.
+static void write_quantiles(FILE *f, const char *name, const unsigned long *samples, int n)
+{
+    unsigned long sorted[CLICK_SAMPLES];
+    std::copy(samples, samples + n, sorted);
+    std::sort(sorted, sorted + n);
+    fprintf(f, " %s p50 %.1f p95 %.1f max %.1f", name, sorted[(int)(0.5 * (n - 1) + 0.5)] / 1000.0,
+            sorted[(int)(0.95 * (n - 1) + 0.5)] / 1000.0, sorted[n - 1] / 1000.0);
+}
+
 int frame_stats_write(const char *path)
 {
     FILE *f = fopen(path, "w");
@@ -144,37 +175,70 @@ int frame_stats_write(const char *path)
     double fps = seconds > 0 ? (stats_frames - 1) / seconds : 0.0;
     fprintf(f, "frames %ld fps %.2f max_interval_ms %.2f\n", stats_frames, fps,
             stats_max_interval_us / 1000.0);
+    if (click_samples > 0) {
+        fprintf(f, "clicks %d", click_samples);
+        write_quantiles(f, "click_to_blit_ms", click_shown_us, click_samples);
+        write_quantiles(f, "click_to_read_ms", click_read_us, click_samples);
+        fprintf(f, "\n");
+    }
     return fclose(f) == 0 ? 0 : -1;
+}
+
+long frame_time_left_us(void)
+{
+    if (!pacing_started)
+        return FRAME_US;
+    return (long)(next_frame_us + FRAME_US - time_now());
 }
 
 void frame_wait(void)
 {
+    display_handoff();
+    unsigned long shown = time_now();
+    frame_stats_note(shown);
     check_close();
-    unsigned long now = time_now();
-    if (!pacing_started || (long)(now - next_frame_us) > 4 * FRAME_US) {
+    if (!pacing_started || (long)(shown - next_frame_us) > 4 * FRAME_US) {
         // First frame, or we fell far behind (a load, a dialog): start afresh
         // instead of presenting a burst of frames to catch up.
         pacing_started = 1;
-        next_frame_us = now;
+        next_frame_us = shown;
     }
-    long wait = (long)(next_frame_us - now);
+    next_frame_us += FRAME_US;
+    long wait = (long)(next_frame_us - time_now());
     if (wait > 0)
         time_sleep(wait);
-    next_frame_us += FRAME_US;
-    frame_stats_note(time_now());
+    display_take_input();
 }
 
 // ---------------------------------------------------------------- input
+// The latch holds the press's place (display pixels, packed as Allegro packs
+// mouse_pos) and its time, so that a shot lands where the button went down
+// and the statistics can tell how long the press took to reach the display.
 static std::atomic<int> left_latch{0};
+static std::atomic<int> latch_place{0};
+static std::atomic<unsigned long> latch_us{0};
 static void (*chained_mouse_callback)(int flags) = nullptr;
 
-void click_latch_press(void) { left_latch.store(1); }
+#define PACK_PLACE(x, y) (((x) << 16) | ((y) & 0xffff))
+
+void click_latch_press_at(int x, int y)
+{
+    latch_place.store(PACK_PLACE(x, y));
+    latch_us.store(time_now());
+    left_latch.store(1);
+}
+
+void click_latch_press(void) { click_latch_press_at(mouse_x, mouse_y); }
 void click_latch_clear(void) { left_latch.store(0); }
 
 static void latch_mouse_callback(int flags)
 {
-    if (flags & MOUSE_FLAG_LEFT_DOWN)
-        click_latch_press();
+    // Called as the press is taken in: mouse_pos is where the button went
+    // down, whatever the pointer does before the frame reads the latch.
+    if (flags & MOUSE_FLAG_LEFT_DOWN) {
+        int pos = mouse_pos;
+        click_latch_press_at(pos >> 16, pos & 0xffff);
+    }
     if (chained_mouse_callback)
         chained_mouse_callback(flags);
 }
@@ -188,10 +252,25 @@ void click_latch_install(void)
     }
 }
 
-int left_clicked(void)
+int left_clicked_at(int *x, int *y)
 {
     int latched = left_latch.exchange(0);
+    int place = latched ? latch_place.load() : PACK_PLACE(mouse_x, mouse_y);
+    if (latched) {
+        taken_press_us = latch_us.load();
+        press_read_us = time_now();
+        press_taken = 1;
+    }
+    if (x)
+        *x = (place >> 16) / present_scale;
+    if (y)
+        *y = (place & 0xffff) / present_scale;
     return (mouse_b & 1) || latched;
+}
+
+int left_clicked(void)
+{
+    return left_clicked_at(nullptr, nullptr);
 }
 
 // Fresh presses per scancode; `key_down` tells a repeat from a press.

@@ -124,15 +124,25 @@ void brix_default_time_source(void);
 unsigned long brix_now_us(void);   // reading of the installed source
 void brix_sleep_us(long us);       // sleep through the installed source
 
-// Frame pacing: every screen calls frame_wait() right before it copies its
-// back buffer to the screen.  It returns at the next 1/60 s boundary, so
-// every screen presents at a steady 60 frames a second and sleeps the rest.
-// It also counts frames for DEADEYE_FRAME_STATS and handles a pending close
+// Frame pacing: every screen calls frame_wait() right after it has copied its
+// frame to the screen.  It hands the picture to the display at once, then
+// sleeps until the next 1/60 s boundary and takes in the input that came
+// meanwhile, so that the frame that follows reads its input, composes and
+// presents without a wait in between: every screen presents at a steady 60
+// frames a second, a press shows in the first frame after it.  It also
+// counts frames (and the time from each press that a frame took to the end
+// of that frame's copy) for DEADEYE_FRAME_STATS and handles a pending close
 // request (see close_requested).
 void frame_wait(void);
+// Microseconds left before the next frame is due to be presented (negative
+// when it is late): work that keeps the picture standing -- reading files
+// ahead -- presents it again when this runs short.
+long frame_time_left_us(void);
 void frame_stats_reset(void);
 // Writes "frames N fps F max_interval_ms M" (frames after the first second
-// of the run) to `path`; returns 0 on success.
+// of the run) and "clicks N click_to_blit_ms p50 A p95 B max C
+// click_to_read_ms p50 A p95 B max C" (to the frame that read the press) to
+// `path`; returns 0 on success.
 int frame_stats_write(const char *path);
 
 // ---------------------------------------------------------------- input
@@ -141,9 +151,13 @@ int frame_stats_write(const char *path);
 // last asked" and consumes the latch, so every screen sees every click once
 // while a held button behaves as a held button.
 void click_latch_install(void);     // chains Allegro's mouse_callback
-void click_latch_press(void);       // what the callback does on a press (tests call it)
+void click_latch_press_at(int x, int y);  // a press at display pixel (x, y) (the callback's)
+void click_latch_press(void);       // a press where the pointer is (tests call it)
 void click_latch_clear(void);       // forget a pending press
 int left_clicked(void);
+// left_clicked, and where: the place, in game pixels, where the latched press
+// went down, or where the pointer is when the button is only held.
+int left_clicked_at(int *x, int *y);
 
 // Key presses are latched the same way, by scancode: the keyboard callback
 // counts every fresh press (a key going down, not the repeats of a key held

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "present.h"
 #include "variable.h"
 
 namespace {
@@ -100,6 +101,34 @@ TEST_F(Clock, FramesArePacedAtSixtyASecondWithoutABurstAfterASlowOne)
     EXPECT_GE(fake_clock::now() - t0, 16000UL);   // the next frame waits its turn again
 }
 
+TEST_F(Clock, APressIsTimedFromTheCallbackToTheEndOfTheFrameThatTookIt)
+{
+    frame_stats_reset();
+    mouse_b = 0;
+    frame_wait();
+    fake_clock::advance_us(5000);
+    click_latch_press();            // 5 ms into a frame's wait
+    EXPECT_LT(frame_time_left_us(), 16667 - 5000 + 1);
+    frame_wait();                   // the wait ends at the frame's turn: 11.7 ms
+    EXPECT_TRUE(left_clicked());
+    fake_clock::advance_us(3000);   // composed in 3 ms, then shown
+    frame_wait();
+    frame_wait();                   // a frame without a press adds nothing
+    ScratchDir dir;
+    ASSERT_EQ(frame_stats_write("stats.txt"), 0);
+    std::ifstream in("stats.txt");
+    std::string line, word;
+    std::getline(in, line);
+    int clicks = 0;
+    double p50 = 0, read_p50 = 0, skip = 0;
+    in >> word >> clicks >> word >> word >> p50 >> word >> skip >> word >> skip;
+    in >> word >> word >> read_p50;
+    EXPECT_EQ(clicks, 1);
+    EXPECT_NEAR(p50, 14.7, 0.1);
+    EXPECT_EQ(word, "p50");
+    EXPECT_NEAR(read_p50, 11.7, 0.1);   // read at the frame's turn
+}
+
 TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)
 {
     static int handled;
@@ -134,6 +163,26 @@ TEST(ClickLatch, AQuickClickIsSeenOnceAndAHeldButtonEveryFrame)
     EXPECT_FALSE(left_clicked());
     mouse_b = 0;
     EXPECT_FALSE(left_clicked());
+}
+
+TEST(ClickLatch, APressIsPlacedWhereTheButtonWentDownAndAHeldButtonWhereThePointerIs)
+{
+    mouse_b = 0;
+    click_latch_clear();
+    present_scale = 2;
+    click_latch_press_at(400, 100);     // display pixels
+    mouse_x = 900;                      // the pointer flies on before the frame
+    mouse_y = 50;
+    int x = -1, y = -1;
+    EXPECT_TRUE(left_clicked_at(&x, &y));
+    EXPECT_EQ(x, 200);
+    EXPECT_EQ(y, 50);
+    mouse_b = 1;                        // held: the shot goes where the pointer is
+    EXPECT_TRUE(left_clicked_at(&x, &y));
+    EXPECT_EQ(x, 450);
+    EXPECT_EQ(y, 25);
+    mouse_b = 0;
+    present_scale = 1;
 }
 
 }  // namespace

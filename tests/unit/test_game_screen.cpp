@@ -62,20 +62,22 @@ TEST_F(Screen, TheRevolverFollowsTheAimInSevenSectorsWithASway)
     EXPECT_EQ(at(310, 454), kolt_colour(3, 0));
 }
 
-TEST_F(Screen, TheFiringFrameShowsUntilTwoTicksAfterTheShot)
+TEST_F(Screen, TheFiringFrameShowsWhereTheShotWentUntilTwoTicksAfterIt)
 {
     mouse_x = 300;
-    shot_show = 1;
-    shot_last_time = cas;
+    click_latch_press();        // the button goes down at x 300 (sector 3) ...
+    mouse_x = 30;               // ... and the hand flies on before the frame
+    ASSERT_EQ(game_shoot(), 1);
     frame();
-    EXPECT_EQ(at(560, 450), cartridge_colour(6, 1));
+    EXPECT_EQ(at(310, 470), kolt_colour(3, 1));
+    EXPECT_EQ(at(560, 450), cartridge_colour(5, 1));
     advance(2);
     frame();                                    // the first frame 2 ticks after
     EXPECT_EQ(at(310, 470), kolt_colour(3, 1));
     EXPECT_EQ(shot_show, 0);
-    frame();
-    EXPECT_EQ(at(310, 470), kolt_colour(3, 0));
-    EXPECT_EQ(at(560, 450), cartridge_colour(6, 0));
+    frame();                                    // then the revolver follows the aim
+    EXPECT_EQ(revolver_left() < 150, true);
+    EXPECT_EQ(at(560, 450), cartridge_colour(5, 0));
 }
 
 TEST_F(Screen, TheCartridgeDisplayShowsTheCylinderAndNeverACountItHasNoPictureFor)

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The game heard through a real sound server: the test starts a PulseAudio
+# server of its own (no system service, a private runtime folder, a null
+# sink, PULSE_SERVER pointing at its socket), so the game's sound goes
+# Allegro's ALSA driver -> ALSA's default device -> PulseAudio.  The sink's
+# monitor is recorded with parec: the intro is heard, the quiet street before
+# a shot is silent, and a click on it is heard.  Prints the stream's latency
+# as the server reports it and the underruns it logged.  The server is
+# stopped by its process id.
+. "$E2E_LIB/common.sh"
+
+for tool in pulseaudio parec pactl sox; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps.sh installs it)"
+done
+
+make_game_copy
+PA_DIR="$WORK/pulse"; mkdir -m 700 "$PA_DIR" "$WORK/home"
+PA_PID=""; REC_PID=""
+stop_sound() {
+  [ -n "$REC_PID" ] && kill "$REC_PID" 2>/dev/null && wait "$REC_PID" 2>/dev/null
+  [ -n "$PA_PID" ] && kill "$PA_PID" 2>/dev/null && wait "$PA_PID" 2>/dev/null
+  REC_PID=""; PA_PID=""
+}
+trap 'stop_sound; cleanup_game' EXIT
+
+export XDG_RUNTIME_DIR="$PA_DIR" HOME="$WORK/home" PULSE_SERVER="unix:$PA_DIR/native"
+pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+  --log-target="file:$WORK/pulse.log" --log-level=debug \
+  -L "module-null-sink sink_name=e2e rate=44100" \
+  -L "module-native-protocol-unix socket=$PA_DIR/native auth-anonymous=1" &
+PA_PID=$!
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl info >/dev/null 2>&1 || fail "the private PulseAudio server did not start: $(tail -n 5 "$WORK/pulse.log")"
+note "PulseAudio runs as process $PA_PID"
+
+# A quiet street (no door ever opens) and no music: after the intro only a
+# shot makes a sound.
+cat > "$WORK/data/levels/levels.txt" <<EOF
+LEVEL 1
+CREATURE lady.txt 1
+BACK back/street_day.bmp
+MODE 0
+MAX_DOORS_OPEN 1
+REFRESH_DOOR 0
+MAX_BANDIT 50
+NEXT 1
+END_OF_LEVEL 1
+EOF
+printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 0\n' > "$WORK/setup.cfg"
+
+# The monitor as raw 16-bit stereo at 44100 Hz: a second is 176400 bytes,
+# so the length of the file tells the time since the recording began.
+RATE=44100; BPS=$((RATE * 4))
+parec -d e2e.monitor --raw --format=s16le --rate=$RATE --channels=2 > "$WORK/rec.raw" &
+REC_PID=$!
+sleep 0.5
+rec_now() { awk -v b="$(stat -c %s "$WORK/rec.raw")" -v bps=$BPS 'BEGIN{printf "%.2f", b / bps}'; }
+# RMS amplitude (0..1) of the recording from $1 s for $2 s.
+rms() {
+  sox -t raw -r $RATE -e signed -b 16 -c 2 "$WORK/rec.raw" -n trim "$1" "$2" stat 2>&1 |
+    awk '/RMS +amplitude/ {print $3}'
+}
+
+start_game
+wait_window 20
+t_intro=$(rec_now)
+sleep 4
+pactl list sink-inputs > "$WORK/inputs.txt"
+grep -E "application.name|Buffer Latency|Sink Latency" "$WORK/inputs.txt" | sed 's/^[[:space:]]*/-- stream: /'
+grep -q "Buffer Latency" "$WORK/inputs.txt" || fail "the game's sound never reached the server"
+intro=$(rms "$t_intro" 4)
+note "intro RMS $intro"
+above "${intro:-0}" 0.005 || fail "the intro is not heard (RMS ${intro:-none})"
+
+wait_menu 30
+click_at $NEW_GAME_X $NEW_GAME_Y
+sleep 4            # the start comic and the level; the street is silent
+xdotool mousemove --window "$WID" 195 285; sleep 0.5
+t_quiet=$(rec_now)
+sleep 1
+t_click=$(rec_now)
+xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
+sleep 1
+quiet=$(rms "$t_quiet" 0.9)
+shot=$(rms "$t_click" 0.6)
+note "street RMS $quiet, after the click $shot"
+above 0.002 "${quiet:-1}" || fail "the street is not silent before the shot (RMS ${quiet:-none})"
+above "${shot:-0}" 0.01 || fail "the shot is not heard (RMS ${shot:-none})"
+
+underruns=$(grep -c "Implicit underrun of 'ALSA" "$WORK/pulse.log" || true)
+note "times the game's stream ran dry at the server: $underruns"
+press_key q
+stop_sound
+note "sound heard through PulseAudio"
