@@ -291,14 +291,24 @@ static int to_game(int display, int offset, int size)
     return g < size ? g : size - 1;
 }
 
+int game_x_of(int display_x)
+{
+    return to_game(display_x, present_x, SCREEN_WIDTH);
+}
+
+int game_y_of(int display_y)
+{
+    return to_game(display_y, present_y, SCREEN_HEIGHT);
+}
+
 int game_mouse_x(void)
 {
-    return to_game(mouse_x, present_x, SCREEN_WIDTH);
+    return game_x_of(mouse_x);
 }
 
 int game_mouse_y(void)
 {
-    return to_game(mouse_y, present_y, SCREEN_HEIGHT);
+    return game_y_of(mouse_y);
 }
 
 void game_mouse_range(int x1, int y1, int x2, int y2)

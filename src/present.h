@@ -56,6 +56,8 @@ void set_pointer(BITMAP *picture);  // the pointer's picture from now on
 void pointer_show(int shown);       // whether present() draws the pointer
 int game_mouse_x(void);             // the mouse in game pixels
 int game_mouse_y(void);
+int game_x_of(int display_x);       // a point of the display in game pixels
+int game_y_of(int display_y);
 // Confines the mouse to a rectangle of game pixels (corners included).
 void game_mouse_range(int x1, int y1, int x2, int y2);
 void set_menu_mouse_range(void);    // the menus' range, also between games

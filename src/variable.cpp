@@ -262,9 +262,9 @@ int left_clicked_at(int *x, int *y)
         press_taken = 1;
     }
     if (x)
-        *x = (place >> 16) / present_scale;
+        *x = game_x_of(place >> 16);
     if (y)
-        *y = (place & 0xffff) / present_scale;
+        *y = game_y_of(place & 0xffff);
     return (mouse_b & 1) || latched;
 }
 

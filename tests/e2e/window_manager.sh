@@ -95,8 +95,10 @@ for p in "100 540" "1800 540" "960 30" "960 1050"; do
 done
 note "F11: the window covers the screen, the picture at scale 2 from (320, 60), black bars"
 
-# A click at display (320 + 2x, 60 + 2y) fires at game pixel (x, y).
+# A click at display (320 + 2x, 60 + 2y) fires at game pixel (x, y), once
+# the READY that follows the switch has gone.
 X=195; Y=285
+sleep 1
 xdotool mousemove $((320 + X * 2)) $((60 + Y * 2)); sleep 0.3
 xdotool mousemove 1200 700; sleep 0.3
 root_shot "$WORK/before.png"

@@ -182,6 +182,14 @@ TEST(ClickLatch, APressIsPlacedWhereTheButtonWentDownAndAHeldButtonWhereThePoint
     EXPECT_EQ(x, 450);
     EXPECT_EQ(y, 25);
     mouse_b = 0;
+    // Full screen: the picture stands at (320, 60) on the display.
+    present_x = 320;
+    present_y = 60;
+    click_latch_press_at(320 + 2 * 195, 60 + 2 * 285);
+    EXPECT_TRUE(left_clicked_at(&x, &y));
+    EXPECT_EQ(x, 195);
+    EXPECT_EQ(y, 285);
+    present_x = present_y = 0;
     present_scale = 1;
 }
 
