@@ -8,17 +8,7 @@
 . "$E2E_LIB/common.sh"
 
 make_game_copy
-cat > "$WORK/data/levels/levels.txt" <<EOF
-LEVEL 1
-CREATURE lady.txt 1
-BACK back/street_day.bmp
-MODE 0
-MAX_DOORS_OPEN 1
-REFRESH_DOOR 0
-MAX_BANDIT 50
-NEXT 1
-END_OF_LEVEL 1
-EOF
+quiet_street lady.txt 50
 echo "delay 1" > "$WORK/data/comix/intro.cmx"
 
 for s in 1 2; do

@@ -20,17 +20,7 @@ printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 0\nSCALE 0\n' > "$WORK/setup.cfg"
 for c in "$WORK"/data/comix/*.cmx; do echo "delay 1" > "$c"; done
 for i in $(seq 10); do printf '99999\tSHARPSHOOTER\n'; done > "$WORK/top.txt"
 marked_pointer c_hand1.bmp
-cat > "$WORK/data/levels/levels.txt" <<EOF
-LEVEL 1
-CREATURE slowpoke.txt 1
-BACK back/street_day.bmp
-MODE 0
-MAX_DOORS_OPEN 1
-REFRESH_DOOR 0
-MAX_BANDIT 5
-NEXT 1
-END_OF_LEVEL 1
-EOF
+quiet_street slowpoke.txt 5
 
 big_shot() { import -window root -crop 1280x960+0+0 +repage "$1" 2>/dev/null; }
 start_game

@@ -35,17 +35,7 @@ note "PulseAudio runs as process $PA_PID"
 
 # A quiet street (no door ever opens) and no music: after the intro only a
 # shot makes a sound.
-cat > "$WORK/data/levels/levels.txt" <<EOF
-LEVEL 1
-CREATURE lady.txt 1
-BACK back/street_day.bmp
-MODE 0
-MAX_DOORS_OPEN 1
-REFRESH_DOOR 0
-MAX_BANDIT 50
-NEXT 1
-END_OF_LEVEL 1
-EOF
+quiet_street lady.txt 50
 printf 'GFX_MODE 1\nGFX_COLOR 32\nMUSIC_ON 0\n' > "$WORK/setup.cfg"
 
 # The monitor as raw 16-bit stereo at 44100 Hz: a second is 176400 bytes,

@@ -25,17 +25,7 @@ other_pid=""
 trap 'cleanup_game; [ -n "$other_pid" ] && kill $other_pid 2>/dev/null; kill $wm_pid $xvfb_pid 2>/dev/null; rm -f "$fd_file"' EXIT
 for c in "$WORK"/data/comix/*.cmx; do echo "delay 1" > "$c"; done
 for i in $(seq 10); do printf '99999\tSHARPSHOOTER\n'; done > "$WORK/top.txt"
-cat > "$WORK/data/levels/levels.txt" <<EOF
-LEVEL 1
-CREATURE slowpoke.txt 1
-BACK back/street_day.bmp
-MODE 0
-MAX_DOORS_OPEN 1
-REFRESH_DOOR 0
-MAX_BANDIT 5
-NEXT 1
-END_OF_LEVEL 1
-EOF
+quiet_street slowpoke.txt 5
 
 root_shot() { import -window root "$1" 2>/dev/null; }
 # "W H X Y" of the game's window on the screen.

@@ -145,3 +145,10 @@ colour_pixels() {
   convert "$1" -crop "$2" +repage -fuzz 4% -fill black +opaque "$3" -fill white -opaque "$3" \
     -format "%[fx:int(mean*w*h+0.5)]" info:
 }
+
+# Level 1 of the copy's level script, alone: the first street with creature
+# $1 (a file under data/object/), a quota of $2, and no door that ever opens.
+quiet_street() {
+  printf 'LEVEL 1\nCREATURE %s 1\nBACK back/street_day.bmp\nMODE 0\nMAX_DOORS_OPEN 1\nREFRESH_DOOR 0\nMAX_BANDIT %s\nNEXT 1\nEND_OF_LEVEL 1\n' \
+    "$1" "$2" > "$WORK/data/levels/levels.txt"
+}
