@@ -334,6 +334,16 @@ int shot_misses_townsperson(int door, int x, int y)
                                    TOWNSFOLK_MISS_RADIUS);
 }
 
+// A creature whose door has not begun to open is not there yet for the
+// player: a shot at the shut door hits nobody.
+static int door_still_shut(int door)
+{
+    if (door < 0 || door >= DOOR_COUNT)
+        return 0;
+    const SMALL_OBJECT_STRUCTURE *s = &small_object[door];
+    return s->draw && s->mode == 0 && s->tik == 0 && level_mode != DUEL_MODE;
+}
+
 int strela(int door)
 {
     if (door < 0 || door >= DOOR_COUNT)
@@ -650,9 +660,10 @@ int game_shoot(void)
     shot_show = 1;
     pocet_naboju -= 1;
     // A bandit is hit anywhere in his doorway; a townsperson only where he
-    // shows himself, and a shot past him is a miss.
+    // shows himself, and a shot past him is a miss.  Nobody is hit behind a
+    // door that has not opened yet.
     int door = door_shot(x, y);
-    if (shot_misses_townsperson(door, x, y))
+    if (door_still_shut(door) || shot_misses_townsperson(door, x, y))
         door = -1;
     int felled = door >= 0 && door < DOOR_COUNT && small_object[door].draw && small_object[door].mode == 0;
     strela(door);

@@ -120,11 +120,11 @@ static const HOT HOT_NO = {320, 170, 435, 230};
 #define LETTER_RAISE 5           // a word's top below the digits' top, as on the status line
 #define TABLE_SHOW_DELAY 20
 #define TABLE_LEAVE_DELAY 12
-#define NAME_PANEL_X 180
+#define NAME_PANEL_X 167          // the panel centred on the poster
 #define NAME_PANEL_Y 180
 #define NAME_PANEL_W 327
 #define NAME_PANEL_H 108
-#define NAME_TEXT_X 235
+#define NAME_TEXT_X 222
 #define NAME_TEXT_Y 240
 #define NAME_CURSOR '['
 #define SHOW_ONLY_SCORE (-9999)

@@ -48,7 +48,7 @@ static int ready_shown = 0;
 #define READY_TEXT "READY"
 #define READY_X ((SCREEN_WIDTH - PLATE_W) / 2)   // over the middle of the street
 #define READY_Y 200
-#define PUFF_SIZE 40                    // one step of the puff, centred on the shot
+#define PUFF_SIZE 64                    // one step of the puff, centred on the shot, wider than the sight
 #define PUFF_DARK_PLACE 140             // a place darker than this (0..255) gets light dust
 
 static const char *const foul_words[] = {nullptr, "TOO EARLY", "TOO LATE", "TOWNSFOLK"};

@@ -10,7 +10,7 @@
 #define NOTICE_HINT_FADE 50         // ...then fades out over this long
 #define NOTICE_HINT_RELOADS 3       // after this many reloads by hand it shows no more
 #define NOTICE_FOUL_TIME 100        // a foul's word stays this long over its door
-#define NOTICE_PUFF_TIME 15         // a miss's puff of dust shows this long
+#define NOTICE_PUFF_TIME 30         // a miss's puff of dust shows this long
 #define NOTICE_PUFF_STEPS 3         // ... in this many pictures, one after another
 
 // Why a shot at a creature cost a life.

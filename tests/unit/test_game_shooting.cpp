@@ -141,31 +141,33 @@ TEST_F(Shooting, TheFoulWordSaysWhetherHeHadNotDrawnHadPutHisGunAwayOrWasATownsp
 
 // Door 0's creature shows, in pose 0, only a post of 20 x 170 pixels: screen
 // x 70..89, y 147..316 (his picture, 100 x 210, has its top-left corner at
-// (96 - 16 - 50, 107) = (30, 107)).
-TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNever)
+// (96 - 16 - 50, 107) = (30, 107)).  At tick 0 his door is still shut.
+TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNeverNobodyBehindAShutDoor)
 {
     struct Case {
-        int x, y, type, pose_tik;
+        int x, y, type, tik;
         bool felled;
     } cases[] = {
-        {66, 200, 0, 0, false}, {67, 200, 0, 0, true}, {92, 200, 0, 0, true}, {93, 200, 0, 0, false},
-        {80, 143, 0, 0, false}, {80, 144, 0, 0, true}, {80, 200, 0, 0, true},
-        {127, 200, 0, 0, false},    // 3 pixels from his picture's right edge, far from him
-        {40, 200, 0, 1, true},      // in his other, solid pose the same doorway is all him
-        {40, 200, 1, 0, true},      // a bandit is hit anywhere in his doorway (here too early)
+        {66, 200, 0, 1, false}, {67, 200, 0, 1, true}, {92, 200, 0, 1, true}, {93, 200, 0, 1, false},
+        {80, 143, 0, 1, false}, {80, 144, 0, 1, true}, {80, 200, 0, 1, true},
+        {127, 200, 0, 1, false},    // 3 pixels from his picture's right edge, far from him
+        {40, 200, 0, 2, true},      // in his other, solid pose the same doorway is all him
+        {40, 200, 1, 1, true},      // a bandit is hit anywhere in his doorway (here too early)
+        {80, 200, 0, 0, false},     // the door has not opened yet: a shot at it hits neither
+        {80, 200, 1, 0, false},
     };
     for (const Case &c : cases) {
         pocet_zivotu = 3;
         bang = 0;
-        OBJECT_STRUCTURE &o = creature(0, {0, 1, 1, 1, 1, 0}, c.type);
+        OBJECT_STRUCTURE &o = creature(0, {0, 0, 1, 1, 1, 0}, c.type);
         BITMAP *b = o.anim_object->image[0];
         clear_to_color(b, bitmap_mask_color(b));
         rectfill(b, 40, 40, 59, 209, makecol(30, 90, 200));
         init_small(0, 0);
-        small_object[0].tik = c.pose_tik;
+        small_object[0].tik = c.tik;
         small_object[0].last_time = cas;
         fire_at(c.x, c.y);
-        EXPECT_EQ(small_object[0].mode == 1, c.felled) << c.x << ", " << c.y << " type " << c.type;
+        EXPECT_EQ(small_object[0].mode == 1, c.felled) << c.x << ", " << c.y << " type " << c.type << " tick " << c.tik;
         EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << c.x << ", " << c.y;     // all fouls here
         EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << c.x << ", " << c.y;   // a miss shows its puff
     }

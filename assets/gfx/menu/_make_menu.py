@@ -449,9 +449,9 @@ def column(i, lit):
     cap = "#ffe48a" if lit else "#f5d77a"
     b.append(L.rect(m + 11, cy0 + 3, pw - 16, ch, "#7a5230", 0))
     b.append(L.rect(m + 8, cy0, pw - 16, ch, cap, 2.5))
-    s = min(fit(h, CAPTION, pw - 16 - 12, 15)[0] for h in hints)
+    s = min(fit(h, CAPTION, pw - 16 - 24, 15)[0] for h in hints)   # 12 px clear each side
     for k, h in enumerate(hints):
-        b.append(label(w / 2, cy0 + 19 + k * 24, h, CAPTION, pw - 16 - 12, s, INK))
+        b.append(label(w / 2, cy0 + 19 + k * 24, h, CAPTION, pw - 16 - 24, s, INK))
     # difficulty marks: one, two or three cartridges
     for k in range(marks):
         b.append(bullet(w / 2 + (k - (marks - 1) / 2) * 18, 462, 1.0, "#d8b040"))
