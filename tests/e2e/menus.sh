@@ -36,7 +36,7 @@ wait_for() {   # wait_for SECONDS COMMAND...: the command on fresh screenshots
 is_dialog() { shows "$1" $M/yesno.bmp 205 31 90x50+210+156; }
 is_options() { shows "$1" $M/menuhang.bmp 220 0 300x40+260+5; }
 is_difficulty() { shows "$1" $M/m02.bmp 0 0 200x300+5+100; }
-is_name_entry() { shows "$1" $M/name.bmp 180 180 300x30+190+190; }
+is_name_entry() { shows "$1" $M/name.bmp 167 180 300x30+177+190; }
 is_table() { shows "$1" $M/wanted.bmp 150 22 300x100+180+40 && ! is_name_entry "$1"; }
 
 start_game
