@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz_init();
     fuzz_write("data/object/fuzz.txt", data, size);
-    obtiznost = (int)(size % 3);
+    obtiznost = (int)(size % (DIFFICULTY_HARD + 1));
     fuzz_run([] { load_object("fuzz.txt", 0); });
     destroy_object(0);
     return 0;

@@ -3,6 +3,7 @@
 #include "variable.h"
 
 #include "display_sync.h"
+#include "layout.h"
 #include "present.h"
 
 #include <algorithm>
@@ -507,8 +508,8 @@ int max_level_bandit = 0;
 int max_pravdepodobnost = 0;
 
 // ---------------------------------------------------------------- player
-int pocet_naboju = 6;
-int max_pocet_naboju = 6;
+int pocet_naboju = CYLINDER_SIZE;
+int max_pocet_naboju = CYLINDER_SIZE;
 int celkem_naboju = 44;
 int pocet_hitu = 0;
 int pocet_zivotu = 0;

@@ -19,7 +19,7 @@ protected:
     {
         GameWorld::SetUp();
         advance(400);
-        level_mode = 1;
+        level_mode = MODE_DUEL;
         game_comix = no_comic;
     }
     void TearDown() override
@@ -75,7 +75,7 @@ TEST_F(Duel, TheStartFillsTheThreeSlotsFromTheFirstCreaturesAndStartsTheClock)
     // On an ordinary level it does nothing.
     for (auto &s : small_object)
         s = SMALL_OBJECT_STRUCTURE{};
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     duel_time = 0;
     duel_start();
     EXPECT_EQ(slot(0).draw + slot(1).draw + slot(2).draw, 0);
@@ -316,7 +316,7 @@ TEST_F(DuelLevels, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
 TEST_F(DuelLevels, ADuelEndsAfter750TicksWhateverHappenedAndTheNextDuelStarts)
 {
     script("CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\n");
-    load_level("levels.txt", 7);
+    game_load_level(7);
     game_start();
     long began = duel_time;
     EXPECT_EQ(began, cas);

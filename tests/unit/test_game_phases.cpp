@@ -83,7 +83,7 @@ protected:
     // Loads level 1 and sets the counters as a new game does.
     void start_level_one()
     {
-        load_level("levels.txt", 1);
+        game_load_level(FIRST_LEVEL);
         pocet_zivotu = 3;
         score = 0;
         game_start();
@@ -176,7 +176,7 @@ TEST_F(Phases, TheLastLifeLostInPlayHasItsOwnPhase)
 
 TEST_F(Phases, ALifeLostInAFrameSendsTheOthersBackInThatSameFrame)
 {
-    load_level("levels.txt", 1);
+    game_load_level(FIRST_LEVEL);
     // Creature 0 fires on entering its tick 1; creature 1 is a long script.
     creature(0, {0, 2, 1, 1, 1, 1}, 1, 10);
     creature(1, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 1, 10);
@@ -256,7 +256,7 @@ TEST_F(Phases, ANewGameStartsAtLevelOneWithThreeLivesAndNoScore)
 // a second of the player's time that the game clock does not count.
 TEST_F(Phases, ReadyStandsTheStreetStillForASecondThatTheClockDoesNotCount)
 {
-    load_level("levels.txt", 1);
+    game_load_level(FIRST_LEVEL);
     pocet_zivotu = 3;
     max_doors_open = 3;
     refresh_door = 1000;            // any door free to open would open at once

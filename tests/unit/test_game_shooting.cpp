@@ -193,7 +193,7 @@ TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
         fire_at(c.x, c.y);
         EXPECT_EQ(notice_puff_step(), c.puff ? 0 : -1) << c.what;
     }
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     notice_level_start();
     fire_at(20, 200);
     advance(NOTICE_PUFF_TIME);
@@ -235,10 +235,10 @@ TEST_F(Shooting, HolesAreLeftOnlyInTheOpenStreetOfAnOrdinaryLevel)
     fire_at(300, 200);
     EXPECT_EQ(getpixel(game_screen2, 302, 202), bg);
     // In a duel level: no hole anywhere.
-    level_mode = 1;
+    level_mode = MODE_DUEL;
     fire_at(200, 250);
     EXPECT_EQ(getpixel(game_screen2, 202, 252), bg);
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     fire_at(200, 250);
     EXPECT_NE(getpixel(game_screen2, 202, 252), bg);
     // The hole is multiplied in: darker than the wall, not the hole's own grey.

@@ -235,7 +235,7 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnread)
     EXPECT_EQ(object_count + decoration_count, 0);
     EXPECT_EQ(vrstva[0].image, nullptr);
 
-    load_level("levels.txt", 1000);
+    game_load_level(SECRET_CHEAT_LEVEL);
     EXPECT_EQ((std::vector<int>{level, object_count, next_level}), (std::vector<int>{1000, 1, 1}));
     EXPECT_EQ(getpixel(game_screen2, 320, 240), makecol(10, 20, 90));
 }
@@ -257,7 +257,7 @@ TEST_F(World, LevelDefaultsApplyBeforeTheBlockIsRead)
     for (int i = 0; i < DOOR_COUNT; i++)
         small_object[i].draw = dira[i].visible = 1;
 
-    load_level("levels.txt", 4);
+    game_load_level(4);
     // Stray words (a stray LEVEL too) are passed over; the last BACK wins.
     EXPECT_EQ((std::vector<int>{level, object_count, max_level_bandit, refresh_door, next_level, level_time,
                                 pocet_naboju, celkem_naboju, pocet_zabitych, (int)shot_last_time, shot_show,
@@ -341,14 +341,14 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        level_mode = 0;
+        level_state_at_start();
         write_levels(c.text);
         int wanted = c.wanted;
         expect_mentions(fatal_message([wanted] { load_level("levels.txt", wanted); }), c.mentions,
                         "data/levels/levels.txt");
         destroy_level();
     }
-    level_mode = 0;
+    level_state_at_start();
     expect_mentions(fatal_message([] { load_level("missing.txt", 1); }),
                     {"Unable to open file data/levels/missing.txt"});
     // A broken creature of the level is reported by its own file.
