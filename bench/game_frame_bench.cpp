@@ -95,7 +95,7 @@ static void set_up_world(void)
         OBJECT_STRUCTURE &o = object[i];
         o = OBJECT_STRUCTURE{};
         o.anim_object = anim({1, 1, 1, 1, 1}, 100, 210, -16, 0);
-        o.type = 1;
+        o.type = TYPE_BANDIT;
         o.delay = 1000000;      // nobody moves on during the run
         o.end_tick = 10;
         for (int t = 0; t < 10; t++)

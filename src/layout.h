@@ -21,7 +21,8 @@
 
 // ---------------------------------------------------------------- creatures
 #define TYPE_TOWNSFOLK 0                // creature type that must not be shot
-#define TYPE_WITH_CHILD 2               // a bandit who gives way to his CHILD when shot; others are plain bandits
+#define TYPE_BANDIT 1                   // a plain bandit (so is any type but these two)
+#define TYPE_WITH_CHILD 2               // a bandit who gives way to his CHILD when shot
 #define DECORATION_RESPAWNS 2           // decoration type that is whole again a while after a hit
 #define TICK_HIDDEN 0                   // tick value: gun not drawn (a shot now is a foul)
 #define TICK_DRAWS 1                    // tick value: gun drawn, a fair target

@@ -502,7 +502,7 @@ char komix_start[KOMIX_NAME_SIZE] = "";
 char komix_finish[KOMIX_NAME_SIZE] = "";
 int refresh_door = 0;
 int max_doors_open = 0;
-int level_mode = 0;
+int level_mode = MODE_ORDINARY;
 int level_time = 0;
 int max_level_bandit = 0;
 int max_pravdepodobnost = 0;
@@ -515,7 +515,7 @@ int pocet_hitu = 0;
 int pocet_zivotu = 0;
 int pocet_zabitych = 0;
 int score = 0;
-int obtiznost = 0;
+int obtiznost = DIFFICULTY_EASY;
 
 // ---------------------------------------------------------------- revolver
 ANIM_OBJECT_STRUCTURE *kolt_anim = nullptr;

@@ -456,7 +456,7 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
 
     std::set<int> children;
     for (int i = 0; i < object_count; i++)
-        if (object[i].type == 2)
+        if (object[i].type == TYPE_WITH_CHILD)
             children.insert(object[i].next_name);
     for (int i = 0; i < object_count; i++) {
         std::string name = i < (int)info.creatures.size() ? info.creatures[i] : fmt("#%d", i);

@@ -97,11 +97,11 @@ TEST_F(Screen, TheCartridgeDisplayShowsTheCylinderAndNeverACountItHasNoPictureFo
     pocet_naboju = 4;
     reload_show = 1;
     reload_last_time = cas;
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     frame();
     EXPECT_EQ(at(560, 450), cartridge_colour(3, 1));
     EXPECT_EQ(at(310, 470), kolt_colour(3, 0));
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     frame();
     EXPECT_EQ(at(560, 450), cartridge_colour(4, 1));
     advance(21);

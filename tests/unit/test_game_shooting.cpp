@@ -52,7 +52,7 @@ TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
 TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
 {
     bandit_in(1, 1);   // tick value 1
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     EXPECT_EQ(strela(1), 1);
     EXPECT_EQ((std::vector<long>{score, pocet_zabitych, small_object[1].mode, small_object[1].tik,
                                  small_object[1].last_time, pocet_zivotu, bang}),
@@ -62,11 +62,11 @@ TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
     EXPECT_EQ(pocet_zabitych, 1);
     EXPECT_EQ(score, 100);
     // Difficulty 0 counts the kill and pays nothing; difficulty 1 pays.
-    obtiznost = 0;
+    obtiznost = DIFFICULTY_EASY;
     bandit_in(0, 2);
     strela(0);
     EXPECT_EQ(score, 100);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     bandit_in(2, 3);
     strela(2);
     EXPECT_EQ(score, 200);
@@ -95,7 +95,7 @@ TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
 
     // A civilian is a foul in any pose.
     bang = 0;
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     bandit_in(1, 4, {0, 1, 2, 1, 2, 1}, 0);
     strela(1);
     EXPECT_EQ(pocet_zivotu, 1);
@@ -251,7 +251,7 @@ TEST_F(Shooting, OneShotCanFellACreatureAndADecorationAtOnce)
 {
     bandit_in(0, 2);
     decor(0, 60, 150, 30, 30);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     fire_at(70, 160);
     EXPECT_EQ(small_object[0].mode, 1);
     EXPECT_EQ(pocet_zabitych, 1);
@@ -273,7 +273,7 @@ TEST_F(Shooting, NullSoundsAreSkippedAtAnyVolume)
     small_object[0].delay = 0;
     step(1);
     EXPECT_EQ(pocet_hitu, 1);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     pocet_naboju = 0;
     shot_show = 0;
     mouse_b = 2;
