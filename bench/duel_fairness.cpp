@@ -115,7 +115,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     }
     for (int i = 0; i < 3; i++) {
         const SMALL_OBJECT_STRUCTURE &s = small_object[i];
-        if (s.draw && s.mode == 0 && object[s.animation].tick[s.tik] <= 0)
+        if (s.draw && s.mode == 0 && object[s.animation].tick[s.tik] <= TICK_HIDDEN)
             out.undrawn = true;
     }
     out.won = pocet_zabitych >= max_level_bandit && !out.shot_at;

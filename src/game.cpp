@@ -62,12 +62,18 @@ static int foul_kind(const OBJECT_STRUCTURE *o, int type, int t)
 {
     if (type == TYPE_TOWNSFOLK)
         return FOUL_TOWNSFOLK;
-    if (tick_value(o, t) > 0)
+    if (tick_value(o, t) > TICK_HIDDEN)
         return FOUL_NONE;
     for (int before = t - 1; before >= 0; before--)
-        if (tick_value(o, before) > 0)
+        if (tick_value(o, before) > TICK_HIDDEN)
             return FOUL_LATE;   // he had drawn and put his gun away again
     return FOUL_EARLY;
+}
+
+// The pose of a creature `tik` ticks after it was hit.
+static int hit_pose(int tik)
+{
+    return tik < FALLEN_FROM_TICK ? POSE_HIT : POSE_FALLEN;
 }
 
 static int valid_creature(int index)
@@ -245,7 +251,7 @@ int strela(int door)
     play_effect(o->s_dead, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
     int v = tick_value(o, s->tik);
     notice_hit(door, s->type == TYPE_TOWNSFOLK, foul_kind(o, s->type, s->tik));
-    if (v <= 0 || s->type == TYPE_TOWNSFOLK) {
+    if (v <= TICK_HIDDEN || s->type == TYPE_TOWNSFOLK) {
         // A foul: a creature that was not a fair target.
         if (!life_cheat && !kill_civil_cheat) {
             pocet_hitu = 0;
@@ -314,7 +320,7 @@ static void draw_door_and_creature(int i)
     if (s->mode == 0)
         pose = tick_value(o, s->tik);
     else
-        pose = s->tik <= 1 ? POSE_HIT : POSE_FALLEN;
+        pose = hit_pose(s->tik);
     draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
 
     if (s->mode == 0 && s->tik <= DOOR_OPEN_STEP)
@@ -503,7 +509,7 @@ int duel_draw_game_screen(void)
         if (s->mode == 0)
             pose = tick_value(o, s->tik);
         else
-            pose = s->tik < 2 ? POSE_HIT : POSE_FALLEN;
+            pose = hit_pose(s->tik);
         draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
     }
     draw_status();

@@ -28,7 +28,8 @@
 #define TICK_DRAWS 1                    // tick value: gun drawn, a fair target
 #define TICK_FIRES 2                    // tick value on which a bandit fires
 #define POSE_HIT 3                      // creature animation slot shown just after a hit
-#define POSE_FALLEN 4                   // ... and from the second tick after it
+#define POSE_FALLEN 4                   // ... and from FALLEN_FROM_TICK on
+#define FALLEN_FROM_TICK 2              // the tick after a hit from which a creature lies fallen
 #define POSE_INTACT 0                   // decoration animation slot while whole
 #define POSE_DESTROYED 1                // ... and once shot
 #define CHILD_ENTER_TICK 5              // a shot type-2 bandit gives way to his child at this tick
