@@ -84,7 +84,8 @@ static Outcome play_duel(unsigned seed, int reaction)
             if (cas >= seen[i] + reaction && (target < 0 || seen[i] < seen[target]))
                 target = i;
         }
-        if (target >= 0 && cas > shot_last_time + SHOT_INTERVAL && cas > reload_last_time + SHOT_AFTER_RELOAD) {
+        if (target >= 0 && cas > shot_last_time + SHOT_INTERVAL &&
+            cas > reload_last_time + SHOT_AFTER_RELOAD) {
             mouse_x = zone_centre_x(creature_zone[target]);
             mouse_y = zone_centre_y(creature_zone[target]);
             mouse_b = 1;

@@ -474,7 +474,8 @@ static void duel_advance_slot(int i)
     // A living duelist holds his last pose for good.
     if (s->mode == 0 && s->tik >= s->end_tick)
         s->tik = s->end_tick > 0 ? s->end_tick - 1 : 0;
-    if (s->mode == 1 && s->type == TYPE_WITH_CHILD && s->tik == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
+    if (s->mode == 1 && s->type == TYPE_WITH_CHILD && s->tik == CHILD_ENTER_TICK &&
+        valid_creature(o->next_name)) {
         init_small(i, o->next_name);
         s->tik = CHILD_START_TICK;
     }

@@ -37,8 +37,9 @@ int init_all(void)
     bfont1 = load_picture("data/gfx/font/font1.bmp", DIGIT_CELLS * DIGIT_W, DIGIT_H);
     bfont2 = load_picture("data/gfx/font/font2.bmp", LETTER_CELLS * LETTER_W, LETTER_H);
     bstar1 = load_picture("data/gfx/level/star.bmp", STAR_W, STAR_H);
-    static const char *const holes[HOLE_PICTURES] = {"data/gfx/level/dira01.bmp", "data/gfx/level/dira02.bmp",
-                                         "data/gfx/level/dira03.bmp", "data/gfx/level/dira04.bmp"};
+    static const char *const holes[HOLE_PICTURES] = {
+        "data/gfx/level/dira01.bmp", "data/gfx/level/dira02.bmp", "data/gfx/level/dira03.bmp",
+        "data/gfx/level/dira04.bmp"};
     for (int i = 0; i < HOLE_PICTURES; i++)
         bhole[i] = load_picture(holes[i], 1, 1);
     bhole[HOLE_PICTURES] = nullptr;

@@ -5,12 +5,12 @@
 #include "variable.h"
 
 // ---------------------------------------------------------------- files
-#define LEVEL_DIR "data/levels/"                // where the level script lives
-#define LEVEL_SCRIPT "levels.txt"               // the one level script of the game
+#define LEVEL_DIR "data/levels/"        // where the level script lives
+#define LEVEL_SCRIPT "levels.txt"       // the one level script of the game
 #define LEVEL_SCRIPT_PATH LEVEL_DIR LEVEL_SCRIPT // ... and its path from the game folder
-#define DOOR_ANIM "dvere01.txt"                 // the door leaf's animation
-#define KOLT_ANIM "kolt01.txt"                  // the revolver's animation, a slot per sector
-#define CARTRIDGES_ANIM "naboje01.txt"          // the cartridge display, a slot per count
+#define DOOR_ANIM "dvere01.txt"         // the door leaf's animation
+#define KOLT_ANIM "kolt01.txt"          // the revolver's animation, a slot per sector
+#define CARTRIDGES_ANIM "naboje01.txt"  // the cartridge display, a slot per count
 
 // ---------------------------------------------------------------- levels
 #define FIRST_LEVEL 1                   // a new game starts here; a block without NEXT leads back here
@@ -56,32 +56,32 @@
 #define BANDIT_HOLE_TIME 100            // a bandit's hit mark shows while old_time + this >= cas
 
 // ---------------------------------------------------------------- play
-#define LEVEL_CHANGE_PAUSE 20       // pause before the finish comic
-#define HOLE_LOWEST_Y 314           // shots below this line leave no hole in the background
-#define HOLE_PICTURES 4             // bhole[0..3]
-#define HOLE_BLEND_ALPHA 190        // multiply blender strength of a bullet hole
-#define SHOT_PAN_DIVISOR 20         // pan of the player's shot: mouse_x / 20 + 111
-#define SHOT_PAN_BASE 111
-#define DOOR_PAN_STEP 50            // pan of a door's sounds: door * 50 + 77
-#define DOOR_PAN_BASE 77
-#define DOOR_CHANCE_RANGE 1000      // refresh_door is in thousandths
-#define BANDIT_HOLE_RANGE_X 550     // a bandit's hit mark: X = rand() % 550 - 50
-#define BANDIT_HOLE_RANGE_Y 340     //                      Y = rand() % 340 - 50
-#define BANDIT_HOLE_OFFSET 50
-#define HITS_PER_LIFE 2             // pocet_hitu above this costs a life
-#define DECORATION_ZONE_MARGIN 8    // a decoration's zone reaches this far left and up
-#define PLAY_MOUSE_X1 6             // the aim is confined to this rectangle in play
-#define PLAY_MOUSE_Y1 8
-#define PLAY_MOUSE_X2 620
-#define PLAY_MOUSE_Y2 340
-#define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
-#define NEW_GAME_LIVES 3
-#define READY_TIME 100              // the street stands still this long under READY
-#define TOWNSFOLK_MISS_RADIUS 3     // a shot this far from every opaque pixel of a townsperson misses him
-#define GAME_OVER_COMIC "gameover.cmx"
-#define DUEL_HESITATION_LAST_TICK 3 // a due tick up to here may be put off ...
-#define DUEL_HESITATION_RANGE 100   // ... when rand() % 100 is below
-#define DUEL_HESITATION_PERCENT 70
+#define LEVEL_CHANGE_PAUSE 20           // pause before the finish comic
+#define HOLE_LOWEST_Y 314               // shots below this line leave no hole in the background
+#define HOLE_PICTURES 4                 // bullet-hole pictures, bhole[0..3]
+#define HOLE_BLEND_ALPHA 190            // multiply blender strength of a bullet hole
+#define SHOT_PAN_DIVISOR 20             // pan of the player's shot: mouse_x / 20 + 111
+#define SHOT_PAN_BASE 111               // ... plus this
+#define DOOR_PAN_STEP 50                // pan of a door's sounds: door * 50 + 77
+#define DOOR_PAN_BASE 77                // ... plus this
+#define DOOR_CHANCE_RANGE 1000          // refresh_door is in thousandths
+#define BANDIT_HOLE_RANGE_X 550         // a bandit's hit mark: X = rand() % 550 - 50
+#define BANDIT_HOLE_RANGE_Y 340         //                      Y = rand() % 340 - 50
+#define BANDIT_HOLE_OFFSET 50           // ... less this on both axes
+#define HITS_PER_LIFE 2                 // pocet_hitu above this costs a life
+#define DECORATION_ZONE_MARGIN 8        // a decoration's zone reaches this far left and up
+#define PLAY_MOUSE_X1 6                 // the aim is confined to a rectangle in play: its left
+#define PLAY_MOUSE_Y1 8                 // top of the aim's rectangle
+#define PLAY_MOUSE_X2 620               // right of the aim's rectangle
+#define PLAY_MOUSE_Y2 340               // bottom of the aim's rectangle
+#define AMMO_KEY_CARTRIDGES 6           // the N key adds this many spare cartridges per frame
+#define NEW_GAME_LIVES 3                // lives at the start of a game (and stars of the status display)
+#define READY_TIME 100                  // the street stands still this long under READY
+#define TOWNSFOLK_MISS_RADIUS 3         // a shot this far from every opaque pixel of a townsperson misses him
+#define GAME_OVER_COMIC "gameover.cmx"  // the comic after every game
+#define DUEL_HESITATION_LAST_TICK 3     // a due tick up to here may be put off ...
+#define DUEL_HESITATION_RANGE 100       // ... when rand() % 100 is below
+#define DUEL_HESITATION_PERCENT 70      // ... this number
 
 // ---------------------------------------------------------------- the doors
 #define DOOR_LEAF_Y 83                  // top of every door leaf
@@ -118,41 +118,41 @@ inline constexpr int kolt_sector_x[KOLT_SECTORS] = {150, 205, 260, 320, 380, 435
 #define KOLT_SWAY_DIVISOR 1.4           // the revolver sways with the aim within its sector
 #define CYLINDER_SIZE 6                 // cartridges the revolver holds
 #define CARTRIDGE_COUNTS_SHOWN CYLINDER_SIZE // the cartridge display has pictures for 0..6 bullets
-#define CARTRIDGE_SLOTS (CARTRIDGE_COUNTS_SHOWN + 1)   // ... one slot each
+#define CARTRIDGE_SLOTS (CARTRIDGE_COUNTS_SHOWN + 1) // ... one slot each
 
 // ---------------------------------------------------------------- the status display
-#define STAR_W 80                       // a life's star
-#define STAR_H 78
+#define STAR_W 80                       // a life's star: its width
+#define STAR_H 78                       // ... and its height
 #define STAR_RIGHT_X 560                // the first star's left; the others stand left of it
-#define STAR_STEP 40
-#define PORTRAIT_X 0                    // the player's portrait (or the life cheat's)
-#define PORTRAIT_Y 376
-#define PORTRAIT_W 113
-#define PORTRAIT_H 104
-#define CIVIL_MARK_X 460                // the civilian cheat's mark
-#define CIVIL_MARK_Y 434
-#define CIVIL_MARK_W 40
-#define CIVIL_MARK_H 46
+#define STAR_STEP 40                    // from one star to the next, leftwards
+#define PORTRAIT_X 0                    // the player's portrait (or the life cheat's): its left
+#define PORTRAIT_Y 376                  // ... its top
+#define PORTRAIT_W 113                  // ... its width
+#define PORTRAIT_H 104                  // ... its height
+#define CIVIL_MARK_X 460                // the civilian cheat's mark: its left
+#define CIVIL_MARK_Y 434                // ... its top
+#define CIVIL_MARK_W 40                 // ... its width
+#define CIVIL_MARK_H 46                 // ... its height
 #define HIT_MARK_SIZE 160               // a bandit's hit mark on the screen
 #define KILL_BAR_TOP 116                // the kill bar stands below the lives' stars (up to y 77)
-#define KILL_BAR_BOTTOM 450
-#define KILL_BAR_LENGTH (KILL_BAR_BOTTOM - KILL_BAR_TOP)
-#define KILL_BAR_X 633
-#define KILL_LABEL_X 620                // the kill bar's label
-#define KILL_LABEL_Y 82
-#define KILL_LABEL_W 20
-#define KILL_LABEL_H 26
-#define LEVEL_TEXT_X 10                 // the status line: LEVEL, its number, SCORE, its number
-#define LEVEL_NUM_X 65
-#define STATUS_TEXT_Y 10
-#define STATUS_NUM_Y 5
+#define KILL_BAR_BOTTOM 450             // the kill bar ends here; it starts lower the more kills are made
+#define KILL_BAR_LENGTH (KILL_BAR_BOTTOM - KILL_BAR_TOP) // the kill bar's whole length
+#define KILL_BAR_X 633                  // left of the kill bar's four columns
+#define KILL_LABEL_X 620                // the kill bar's label: its left
+#define KILL_LABEL_Y 82                 // ... its top
+#define KILL_LABEL_W 20                 // ... its width
+#define KILL_LABEL_H 26                 // ... its height
+#define LEVEL_TEXT_X 10                 // the status line: the word LEVEL
+#define LEVEL_NUM_X 65                  // the level number
+#define STATUS_TEXT_Y 10                // top of the words LEVEL and SCORE
+#define STATUS_NUM_Y 5                  // top of the numbers
 #define SCORE_TEXT_MIN_X 110            // a level number of four digits or more pushes SCORE right
-#define SCORE_TEXT_GAP 10
-#define SCORE_NUM_DX 55
+#define SCORE_TEXT_GAP 10               // room between the level number and SCORE
+#define SCORE_NUM_DX 55                 // the score stands this far right of SCORE
 #define STATUS_LINE_RIGHT 280           // the status line stays left of this ...
 #define STATUS_LINE_BOTTOM 34           // ... and above this
-#define CARTRIDGES_X 560                // the cartridge display's anchor (bottom-centre)
-#define CARTRIDGES_Y 460
+#define CARTRIDGES_X 560                // the cartridge display's anchor (bottom-centre): its x
+#define CARTRIDGES_Y 460                // ... its bottom
 #define CARTRIDGES_SIZE 96              // ... and the square it fills above its anchor
 
 #endif

@@ -432,7 +432,8 @@ int menu_option(int type)
             masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[0], MUTE_Y, MUTE_W, MUTE_H);
         if (sound_volume == 0)
             masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[1], MUTE_Y, MUTE_W, MUTE_H);
-        int d = obtiznost < DIFFICULTY_EASY ? DIFFICULTY_EASY : (obtiznost > DIFFICULTY_HARD ? DIFFICULTY_HARD : obtiznost);
+        int d = obtiznost < DIFFICULTY_EASY ? DIFFICULTY_EASY
+                                            : (obtiznost > DIFFICULTY_HARD ? DIFFICULTY_HARD : obtiznost);
         masked_blit(pic[DIFGOOD + d], game_screen, 0, 0, DIFFICULTY_X, DIFFICULTY_Y, DIFFICULTY_W,
                     difficulty_h[d]);
         frame_present();

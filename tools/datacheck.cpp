@@ -134,7 +134,8 @@ bool inside_frame_zone(const Box &b)
 
 bool meets_body_zone(const Box &b)
 {
-    return !b.empty() && b.x1 < body_zone.x2 && b.x2 > body_zone.x1 && b.y1 < body_zone.y2 && b.y2 > body_zone.y1;
+    return !b.empty() && b.x1 < body_zone.x2 && b.x2 > body_zone.x1 && b.y1 < body_zone.y2 &&
+           b.y2 > body_zone.y1;
 }
 
 void check_door_art()
@@ -148,10 +149,12 @@ void check_door_art()
     }
     for (int step = 0; step < DOOR_STEPS; step++) {
         if (!anim_frame(door, 0, step)) {
-            problem(fmt("door %s: animation 0 has no step %d (closed 0 .. open %d)", DOOR_ANIM, step, DOOR_OPEN_STEP));
+            problem(fmt("door %s: animation 0 has no step %d (closed 0 .. open %d)", DOOR_ANIM, step,
+                        DOOR_OPEN_STEP));
             continue;
         }
-        Box b = measure([&] { fr_draw_anim_object(door, DOOR_ANCHOR_X + MARGIN, DOOR_LEAF_Y + MARGIN, 0, step); });
+        Box b = measure(
+            [&] { fr_draw_anim_object(door, DOOR_ANCHOR_X + MARGIN, DOOR_LEAF_Y + MARGIN, 0, step); });
         printf("door %s step %d at (%d,%d): opaque %s\n", DOOR_ANIM, step, DOOR_ANCHOR_X, DOOR_LEAF_Y,
                b.text().c_str());
         if (!b.empty() && !inside_frame_zone(b))
@@ -235,7 +238,8 @@ void check_feints(const std::string &who, const OBJECT_STRUCTURE &o, int difficu
                 problem(fmt("%s%s at difficulty %d: shows his gun drawn from tick %d to tick %d, %.2f s, then "
                             "puts it away at tick %d; the player needs at least %.2f s",
                             who.c_str(), how.c_str(), difficulty, drawn_from, i - 1,
-                            shown / (double)TICKS_PER_SECOND, i, min_warning(difficulty) / (double)TICKS_PER_SECOND));
+                            shown / (double)TICKS_PER_SECOND, i,
+                            min_warning(difficulty) / (double)TICKS_PER_SECOND));
         }
         drawn_from = -1;
     }
@@ -294,7 +298,8 @@ void check_creature(const std::string &name, const OBJECT_STRUCTURE &o, int diff
         if (pose <= TICK_FIRES && !b.empty() && !meets_body_zone(b))
             problem(fmt("%s pose %d: opaque %s is nowhere in the creature zone x %d..%d, y %d..%d, so it "
                         "cannot be hit",
-                        who.c_str(), pose, b.text().c_str(), body_zone.x1, body_zone.x2, body_zone.y1, body_zone.y2));
+                        who.c_str(), pose, b.text().c_str(), body_zone.x1, body_zone.x2, body_zone.y1,
+                        body_zone.y2));
     }
 }
 
