@@ -2,6 +2,7 @@
 // at the difficulty the input's length picks.
 #include "fuzz_common.h"
 #include "init.h"
+#include "layout.h"
 #include "variable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
