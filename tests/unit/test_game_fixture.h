@@ -147,7 +147,8 @@ protected:
         pocet_naboju = max_pocet_naboju = CYLINDER_SIZE;
         celkem_naboju = 44;
         pocet_zivotu = 3;
-        pocet_hitu = pocet_zabitych = score = obtiznost = 0;
+        pocet_hitu = pocet_zabitych = score = 0;
+        obtiznost = DIFFICULTY_EASY;
         shot_last_time = reload_last_time = 0;
         shot_show = reload_show = life_cheat = kill_civil_cheat = 0;
         game_phase_reset();
