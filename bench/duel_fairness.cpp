@@ -25,15 +25,13 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "layout.h"
 #include "sound.h"
 #include "../tools/level_script.h"
 #include "variable.h"
 
-#define LEVEL_FILE "levels.txt"
-#define LEVEL_PATH "data/levels/levels.txt"
-#define FRAME_US 16667              // one frame at 60 frames a second
-#define DUEL_TICKS 750
-#define AIM_Y 220
+// One frame at the game's pace, in microseconds.
+#define FRAME_US ((1000000 + FRAMES_PER_SECOND / 2) / FRAMES_PER_SECOND)
 
 static unsigned long sim_now = 0;
 static unsigned long read_now(void) { return sim_now; }
@@ -47,8 +45,6 @@ static void fatal(const char *message)
 
 static int no_comic(const char *) { return 0; }
 
-static const int zone_centre_x[3] = {80, 301, 523};
-
 struct Outcome {
     bool won = false, shot_at = false, undrawn = false;
 };
@@ -58,14 +54,13 @@ struct Outcome {
 static Outcome play_duel(unsigned seed, int reaction)
 {
     srand(seed);
-    pocet_zivotu = 3;
+    pocet_zivotu = NEW_GAME_LIVES;
     pocet_hitu = 0;
     pocet_zabitych = 0;
-    pocet_naboju = 6;
+    pocet_naboju = max_pocet_naboju;
     shot_last_time = reload_last_time = 0;
     shot_show = reload_show = 0;
-    bang = 0;
-    bang_time = finish_time = 0;
+    game_phase_reset();
     for (auto &d : dira)
         d.visible = 0;
     sim_now += 1000000;         // well clear of the last duel's shots
@@ -76,7 +71,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     int who[3] = {-1, -1, -1};          // creature each sighting belongs to
     Outcome out;
     int hits_before = 0, lives_before = pocet_zivotu;
-    while (cas <= duel_time + DUEL_TICKS) {
+    while (cas <= duel_time + DUEL_TIME) {
         sim_now += FRAME_US;
         brix_timer();
         mouse_b = 0;
@@ -89,9 +84,10 @@ static Outcome play_duel(unsigned seed, int reaction)
             if (cas >= seen[i] + reaction && (target < 0 || seen[i] < seen[target]))
                 target = i;
         }
-        if (target >= 0 && cas > shot_last_time + 20 && cas > reload_last_time + 32) {
-            mouse_x = zone_centre_x[target];
-            mouse_y = AIM_Y;
+        if (target >= 0 && cas > shot_last_time + SHOT_INTERVAL &&
+            cas > reload_last_time + SHOT_AFTER_RELOAD) {
+            mouse_x = zone_centre_x(creature_zone[target]);
+            mouse_y = zone_centre_y(creature_zone[target]);
             mouse_b = 1;
         }
         game_shoot();
@@ -112,7 +108,7 @@ static Outcome play_duel(unsigned seed, int reaction)
             if (who[i] != s.animation)
                 seen[i] = -1;
             who[i] = s.animation;
-            if (seen[i] < 0 && s.tik < s.end_tick && object[s.animation].tick[s.tik] >= 1)
+            if (seen[i] < 0 && s.tik < s.end_tick && object[s.animation].tick[s.tik] >= TICK_DRAWS)
                 seen[i] = cas;
         }
         if (pocet_zabitych >= max_level_bandit)
@@ -120,7 +116,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     }
     for (int i = 0; i < 3; i++) {
         const SMALL_OBJECT_STRUCTURE &s = small_object[i];
-        if (s.draw && s.mode == 0 && object[s.animation].tick[s.tik] <= 0)
+        if (s.draw && s.mode == 0 && object[s.animation].tick[s.tik] <= TICK_HIDDEN)
             out.undrawn = true;
     }
     out.won = pocet_zabitych >= max_level_bandit && !out.shot_at;
@@ -139,25 +135,23 @@ int main(int argc, char **argv)
     brix_set_time_source(read_now, sim_sleep);
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    mouse_shot = create_bitmap(64, 64);
-    mouse_pointer = create_bitmap(64, 64);
     game_comix = no_comic;
     sound_volume = 0;
-    max_pocet_naboju = 6;
+    max_pocet_naboju = CYLINDER_SIZE;
 
     std::vector<LevelInfo> levels;
     std::set<int> raw;
-    if (!scan_levels(LEVEL_PATH, &levels, &raw))
-        fatal("cannot open " LEVEL_PATH);
+    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+        fatal("cannot open " LEVEL_SCRIPT_PATH);
     static const int reactions[] = {20, 30, 40, 50};
     printf("%d seeded duels per case; won = every bandit down and never shot at\n", runs);
     printf("level diff  reaction  won    shot at  not drawn at 7.5 s\n");
     for (const LevelInfo &l : levels) {
-        for (int difficulty : {0, 2}) {
+        for (int difficulty : {DIFFICULTY_EASY, DIFFICULTY_HARD}) {
             obtiznost = difficulty;
-            level_mode = 0;
-            load_level(LEVEL_FILE, l.number);
-            if (level_mode != 1) {
+            level_state_at_start();
+            load_level(LEVEL_SCRIPT, l.number);
+            if (level_mode != MODE_DUEL) {
                 destroy_level();
                 break;
             }

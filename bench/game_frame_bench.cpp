@@ -19,7 +19,9 @@
 #include "animator.h"
 #include "game.h"
 #include "init.h"
+#include "layout.h"
 #include "sound.h"
+#include "texts.h"
 #include "variable.h"
 #include "bench_clock.h"
 
@@ -70,23 +72,21 @@ static void set_up_world(void)
     clear_to_color(game_screen2, makecol(150, 110, 70));
     for (int y = 0; y < SCREEN_HEIGHT; y += 7)
         hline(game_screen2, 0, y, SCREEN_WIDTH - 1, makecol(120, 90, 50));
-    bfont1 = picture(14 * 13, 27, 1);
-    bfont2 = picture(27 * 10, 15, 2);
-    bstar1 = picture(80, 78, 3);
+    bfont1 = picture(DIGIT_CELLS * DIGIT_W, DIGIT_H, 1);
+    bfont2 = picture(LETTER_CELLS * LETTER_W, LETTER_H, 2);
+    bstar1 = picture(STAR_W, STAR_H, 3);
     for (int i = 0; i < 3; i++)
-        bhead[i] = picture(113, 104, 4 + i);
-    bcheat_life = picture(113, 104, 8);
-    bcheat_civil = picture(40, 46, 9);
-    bmhole = picture(160, 160, 10);
-    static const int door_x[3] = {30, 251, 473};
+        bhead[i] = picture(PORTRAIT_W, PORTRAIT_H, 4 + i);
+    bcheat_life = picture(PORTRAIT_W, PORTRAIT_H, 8);
+    bcheat_civil = picture(CIVIL_MARK_W, CIVIL_MARK_H, 9);
+    bmhole = picture(HIT_MARK_SIZE, HIT_MARK_SIZE, 10);
     for (int i = 0; i < DOOR_COUNT; i++) {
         dvere[i].anim_object = anim({4}, 102, 236);
-        dvere[i].X = door_x[i];
-        dvere[i].Y = 83;
+        dvere[i].X = door_leaf_x[i];
+        dvere[i].Y = DOOR_LEAF_Y;
     }
-    static const int sector_x[KOLT_SECTORS] = {150, 205, 260, 320, 380, 435, 490};
     for (int i = 0; i < KOLT_SECTORS; i++)
-        kolt[i].X = sector_x[i];
+        kolt[i].X = kolt_sector_x[i];
     kolt_anim = anim({2, 2, 2, 2, 2, 2, 2}, 120, 150);
     nabojnik_anim = anim({2, 2, 2, 2, 2, 2, 2}, 150, 40);
 
@@ -95,7 +95,7 @@ static void set_up_world(void)
         OBJECT_STRUCTURE &o = object[i];
         o = OBJECT_STRUCTURE{};
         o.anim_object = anim({1, 1, 1, 1, 1}, 100, 210, -16, 0);
-        o.type = 1;
+        o.type = TYPE_BANDIT;
         o.delay = 1000000;      // nobody moves on during the run
         o.end_tick = 10;
         for (int t = 0; t < 10; t++)
@@ -122,7 +122,7 @@ static void set_up_world(void)
     score = 123450;
     level = 7;
     pocet_naboju = 4;
-    max_pocet_naboju = 6;
+    max_pocet_naboju = CYLINDER_SIZE;
     sound_volume = 0;
 }
 

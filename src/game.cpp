@@ -9,66 +9,13 @@
 #include "boot.h"
 #include "comix.h"
 #include "init.h"
+#include "layout.h"
 #include "menu.h"
 #include "notice.h"
 #include "present.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
-
-// ---------------------------------------------------------------- rules
-#define SHOT_INTERVAL 20            // a shot needs cas > shot_last_time + this
-#define SHOT_AFTER_RELOAD 32        // ... and cas > reload_last_time + this
-#define RELOAD_INTERVAL 20          // a right-button reload needs cas > reload_last_time + this
-#define RETREAT_TIME 240            // length of the retreat after a lost life
-#define FINISH_TIME 270             // pause after the quota is met or the last life is lost
-#define DUEL_TIME 750               // a duel level ends this long after it began
-#define LEVEL_CHANGE_PAUSE 20       // pause before the finish comic
-#define RETREAT_TICKS_BEFORE_END 3  // a retreating creature jumps to end_tick - this
-#define HOLE_LOWEST_Y 314           // shots below this line leave no hole in the background
-#define HOLE_PICTURES 4             // bhole[0..3]
-#define HOLE_BLEND_ALPHA 190        // multiply blender strength of a bullet hole
-#define SHOT_PAN_DIVISOR 20         // pan of the player's shot: mouse_x / 20 + 111
-#define SHOT_PAN_BASE 111
-#define DOOR_PAN_STEP 50            // pan of a door's sounds: door * 50 + 77
-#define DOOR_PAN_BASE 77
-#define DOOR_CHANCE_RANGE 1000      // refresh_door is in thousandths
-#define BANDIT_HOLE_RANGE_X 550     // a bandit's hit mark: X = rand() % 550 - 50
-#define BANDIT_HOLE_RANGE_Y 340     //                      Y = rand() % 340 - 50
-#define BANDIT_HOLE_OFFSET 50
-#define BANDIT_HOLE_TIME 100        // a hit mark shows while old_time + this >= cas
-#define HITS_PER_LIFE 2             // pocet_hitu above this costs a life
-#define TICK_FIRES 2                // tick value on which a bandit fires
-#define POSE_HIT 3                  // creature animation slot shown just after a hit
-#define POSE_FALLEN 4               // ... and from the second tick after it
-#define CHILD_ENTER_TICK 5          // a shot type-2 bandit gives way to its child here
-#define CHILD_START_TICK 3          // ... who goes on from this tick
-#define DEAD_REMOVE_TICK 8          // a shot creature is removed at this tick
-#define DECORATION_RESPAWN 40       // a type-2 decoration is intact again after this
-#define DECORATION_ZONE_MARGIN 8    // a decoration's zone reaches this far left and up
-#define KOLT_SECTOR_WIDTH 90
-#define KOLT_SWAY_DIVISOR 1.4
-#define CARTRIDGES_X 560
-#define CARTRIDGES_Y 460
-#define CARTRIDGE_COUNTS_SHOWN 6    // the cartridge display has pictures for 0..6 bullets
-#define PLAY_MOUSE_X1 6             // the aim is confined to this rectangle in play
-#define PLAY_MOUSE_Y1 8
-#define PLAY_MOUSE_X2 620
-#define PLAY_MOUSE_Y2 340
-#define AMMO_KEY_CARTRIDGES 6       // the N key adds this many spare cartridges per frame
-#define NEW_GAME_LIVES 3
-#define READY_TIME 100              // the street stands still this long under READY
-#define TOWNSFOLK_MISS_RADIUS 3     // a shot this far from every opaque pixel of a townsperson misses him
-#define GAME_OVER_COMIC "gameover.cmx"
-
-#define SLOT_Y 107                  // creature anchor y in every door
-
-// Duels.
-#define DUEL_MODE 1                 // level_mode of a duel level
-#define DUEL_HESITATION_LAST_TICK 3 // a due tick up to here may be put off ...
-#define DUEL_HESITATION_RANGE 100   // ... when rand() % 100 is below
-#define DUEL_HESITATION_PERCENT 70
-#define DUEL_LYING_TICK 7           // a fallen duelist stays at this tick
 
 int quit_flag = 0;
 int street_still = 0;
@@ -77,57 +24,10 @@ long bang_time = 0;
 long finish_time = 0;
 long duel_time = 0;
 
-const int slot_x[DOOR_COUNT] = {96, 317, 539};
-
-// Target zones, all bounds exclusive.
-struct ZONE {
-    int x1, y1, x2, y2;
-};
-static const ZONE creature_zone[DOOR_COUNT] = {
-    {32, 128, 128, 315}, {252, 128, 350, 315}, {474, 128, 572, 315}};
-static const ZONE door_frame_zone[DOOR_COUNT] = {
-    {8, 85, 168, 323}, {229, 85, 389, 323}, {451, 85, 611, 323}};
-
 static int in_zone(const ZONE &z, int x, int y)
 {
     return x > z.x1 && x < z.x2 && y > z.y1 && y < z.y2;
 }
-
-// Status display placement.
-#define STAR_W 80
-#define STAR_H 78
-#define STAR_RIGHT_X 560
-#define STAR_STEP 40
-#define PORTRAIT_X 0
-#define PORTRAIT_Y 376
-#define PORTRAIT_W 113
-#define PORTRAIT_H 104
-#define CIVIL_MARK_X 460
-#define CIVIL_MARK_Y 434
-#define CIVIL_MARK_W 40
-#define CIVIL_MARK_H 46
-#define HIT_MARK_SIZE 160
-// The kill bar and its label stand below the lives' stars (up to y 77).
-#define KILL_BAR_TOP 116
-#define KILL_BAR_BOTTOM 450
-#define KILL_BAR_LENGTH (KILL_BAR_BOTTOM - KILL_BAR_TOP)
-#define KILL_BAR_X 633
-#define KILL_LABEL_X 620
-#define KILL_LABEL_Y 82
-#define KILL_LABEL_W 20
-#define KILL_LABEL_H 26
-// The status line: a level number of four digits or more pushes SCORE right.
-#define LEVEL_TEXT_X 10
-#define LEVEL_NUM_X 65
-#define STATUS_TEXT_Y 10
-#define STATUS_NUM_Y 5
-#define SCORE_TEXT_MIN_X 110
-#define SCORE_TEXT_GAP 10
-#define SCORE_NUM_DX 55
-
-// Door animation steps.
-#define DOOR_OPEN_STEP 3
-#define DOOR_OPEN_AFTER_HIT 5       // a shot creature's door stands open up to this tick
 
 // ---------------------------------------------------------------- comics
 
@@ -160,14 +60,20 @@ static int tick_value(const OBJECT_STRUCTURE *o, int t)
 // Why a shot at a creature in its tick `t` would be a foul, or FOUL_NONE.
 static int foul_kind(const OBJECT_STRUCTURE *o, int type, int t)
 {
-    if (type == 0)
+    if (type == TYPE_TOWNSFOLK)
         return FOUL_TOWNSFOLK;
-    if (tick_value(o, t) > 0)
+    if (tick_value(o, t) > TICK_HIDDEN)
         return FOUL_NONE;
     for (int before = t - 1; before >= 0; before--)
-        if (tick_value(o, before) > 0)
+        if (tick_value(o, before) > TICK_HIDDEN)
             return FOUL_LATE;   // he had drawn and put his gun away again
     return FOUL_EARLY;
+}
+
+// The pose of a creature `tik` ticks after it was hit.
+static int hit_pose(int tik)
+{
+    return tik < FALLEN_FROM_TICK ? POSE_HIT : POSE_FALLEN;
 }
 
 static int valid_creature(int index)
@@ -279,10 +185,10 @@ static void advance_slot(int door)
     // no ticks) leaves as well instead of running off the tick table.
     if (s->mode == 0 && t >= s->end_tick) {
         s->draw = 0;
-        if (s->type == 0)
+        if (s->type == TYPE_TOWNSFOLK)
             score += o->score;
     }
-    if (s->mode == 1 && s->type == 2 && t == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
+    if (s->mode == 1 && s->type == TYPE_WITH_CHILD && t == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
         init_small(door, o->next_name);
         s->tik = CHILD_START_TICK;
     }
@@ -327,7 +233,7 @@ int shot_misses_townsperson(int door, int x, int y)
     if (door < 0 || door >= DOOR_COUNT)
         return 0;
     const SMALL_OBJECT_STRUCTURE *s = &small_object[door];
-    if (!s->draw || s->mode != 0 || s->type != 0 || !valid_creature(s->animation))
+    if (!s->draw || s->mode != 0 || s->type != TYPE_TOWNSFOLK || !valid_creature(s->animation))
         return 0;
     const OBJECT_STRUCTURE *o = &object[s->animation];
     return !center_top_opaque_near(o->anim_object, s->X, s->Y, tick_value(o, s->tik), 0, x, y,
@@ -354,8 +260,8 @@ int strela(int door)
     const OBJECT_STRUCTURE *o = &object[s->animation];
     play_effect(o->s_dead, door * DOOR_PAN_STEP + DOOR_PAN_BASE);
     int v = tick_value(o, s->tik);
-    notice_hit(door, s->type == 0, foul_kind(o, s->type, s->tik));
-    if (v <= 0 || s->type == 0) {
+    notice_hit(door, s->type == TYPE_TOWNSFOLK, foul_kind(o, s->type, s->tik));
+    if (v <= TICK_HIDDEN || s->type == TYPE_TOWNSFOLK) {
         // A foul: a creature that was not a fair target.
         if (!life_cheat && !kill_civil_cheat) {
             pocet_hitu = 0;
@@ -405,7 +311,7 @@ static void draw_decorations(void)
             fr_draw_anim_object(e->anim_object, e->X, e->Y, 0, 0);
         } else {
             fr_draw_anim_object(e->anim_object, e->X, e->Y, 1, 0);
-            if (e->type == 2 && cas > e->old_time + DECORATION_RESPAWN)
+            if (e->type == DECORATION_RESPAWNS && cas > e->old_time + DECORATION_RESPAWN)
                 e->mode = 0;
         }
     }
@@ -424,7 +330,7 @@ static void draw_door_and_creature(int i)
     if (s->mode == 0)
         pose = tick_value(o, s->tik);
     else
-        pose = s->tik <= 1 ? POSE_HIT : POSE_FALLEN;
+        pose = hit_pose(s->tik);
     draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
 
     if (s->mode == 0 && s->tik <= DOOR_OPEN_STEP)
@@ -464,7 +370,7 @@ static void draw_revolver(void)
         kolt_step = 0;
         if (cas > reload_last_time + RELOAD_INTERVAL)
             reload_show = 0;
-        count = obtiznost == 2 ? pocet_naboju - 1 : pocet_naboju;
+        count = obtiznost == DIFFICULTY_HARD ? pocet_naboju - 1 : pocet_naboju;
         cartridge_step = 1;
     } else {
         kolt_step = 0;
@@ -546,7 +452,7 @@ int draw_game_screen(void)
 
 int duel_start(void)
 {
-    if (level_mode == DUEL_MODE) {
+    if (level_mode == MODE_DUEL) {
         for (int i = 0; i < DOOR_COUNT; i++)
             init_small(i, i);
         duel_time = cas;
@@ -578,7 +484,8 @@ static void duel_advance_slot(int i)
     // A living duelist holds his last pose for good.
     if (s->mode == 0 && s->tik >= s->end_tick)
         s->tik = s->end_tick > 0 ? s->end_tick - 1 : 0;
-    if (s->mode == 1 && s->type == 2 && s->tik == CHILD_ENTER_TICK && valid_creature(o->next_name)) {
+    if (s->mode == 1 && s->type == TYPE_WITH_CHILD && s->tik == CHILD_ENTER_TICK &&
+        valid_creature(o->next_name)) {
         init_small(i, o->next_name);
         s->tik = CHILD_START_TICK;
     }
@@ -613,7 +520,7 @@ int duel_draw_game_screen(void)
         if (s->mode == 0)
             pose = tick_value(o, s->tik);
         else
-            pose = s->tik < 2 ? POSE_HIT : POSE_FALLEN;
+            pose = hit_pose(s->tik);
         draw_center_top(o->anim_object, s->X, s->Y, pose, 0);
     }
     draw_status();
@@ -622,6 +529,26 @@ int duel_draw_game_screen(void)
 }
 
 // ---------------------------------------------------------------- the loop
+
+void game_phase_reset(void)
+{
+    quit_flag = 0;
+    bang = 0;
+    bang_time = 0;
+    finish_time = 0;
+    duel_time = 0;
+}
+
+int game_load_level(int number)
+{
+    destroy_level();
+    load_level(LEVEL_SCRIPT, number);
+    set_pointer(mouse_shot);
+    if (game_screen2)
+        blit(vrstva[0].image, game_screen2, 0, 0, vrstva[0].X, vrstva[0].Y, vrstva[0].width,
+             vrstva[0].height);
+    return 0;
+}
 
 // Fills the cylinder from the spare stock as far as it goes.
 static void fill_cylinder(void)
@@ -669,7 +596,7 @@ int game_shoot(void)
     strela(door);
     int d = decoration_shot(x, y);
     int broke = d > 0 && decoration[d - 1].mode != 0 && decoration[d - 1].old_time == cas;
-    int holed = no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == 0;
+    int holed = no_shot(x, y) == 0 && y <= HOLE_LOWEST_Y && level_mode == MODE_ORDINARY;
     if (holed) {
         multiply_blender(HOLE_BLEND_ALPHA);
         BITMAP *hole = bhole[rand() % HOLE_PICTURES];
@@ -684,7 +611,7 @@ int game_shoot(void)
 int game_reload(void)
 {
     if ((mouse_b & 2) && shot_show == 0 && cas > reload_last_time + RELOAD_INTERVAL) {
-        if (obtiznost == 2) {
+        if (obtiznost == DIFFICULTY_HARD) {
             if (pocet_naboju < max_pocet_naboju && celkem_naboju > 0) {
                 notice_hand_reload();
                 reload_sound();
@@ -693,7 +620,7 @@ int game_reload(void)
                 pocet_naboju += 1;
                 reload_show = 1;
             }
-        } else if (obtiznost == 1) {
+        } else if (obtiznost == DIFFICULTY_MEDIUM) {
             if (pocet_naboju < max_pocet_naboju) {
                 notice_hand_reload();
                 reload_sound();
@@ -703,7 +630,7 @@ int game_reload(void)
             }
         }
     }
-    if (obtiznost == 0 && pocet_naboju == 0 && celkem_naboju > 0) {
+    if (obtiznost == DIFFICULTY_EASY && pocet_naboju == 0 && celkem_naboju > 0) {
         reload_sound();
         reload_last_time = cas;
         reload_show = 1;
@@ -715,7 +642,7 @@ int game_reload(void)
 static void compose_frame(void)
 {
     pointer_show(0);
-    if (level_mode == DUEL_MODE)
+    if (level_mode == MODE_DUEL)
         duel_draw_game_screen();
     else
         draw_game_screen();
@@ -745,14 +672,9 @@ int game_change_level(void)
     pointer_show(0);
     present_hold(LEVEL_CHANGE_PAUSE);   // the street stands still a moment
     play_comic_if_named(komix_finish);
-    destroy_level();
-    load_level("levels.txt", next_level);
+    game_load_level(next_level);
     play_comic_if_named(komix_start);
-    bang = 0;
-    bang_time = 0;
-    finish_time = 0;
-    quit_flag = 0;
-    duel_time = 0;
+    game_phase_reset();
     notice_level_start();
     duel_start();
     click_latch_clear();    // a click that skipped a comic is no shot
@@ -768,7 +690,7 @@ int game_retreat(void)
         for (int i = 0; i < DOOR_COUNT; i++) {
             SMALL_OBJECT_STRUCTURE *s = &small_object[i];
             if (s->draw && s->mode == 0) {
-                int t = s->end_tick - RETREAT_TICKS_BEFORE_END;
+                int t = s->end_tick - RETREAT_TICKS;
                 s->tik = t < 0 ? 0 : t;
                 bang_time = cas;
             }
@@ -815,7 +737,7 @@ int game_end_rules(void)
         bang = 2;
     }
     if ((pocet_zivotu > 0 && pocet_zabitych >= max_level_bandit && cas > finish_time + FINISH_TIME) ||
-        (level_mode == 1 && cas > duel_time + DUEL_TIME))
+        (level_mode == MODE_DUEL && cas > duel_time + DUEL_TIME))
         game_change_level();
     if (pocet_zivotu <= 0 && finish_time == 0 && bang != 3) {
         bang = 3;
@@ -841,11 +763,7 @@ int game_frame(void)
 
 int game_start(void)
 {
-    quit_flag = 0;
-    bang = 0;
-    bang_time = 0;
-    finish_time = 0;
-    duel_time = 0;
+    game_phase_reset();
     play_comic_if_named(komix_start);
     game_mouse_range(PLAY_MOUSE_X1, PLAY_MOUSE_Y1, PLAY_MOUSE_X2, PLAY_MOUSE_Y2);
     duel_start();
@@ -902,7 +820,7 @@ int main_game(void)
 
 int game_new(void)
 {
-    load_level("levels.txt", 1);
+    game_load_level(FIRST_LEVEL);
     pocet_hitu = 0;
     pocet_zivotu = NEW_GAME_LIVES;
     pocet_zabitych = 0;

@@ -4,8 +4,7 @@
 #ifndef GAME_H
 #define GAME_H
 
-// Anchor x of the creature picture in door 0, 1, 2 (top-centre; y is 107).
-extern const int slot_x[3];
+#include "layout.h"
 
 // ---------------------------------------------------------------- loop phase
 extern int quit_flag;       // non-zero ends the game loop; 2 = the last life is gone
@@ -17,6 +16,14 @@ extern long duel_time;      // cas at which the current duel level began
 extern int street_still;    // 1 while READY shows: nobody moves and the clock stands
 
 // ---------------------------------------------------------------- the game
+// No retreat, quota, last-life or duel phase under way, and the loop not
+// ended: how every level begins.
+void game_phase_reset(void);
+// Releases the level in play, loads level `number` of the level script, makes
+// the sight the pointer and paints the level's background into game_screen2.
+// Returns 0.
+int game_load_level(int number);
+
 // Starts a game the way the main menu does: level 1, three lives, score 0,
 // runs it, and releases the level.  Returns 0.
 int game_new(void);

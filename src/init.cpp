@@ -8,18 +8,15 @@
 
 #include "animator.h"
 #include "criterr.h"
+#include "layout.h"
 #include "present.h"
 #include "sound.h"
+#include "texts.h"
 #include "variable.h"
 
 int init_all_done = 0;
 
 #define DEFAULT_MOUSE_SENSITIVITY 20
-#define MIDDLE_SECTOR 3
-
-static const int kolt_sector_x[KOLT_SECTORS] = {150, 205, 260, 320, 380, 435, 490};
-static const int door_x[DOOR_COUNT] = {30, 251, 473};
-#define DOOR_Y 83
 
 // A whole-run picture that is missing, or smaller than the part of it the
 // game draws, ends the program.
@@ -37,34 +34,35 @@ static BITMAP *load_picture(const char *path, int min_w, int min_h)
 int init_all(void)
 {
     mouse_sensitivity = DEFAULT_MOUSE_SENSITIVITY;
-    bfont1 = load_picture("data/gfx/font/font1.bmp", 11 * 13, 27);
-    bfont2 = load_picture("data/gfx/font/font2.bmp", 27 * 10, 15);
-    bstar1 = load_picture("data/gfx/level/star.bmp", 80, 78);
-    static const char *const holes[4] = {"data/gfx/level/dira01.bmp", "data/gfx/level/dira02.bmp",
-                                         "data/gfx/level/dira03.bmp", "data/gfx/level/dira04.bmp"};
-    for (int i = 0; i < 4; i++)
+    bfont1 = load_picture("data/gfx/font/font1.bmp", DIGIT_CELLS * DIGIT_W, DIGIT_H);
+    bfont2 = load_picture("data/gfx/font/font2.bmp", LETTER_CELLS * LETTER_W, LETTER_H);
+    bstar1 = load_picture("data/gfx/level/star.bmp", STAR_W, STAR_H);
+    static const char *const holes[HOLE_PICTURES] = {
+        "data/gfx/level/dira01.bmp", "data/gfx/level/dira02.bmp", "data/gfx/level/dira03.bmp",
+        "data/gfx/level/dira04.bmp"};
+    for (int i = 0; i < HOLE_PICTURES; i++)
         bhole[i] = load_picture(holes[i], 1, 1);
-    bhole[4] = nullptr;
-    bhead[0] = load_picture("data/gfx/level/hit100.bmp", 113, 104);
-    bhead[1] = load_picture("data/gfx/level/hit66.bmp", 113, 104);
-    bhead[2] = load_picture("data/gfx/level/hit33.bmp", 113, 104);
-    bmhole = load_picture("data/gfx/level/hole.bmp", 160, 160);
+    bhole[HOLE_PICTURES] = nullptr;
+    bhead[0] = load_picture("data/gfx/level/hit100.bmp", PORTRAIT_W, PORTRAIT_H);
+    bhead[1] = load_picture("data/gfx/level/hit66.bmp", PORTRAIT_W, PORTRAIT_H);
+    bhead[2] = load_picture("data/gfx/level/hit33.bmp", PORTRAIT_W, PORTRAIT_H);
+    bmhole = load_picture("data/gfx/level/hole.bmp", HIT_MARK_SIZE, HIT_MARK_SIZE);
     bbang = load_picture("data/gfx/level/bang.bmp", 1, 1);
-    bcheat_life = load_picture("data/gfx/level/hit0.bmp", 113, 104);
-    bcheat_civil = load_picture("data/gfx/level/civil.bmp", 40, 46);
-    bbandits = load_picture("data/gfx/level/bandits.bmp", 20, 26);
+    bcheat_life = load_picture("data/gfx/level/hit0.bmp", PORTRAIT_W, PORTRAIT_H);
+    bcheat_civil = load_picture("data/gfx/level/civil.bmp", CIVIL_MARK_W, CIVIL_MARK_H);
+    bbandits = load_picture("data/gfx/level/bandits.bmp", KILL_LABEL_W, KILL_LABEL_H);
     init_sound();
 
     kolt_X = MIDDLE_SECTOR;
     for (int i = 0; i < KOLT_SECTORS; i++)
         kolt[i].X = kolt_sector_x[i];
-    nabojnik_anim = load_anim_object("naboje01.txt");
-    kolt_anim = load_anim_object("kolt01.txt");
+    nabojnik_anim = load_anim_object(CARTRIDGES_ANIM);
+    kolt_anim = load_anim_object(KOLT_ANIM);
     for (int i = 0; i < DOOR_COUNT; i++)
-        dvere[i].anim_object = load_anim_object("dvere01.txt");
+        dvere[i].anim_object = load_anim_object(DOOR_ANIM);
     for (int i = 0; i < DOOR_COUNT; i++) {
-        dvere[i].X = door_x[i];
-        dvere[i].Y = DOOR_Y;
+        dvere[i].X = door_leaf_x[i];
+        dvere[i].Y = DOOR_LEAF_Y;
     }
     init_all_done = 1;
     return 0;
@@ -114,7 +112,6 @@ int destroy_all(void)
 
 #define OBJECT_DIR "data/object/"
 #define DECOR_DIR "data/decor/"
-#define LEVEL_DIR "data/levels/"
 #define SOUND_DIR "data/sound/"
 #define TEXT_DIR "data/text/"
 #define GFX_DIR "data/gfx/"
@@ -126,28 +123,13 @@ int destroy_all(void)
 #define DELAY_BONUS 4
 #define DELAY_PER_LEVEL 2
 
-// Creature animation slots the game shows after a hit.
-#define POSE_HIT 3
-#define POSE_FALLEN 4
-// Decoration animation slots.
-#define POSE_INTACT 0
-#define POSE_DESTROYED 1
-
-// A type-2 bandit's child takes over at this tick, so it must have more.
-#define CHILD_START_TICK 3
-#define DUEL_CREATURES 3            // a duel fills all three doors at once
-#define DUEL_MIN_TICKS 3            // a duelist's script reaches back from its end this far
 #define MAX_WEIGHT 100000           // keeps the sum of the weights far from overflow
 
 // Level defaults, applied before each block is read.
 #define DEFAULT_MAX_BANDIT 20
 #define DEFAULT_REFRESH_DOOR 100
-#define DEFAULT_NEXT_LEVEL 1
 #define DEFAULT_AMMO 10000
-#define DEFAULT_BULLETS 6
-
-#define MODE_ORDINARY 0
-#define MODE_DUEL 1
+#define DEFAULT_BULLETS CYLINDER_SIZE
 
 // What the numbers of the creature, decoration and level files can be.  A
 // value outside its range ends the load, naming the file, the field and the
@@ -545,13 +527,13 @@ static void check_level(const char *path, int index)
     // A duelist holds at end_tick - 1 and is sent back to end_tick - 3 when
     // the player loses a life: his script must reach that far.
     for (int i = 0; level_mode == MODE_DUEL && i < DUEL_CREATURES; i++)
-        if (object[i].end_tick < DUEL_MIN_TICKS)
+        if (object[i].end_tick < RETREAT_TICKS)
             critical_error("Broken file %s: duel level %d: its duelist %d (%s) has %d TICKS, a "
                            "duelist needs at least %d",
-                           path, index, i, creature_file[i], object[i].end_tick, DUEL_MIN_TICKS);
+                           path, index, i, creature_file[i], object[i].end_tick, RETREAT_TICKS);
     for (int i = 0; i < object_count; i++) {
         const OBJECT_STRUCTURE *o = &object[i];
-        if (o->type != 2)
+        if (o->type != TYPE_WITH_CHILD)
             continue;
         if (o->next_name < 0 || o->next_name >= object_count)
             critical_error("Broken file %s: level %d: its creature %d (%s) has CHILD %d, which is "
@@ -586,7 +568,7 @@ int load_level(const char *name, int index)
     pocet_zabitych = 0;
     level = 0;
     refresh_door = DEFAULT_REFRESH_DOOR;
-    next_level = DEFAULT_NEXT_LEVEL;
+    next_level = FIRST_LEVEL;
     decoration_count = 0;
     max_pravdepodobnost = 0;
     komix_start[0] = '\0';
@@ -599,17 +581,18 @@ int load_level(const char *name, int index)
     read_level_block(f, path, index);
     check_level(path, index);
 
-    set_pointer(mouse_shot);
-    if (game_screen2)
-        blit(vrstva[0].image, game_screen2, 0, 0, vrstva[0].X, vrstva[0].Y, vrstva[0].width,
-             vrstva[0].height);
-
     shot_last_time = 0;
     shot_show = 0;
     reload_show = 0;
     for (int i = 0; i < HOLE_COUNT; i++)
         dira[i].visible = 0;
     return 0;
+}
+
+void level_state_at_start(void)
+{
+    level_mode = MODE_ORDINARY;
+    max_doors_open = 0;
 }
 
 int destroy_level(void)

@@ -136,11 +136,6 @@ static const HOT HOT_NO = {320, 170, 435, 230};
 #define MUSIC_FADE_BOTTOM 60
 #define MUSIC_FADE_STEP 15
 
-#define NEW_GAME_LEVEL 1
-#define DUEL_CHEAT_LEVEL 1001
-#define SECRET_CHEAT_LEVEL 1000
-#define LEVEL_SCRIPT "levels.txt"
-
 // ---------------------------------------------------------------- shared
 
 static int frame_click = 0;     // the latch's answer for this frame
@@ -437,7 +432,8 @@ int menu_option(int type)
             masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[0], MUTE_Y, MUTE_W, MUTE_H);
         if (sound_volume == 0)
             masked_blit(pic[MUTE], game_screen, 0, 0, mute_x[1], MUTE_Y, MUTE_W, MUTE_H);
-        int d = obtiznost < 0 ? 0 : (obtiznost > 2 ? 2 : obtiznost);
+        int d = obtiznost < DIFFICULTY_EASY ? DIFFICULTY_EASY
+                                            : (obtiznost > DIFFICULTY_HARD ? DIFFICULTY_HARD : obtiznost);
         masked_blit(pic[DIFGOOD + d], game_screen, 0, 0, DIFFICULTY_X, DIFFICULTY_Y, DIFFICULTY_W,
                     difficulty_h[d]);
         frame_present();
@@ -525,12 +521,6 @@ int cheat_listen(CHEAT_STATE *st, int shifts, int (*read_key)(void))
     return matched;
 }
 
-static void load_cheat_level(int number)
-{
-    destroy_level();
-    load_level(LEVEL_SCRIPT, number);
-}
-
 void cheat_apply(int code)
 {
     switch (code) {
@@ -538,14 +528,12 @@ void cheat_apply(int code)
         life_cheat = !life_cheat;
         break;
     case CHEAT_DUEL:
-        load_cheat_level(DUEL_CHEAT_LEVEL);
-        bang = 0;
-        bang_time = 0;
-        finish_time = 0;
+        game_load_level(DUEL_CHEAT_LEVEL);
+        game_phase_reset();
         duel_start();
         break;
     case CHEAT_SECRET_LEVEL:
-        load_cheat_level(SECRET_CHEAT_LEVEL);
+        game_load_level(SECRET_CHEAT_LEVEL);
         break;
     case CHEAT_QUOTA:
         pocet_zabitych = max_level_bandit;

@@ -53,9 +53,6 @@ static int ready_shown = 0;
 
 static const char *const foul_words[] = {nullptr, "TOO EARLY", "TOO LATE", "TOWNSFOLK"};
 
-// Centre of each door's creature zone, where its foul word hangs.
-static const int door_centre_x[DOOR_COUNT] = {80, 301, 523};
-
 static BITMAP *load_picture(const char *path)
 {
     BITMAP *b = load_bitmap(path, pal);
@@ -167,7 +164,7 @@ void notice_ready(int shown)
 
 void notice_empty_click(void)
 {
-    if (obtiznost < 1)
+    if (obtiznost < DIFFICULTY_MEDIUM)
         return;         // the easiest difficulty reloads by itself
     play_effect(s_dry, PAN_CENTRE);
     if (hand_reloads < NOTICE_HINT_RELOADS)
@@ -234,7 +231,7 @@ void notice_draw(void)
     for (int d = 0; d < DOOR_COUNT; d++) {
         const char *word = notice_foul_word(d);
         if (word && plate) {
-            int x = door_centre_x[d] - PLATE_W / 2;
+            int x = zone_centre_x(creature_zone[d]) - PLATE_W / 2;
             draw_sprite(game_screen, plate, x, PLATE_Y);
             print_string(word, x + PLATE_TEXT_X, PLATE_Y + PLATE_TEXT_Y);
         }

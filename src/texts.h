@@ -14,6 +14,8 @@
 #define DIGIT_H 27
 #define LETTER_W 10
 #define LETTER_H 15
+#define DIGIT_CELLS 11          // bfont1: the dollar sign and ten digits
+#define LETTER_CELLS 27         // bfont2: 'A'..'Z' and the cursor
 
 // Number drawing returns the position of the last digit drawn (digits - 1).
 // A negative number is drawn as its magnitude (no minus glyph exists).

@@ -3,6 +3,7 @@
 #include "variable.h"
 
 #include "display_sync.h"
+#include "layout.h"
 #include "present.h"
 
 #include <algorithm>
@@ -501,20 +502,20 @@ char komix_start[KOMIX_NAME_SIZE] = "";
 char komix_finish[KOMIX_NAME_SIZE] = "";
 int refresh_door = 0;
 int max_doors_open = 0;
-int level_mode = 0;
+int level_mode = MODE_ORDINARY;
 int level_time = 0;
 int max_level_bandit = 0;
 int max_pravdepodobnost = 0;
 
 // ---------------------------------------------------------------- player
-int pocet_naboju = 6;
-int max_pocet_naboju = 6;
+int pocet_naboju = CYLINDER_SIZE;
+int max_pocet_naboju = CYLINDER_SIZE;
 int celkem_naboju = 44;
 int pocet_hitu = 0;
 int pocet_zivotu = 0;
 int pocet_zabitych = 0;
 int score = 0;
-int obtiznost = 0;
+int obtiznost = DIFFICULTY_EASY;
 
 // ---------------------------------------------------------------- revolver
 ANIM_OBJECT_STRUCTURE *kolt_anim = nullptr;

@@ -25,14 +25,11 @@
 #include "level_script.h"
 #include "variable.h"
 
-#define LEVEL_FILE "levels.txt"
-#define LEVEL_PATH "data/levels/levels.txt"
 #define COLUMNS 4
 #define CELL_W (SCREEN_WIDTH / 2)
 #define CELL_H (SCREEN_HEIGHT / 2)
 #define LABEL_H 12
 #define GAP 4
-#define OPEN_TICK 3                 // the door is fully open from this tick
 #define HOLD 1000000                // hundredths: longer than any frame
 
 static void fatal(const char *message)
@@ -46,8 +43,8 @@ static std::vector<int> level_numbers(void)
 {
     std::vector<LevelInfo> levels;
     std::set<int> raw;
-    if (!scan_levels(LEVEL_PATH, &levels, &raw))
-        fatal("cannot open " LEVEL_PATH);
+    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+        fatal("cannot open " LEVEL_SCRIPT_PATH);
     std::vector<int> numbers;
     for (const LevelInfo &l : levels)
         numbers.push_back(l.number);
@@ -58,16 +55,16 @@ static std::vector<int> level_numbers(void)
 // first creatures stand in fully open doors.
 static void compose(int n, bool open_doors)
 {
-    obtiznost = 0;
-    pocet_zivotu = 3;
+    obtiznost = DIFFICULTY_EASY;
+    pocet_zivotu = NEW_GAME_LIVES;
     score = 0;
     pocet_hitu = 0;
-    level_mode = 0;
-    load_level(LEVEL_FILE, n);
+    level_state_at_start();
+    game_load_level(n);
     refresh_door = 0;           // nobody comes out on their own
     mouse_x = SCREEN_WIDTH / 2;
     mouse_y = SCREEN_HEIGHT / 2;
-    if (level_mode == 1)
+    if (level_mode == MODE_DUEL)
         duel_start();           // the duelists stand in the street
     if (open_doors)
         for (int d = 0; d < DOOR_COUNT && d < object_count; d++) {
@@ -75,15 +72,15 @@ static void compose(int n, bool open_doors)
             // Door fully open (a duelist still standing); a bandit at his
             // first drawing tick.
             SMALL_OBJECT_STRUCTURE *s = &small_object[d];
-            s->tik = OPEN_TICK;
-            for (int t = OPEN_TICK; t < s->end_tick - 2; t++)
-                if (object[d].tick[t] == 1) {
+            s->tik = DOOR_OPEN_STEP;
+            for (int t = DOOR_OPEN_STEP; t < s->end_tick - 2; t++)
+                if (object[d].tick[t] == TICK_DRAWS) {
                     s->tik = t;
                     break;
                 }
             s->last_time = cas + HOLD;      // and kept there while the frame is drawn
         }
-    if (level_mode == 1)
+    if (level_mode == MODE_DUEL)
         duel_draw_game_screen();
     else
         draw_game_screen();

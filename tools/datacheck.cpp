@@ -29,38 +29,23 @@
 #include <vector>
 
 #include "animator.h"
+#include "comix.h"
 #include "criterr.h"
 #include "init.h"
+#include "layout.h"
 #include "level_script.h"
 #include "sound.h"
 #include "variable.h"
 
-#define LEVEL_FILE "levels.txt"
-#define LEVEL_PATH "data/levels/levels.txt"
-#define DOOR_ANIM "dvere01.txt"
-#define DOOR_STEPS 4
-#define CARTRIDGE_SLOTS 7           // 0 to 6 bullets in the cylinder
-
-#define MIN_TICKS 3                 // a retreat after a lost life goes back 3 ticks
-#define FIRST_FIRING_TICK 4         // no shot while the door is still opening
-#define CHILD_START_TICK 3
-static const int check_difficulties[] = {0, 2};
+static const int check_difficulties[] = {DIFFICULTY_EASY, DIFFICULTY_HARD};
 // Least time, in hundredths, from a bandit's first draw to his first shot.
-static int min_warning(int difficulty) { return difficulty == 0 ? 60 : 35; }
+static int min_warning(int difficulty) { return difficulty == DIFFICULTY_EASY ? 60 : 35; }
 
-// Zones of door 0 (the others are the same shape, shifted).
-#define FRAME_X1 8
-#define FRAME_X2 168
-#define FRAME_Y1 85
-#define FRAME_Y2 323
-#define BODY_X1 32
-#define BODY_X2 128
-#define BODY_Y1 128
-#define BODY_Y2 315
-#define CREATURE_ANCHOR_X 96
-#define CREATURE_ANCHOR_Y 107
-#define DOOR_ANCHOR_X 30
-#define DOOR_ANCHOR_Y 83
+// Zones and anchors of door 0 (the others are the same shape, shifted).
+static const ZONE &frame_zone = door_frame_zone[0];
+static const ZONE &body_zone = creature_zone[0];
+#define CREATURE_ANCHOR_X slot_x[0]
+#define DOOR_ANCHOR_X door_leaf_x[0]
 
 namespace {
 
@@ -144,12 +129,13 @@ Box measure(Draw draw)
 
 bool inside_frame_zone(const Box &b)
 {
-    return b.x1 >= FRAME_X1 && b.x2 <= FRAME_X2 && b.y1 >= FRAME_Y1 && b.y2 <= FRAME_Y2;
+    return b.x1 >= frame_zone.x1 && b.x2 <= frame_zone.x2 && b.y1 >= frame_zone.y1 && b.y2 <= frame_zone.y2;
 }
 
 bool meets_body_zone(const Box &b)
 {
-    return !b.empty() && b.x1 < BODY_X2 && b.x2 > BODY_X1 && b.y1 < BODY_Y2 && b.y2 > BODY_Y1;
+    return !b.empty() && b.x1 < body_zone.x2 && b.x2 > body_zone.x1 && b.y1 < body_zone.y2 &&
+           b.y2 > body_zone.y1;
 }
 
 void check_door_art()
@@ -163,15 +149,17 @@ void check_door_art()
     }
     for (int step = 0; step < DOOR_STEPS; step++) {
         if (!anim_frame(door, 0, step)) {
-            problem(fmt("door %s: animation 0 has no step %d (closed 0 .. open 3)", DOOR_ANIM, step));
+            problem(fmt("door %s: animation 0 has no step %d (closed 0 .. open %d)", DOOR_ANIM, step,
+                        DOOR_OPEN_STEP));
             continue;
         }
-        Box b = measure([&] { fr_draw_anim_object(door, DOOR_ANCHOR_X + MARGIN, DOOR_ANCHOR_Y + MARGIN, 0, step); });
-        printf("door %s step %d at (%d,%d): opaque %s\n", DOOR_ANIM, step, DOOR_ANCHOR_X, DOOR_ANCHOR_Y,
+        Box b = measure(
+            [&] { fr_draw_anim_object(door, DOOR_ANCHOR_X + MARGIN, DOOR_LEAF_Y + MARGIN, 0, step); });
+        printf("door %s step %d at (%d,%d): opaque %s\n", DOOR_ANIM, step, DOOR_ANCHOR_X, DOOR_LEAF_Y,
                b.text().c_str());
         if (!b.empty() && !inside_frame_zone(b))
             problem(fmt("door %s step %d: opaque %s leaves the door-frame zone x %d..%d, y %d..%d", DOOR_ANIM,
-                        step, b.text().c_str(), FRAME_X1, FRAME_X2, FRAME_Y1, FRAME_Y2));
+                        step, b.text().c_str(), frame_zone.x1, frame_zone.x2, frame_zone.y1, frame_zone.y2));
     }
     destroy_anim_object(door);
 }
@@ -194,17 +182,17 @@ void check_hand_art(const char *file, ANIM_OBJECT_STRUCTURE *a, int slots, const
 // ------------------------------------------------------------------ creatures
 
 struct TickTimes {
-    int first_draw = -1;    // first tick of value 1
-    int first_shot = -1;    // first tick of value 2
+    int first_draw = -1;    // first tick of value TICK_DRAWS
+    int first_shot = -1;    // first tick of value TICK_FIRES
 };
 
 TickTimes tick_times(const OBJECT_STRUCTURE &o, int from)
 {
     TickTimes t;
     for (int i = from; i < o.end_tick; i++) {
-        if (o.tick[i] == 1 && t.first_draw < 0)
+        if (o.tick[i] == TICK_DRAWS && t.first_draw < 0)
             t.first_draw = i;
-        if (o.tick[i] == 2 && t.first_shot < 0)
+        if (o.tick[i] == TICK_FIRES && t.first_shot < 0)
             t.first_shot = i;
     }
     return t;
@@ -216,18 +204,19 @@ void check_warning(const std::string &who, const OBJECT_STRUCTURE &o, int diffic
     TickTimes t = tick_times(o, from);
     if (t.first_shot < 0)
         return;
-    const char *how = from ? " (entering as a child at tick 3)" : "";
+    std::string how = from ? fmt(" (entering as a child at tick %d)", from) : "";
     if (t.first_draw < 0 || t.first_draw > t.first_shot) {
-        problem(fmt("%s%s: fires at tick %d without drawing first (no tick of value 1 before it)",
-                    who.c_str(), how, t.first_shot));
+        problem(fmt("%s%s: fires at tick %d without drawing first (no tick of value %d before it)",
+                    who.c_str(), how.c_str(), t.first_shot, TICK_DRAWS));
         return;
     }
     int warning = (t.first_shot - t.first_draw) * o.delay;
     if (warning < min_warning(difficulty))
         problem(fmt("%s%s at difficulty %d: draws at tick %d and fires at tick %d, %.2f s later "
                     "(%d ticks of %d); the player needs at least %.2f s",
-                    who.c_str(), how, difficulty, t.first_draw, t.first_shot, warning / 100.0,
-                    t.first_shot - t.first_draw, o.delay, min_warning(difficulty) / 100.0));
+                    who.c_str(), how.c_str(), difficulty, t.first_draw, t.first_shot,
+                    warning / (double)TICKS_PER_SECOND, t.first_shot - t.first_draw, o.delay,
+                    min_warning(difficulty) / (double)TICKS_PER_SECOND));
 }
 
 // A drawn gun put away again must have been in sight as long as a shot
@@ -235,10 +224,10 @@ void check_warning(const std::string &who, const OBJECT_STRUCTURE &o, int diffic
 // and pay for a foul.
 void check_feints(const std::string &who, const OBJECT_STRUCTURE &o, int difficulty, int from)
 {
-    const char *how = from ? " (entering as a child at tick 3)" : "";
+    std::string how = from ? fmt(" (entering as a child at tick %d)", from) : "";
     int drawn_from = -1;
     for (int i = from; i < o.end_tick; i++) {
-        if (o.tick[i] >= 1) {
+        if (o.tick[i] >= TICK_DRAWS) {
             if (drawn_from < 0)
                 drawn_from = i;
             continue;
@@ -248,8 +237,9 @@ void check_feints(const std::string &who, const OBJECT_STRUCTURE &o, int difficu
             if (shown < min_warning(difficulty))
                 problem(fmt("%s%s at difficulty %d: shows his gun drawn from tick %d to tick %d, %.2f s, then "
                             "puts it away at tick %d; the player needs at least %.2f s",
-                            who.c_str(), how, difficulty, drawn_from, i - 1, shown / 100.0, i,
-                            min_warning(difficulty) / 100.0));
+                            who.c_str(), how.c_str(), difficulty, drawn_from, i - 1,
+                            shown / (double)TICKS_PER_SECOND, i,
+                            min_warning(difficulty) / (double)TICKS_PER_SECOND));
         }
         drawn_from = -1;
     }
@@ -265,17 +255,17 @@ void check_creature(const std::string &name, const OBJECT_STRUCTURE &o, int diff
     if (!creatures_checked.insert(key).second)
         return;
     std::string who = "creature " + name;
-    if (o.end_tick < MIN_TICKS)
-        problem(fmt("%s: TICKS %d, the game needs at least %d", who.c_str(), o.end_tick, MIN_TICKS));
-    if (o.type == 0) {
+    if (o.end_tick < RETREAT_TICKS)
+        problem(fmt("%s: TICKS %d, the game needs at least %d", who.c_str(), o.end_tick, RETREAT_TICKS));
+    if (o.type == TYPE_TOWNSFOLK) {
         for (int i = 0; i < o.end_tick; i++)
-            if (o.tick[i] == 2) {
-                problem(fmt("%s: a civilian (TYPE 0) fires at tick %d", who.c_str(), i));
+            if (o.tick[i] == TICK_FIRES) {
+                problem(fmt("%s: a civilian (TYPE %d) fires at tick %d", who.c_str(), TYPE_TOWNSFOLK, i));
                 break;
             }
     } else {
         for (int i = 0; i < FIRST_FIRING_TICK && i < o.end_tick; i++)
-            if (o.tick[i] == 2) {
+            if (o.tick[i] == TICK_FIRES) {
                 problem(fmt("%s: fires at tick %d, before tick %d (the door is still opening)", who.c_str(),
                             i, FIRST_FIRING_TICK));
                 break;
@@ -285,30 +275,31 @@ void check_creature(const std::string &name, const OBJECT_STRUCTURE &o, int diff
     }
     if (is_child) {
         check_warning(who, o, difficulty, CHILD_START_TICK);
-        if (o.type != 0)
+        if (o.type != TYPE_TOWNSFOLK)
             check_feints(who, o, difficulty, CHILD_START_TICK);
     }
 
     if (!art_checked.insert(name).second)
         return;
-    std::set<int> poses = {3, 4};
+    std::set<int> poses = {POSE_HIT, POSE_FALLEN};
     for (int i = 0; i < o.end_tick; i++)
         poses.insert(o.tick[i]);
     for (int pose : poses) {
         Box b = measure([&] {
-            draw_center_top(o.anim_object, CREATURE_ANCHOR_X + MARGIN, CREATURE_ANCHOR_Y + MARGIN, pose, 0);
+            draw_center_top(o.anim_object, CREATURE_ANCHOR_X + MARGIN, SLOT_Y + MARGIN, pose, 0);
         });
-        printf("%s pose %d at (%d,%d): opaque %s\n", who.c_str(), pose, CREATURE_ANCHOR_X, CREATURE_ANCHOR_Y,
+        printf("%s pose %d at (%d,%d): opaque %s\n", who.c_str(), pose, CREATURE_ANCHOR_X, SLOT_Y,
                b.text().c_str());
         if (b.empty())
             problem(fmt("%s pose %d: nothing opaque is drawn", who.c_str(), pose));
         else if (!inside_frame_zone(b))
             problem(fmt("%s pose %d: opaque %s leaves the door-frame zone x %d..%d, y %d..%d", who.c_str(), pose,
-                        b.text().c_str(), FRAME_X1, FRAME_X2, FRAME_Y1, FRAME_Y2));
-        if (pose <= 2 && !b.empty() && !meets_body_zone(b))
+                        b.text().c_str(), frame_zone.x1, frame_zone.x2, frame_zone.y1, frame_zone.y2));
+        if (pose <= TICK_FIRES && !b.empty() && !meets_body_zone(b))
             problem(fmt("%s pose %d: opaque %s is nowhere in the creature zone x %d..%d, y %d..%d, so it "
                         "cannot be hit",
-                        who.c_str(), pose, b.text().c_str(), BODY_X1, BODY_X2, BODY_Y1, BODY_Y2));
+                        who.c_str(), pose, b.text().c_str(), body_zone.x1, body_zone.x2, body_zone.y1,
+                        body_zone.y2));
     }
 }
 
@@ -319,11 +310,13 @@ struct Area {
     int x1, y1, x2, y2;
 };
 const Area status_areas[] = {
-    {"the status line (LEVEL and SCORE)", 0, 0, 280, 34},
-    {"the lives (three stars)", 480, 0, 639, 77},
-    {"the kill bar and its label", 620, 82, 639, 450},
-    {"the portrait", 0, 376, 112, 479},
-    {"the cartridge display", 512, 364, 608, 460},
+    {"the status line (LEVEL and SCORE)", 0, 0, STATUS_LINE_RIGHT, STATUS_LINE_BOTTOM},
+    {"the lives (three stars)", STAR_RIGHT_X - STAR_STEP * (NEW_GAME_LIVES - 1), 0, STAR_RIGHT_X + STAR_W - 1,
+     STAR_H - 1},
+    {"the kill bar and its label", KILL_LABEL_X, KILL_LABEL_Y, SCREEN_WIDTH - 1, KILL_BAR_BOTTOM},
+    {"the portrait", PORTRAIT_X, PORTRAIT_Y, PORTRAIT_X + PORTRAIT_W - 1, PORTRAIT_Y + PORTRAIT_H - 1},
+    {"the cartridge display", CARTRIDGES_X - CARTRIDGES_SIZE / 2, CARTRIDGES_Y - CARTRIDGES_SIZE,
+     CARTRIDGES_X + CARTRIDGES_SIZE / 2, CARTRIDGES_Y},
 };
 
 void check_decoration_art(const LevelInfo &info, int i)
@@ -331,7 +324,7 @@ void check_decoration_art(const LevelInfo &info, int i)
     const DECORATION_STRUCTURE &d = decoration[i];
     int level_number = info.number;
     std::string name = i < (int)info.decorations.size() ? info.decorations[i] : fmt("#%d", i);
-    for (int pose = 0; pose <= 1; pose++) {
+    for (int pose = POSE_INTACT; pose <= POSE_DESTROYED; pose++) {
         Box b = measure([&] { fr_draw_anim_object(d.anim_object, d.X + MARGIN, d.Y + MARGIN, pose, 0); });
         if (b.empty())
             problem(fmt("level %d decoration %s pose %d: nothing opaque is drawn", level_number, name.c_str(), pose));
@@ -358,12 +351,13 @@ void check_duel(const LevelInfo &info, int difficulty)
                     "breaks it with a sound",
                     info.number, d.c_str()));
     int can_fall = 0;
-    for (int i = 0; i < 3 && i < object_count; i++) {
+    for (int i = 0; i < DUEL_CREATURES && i < object_count; i++) {
         const OBJECT_STRUCTURE &o = object[i];
         std::string name = i < (int)info.creatures.size() ? info.creatures[i] : fmt("#%d", i);
-        if (o.type != 0)
+        if (o.type != TYPE_TOWNSFOLK)
             can_fall++;
-        if (o.type == 2 && o.next_name >= 0 && o.next_name < object_count && object[o.next_name].type != 0)
+        if (o.type == TYPE_WITH_CHILD && o.next_name >= 0 && o.next_name < object_count &&
+            object[o.next_name].type != TYPE_TOWNSFOLK)
             can_fall++;
         TickTimes t = tick_times(o, 0);
         if (t.first_shot < 0 || t.first_draw < 0 || t.first_draw > t.first_shot)
@@ -373,12 +367,12 @@ void check_duel(const LevelInfo &info, int difficulty)
             printf("duel level %d at difficulty %d: duelist %d %s draws at tick %d, fires at tick %d: "
                    "%.2f s (ticks of %d hundredths)\n",
                    info.number, difficulty, i, name.c_str(), t.first_draw, t.first_shot,
-                   (t.first_shot - t.first_draw) * o.delay / 100.0, o.delay);
+                   (t.first_shot - t.first_draw) * o.delay / (double)TICKS_PER_SECOND, o.delay);
     }
     if (max_level_bandit > can_fall)
         problem(fmt("duel level %d: MAX_BANDIT %d, but only %d bandits can fall in it, so it always runs its "
-                    "7.5 s",
-                    info.number, max_level_bandit, can_fall));
+                    "%.1f s",
+                    info.number, max_level_bandit, can_fall, DUEL_TIME / (double)TICKS_PER_SECOND));
 }
 
 // ------------------------------------------------------------------ words
@@ -443,11 +437,10 @@ void check_level_words(const char *path)
 void check_level(const LevelInfo &info, int difficulty, const std::set<int> &numbers)
 {
     obtiznost = difficulty;
-    pocet_zivotu = 3;
-    level_mode = 0;     // as the program starts
-    max_doors_open = 0;
+    pocet_zivotu = NEW_GAME_LIVES;
+    level_state_at_start();
     try {
-        load_level(LEVEL_FILE, info.number);
+        load_level(LEVEL_SCRIPT, info.number);
     } catch (const Fatal &e) {
         // The same broken file breaks every level that names it: say so once.
         std::vector<std::string> &where = fatal_loads[e.what()];
@@ -463,12 +456,12 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
         problem(fmt("level %d: its BACK picture is %d x %d, the screen needs %d x %d", info.number, back->w,
                     back->h, SCREEN_WIDTH, SCREEN_HEIGHT));
     for (const std::string &comic : info.comics)
-        if (!file_exists("data/comix/" + comic))
-            problem(fmt("level %d: comic data/comix/%s does not exist", info.number, comic.c_str()));
+        if (!file_exists(COMIX_DIR + comic))
+            problem(fmt("level %d: comic " COMIX_DIR "%s does not exist", info.number, comic.c_str()));
 
     std::set<int> children;
     for (int i = 0; i < object_count; i++)
-        if (object[i].type == 2)
+        if (object[i].type == TYPE_WITH_CHILD)
             children.insert(object[i].next_name);
     for (int i = 0; i < object_count; i++) {
         std::string name = i < (int)info.creatures.size() ? info.creatures[i] : fmt("#%d", i);
@@ -476,7 +469,7 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
     }
     for (int i = 0; i < decoration_count; i++)
         check_decoration_art(info, i);
-    if (level_mode == 1)
+    if (level_mode == MODE_DUEL)
         check_duel(info, difficulty);
 
     // MODE and MAX_DOORS_OPEN carry over from the level before, and a new
@@ -485,7 +478,7 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
         problem(fmt("level %d: no MODE; it inherits the mode of whatever level came before (a duel, after "
                     "a game that ended in one)",
                     info.number));
-    if (level_mode == 0 && !info.keywords.count("MAX_DOORS_OPEN"))
+    if (level_mode == MODE_ORDINARY && !info.keywords.count("MAX_DOORS_OPEN"))
         problem(fmt("level %d: no MAX_DOORS_OPEN; it inherits the previous level's, which is 0 (no door "
                     "ever opens) when the program has just started",
                     info.number));
@@ -507,12 +500,7 @@ int main(void)
     set_color_depth(32);
     critical_error_hook = throw_fatal;
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     canvas = create_bitmap(SCREEN_WIDTH + 2 * MARGIN, SCREEN_HEIGHT + 2 * MARGIN);
-    mouse_shot = create_bitmap(64, 64);
-    mouse_pointer = create_bitmap(64, 64);
-    clear_bitmap(mouse_shot);
-    clear_bitmap(mouse_pointer);
 
     // The whole-run pictures, sounds, revolver, cartridges and doors.
     try {
@@ -521,14 +509,14 @@ int main(void)
         problem(fmt("start-up resources: %s", e.what()));
     }
     check_door_art();
-    check_hand_art("kolt01.txt", kolt_anim, KOLT_SECTORS, "aiming sector");
-    check_hand_art("naboje01.txt", nabojnik_anim, CARTRIDGE_SLOTS, "bullets");
+    check_hand_art(KOLT_ANIM, kolt_anim, KOLT_SECTORS, "aiming sector");
+    check_hand_art(CARTRIDGES_ANIM, nabojnik_anim, CARTRIDGE_SLOTS, "bullets");
 
     std::set<int> raw;
     std::vector<LevelInfo> levels;
-    if (!scan_levels(LEVEL_PATH, &levels, &raw))
-        problem("cannot open " LEVEL_PATH);
-    check_level_words(LEVEL_PATH);
+    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+        problem("cannot open " LEVEL_SCRIPT_PATH);
+    check_level_words(LEVEL_SCRIPT_PATH);
     std::set<int> numbers;
     for (const LevelInfo &l : levels) {
         if (!numbers.insert(l.number).second)
@@ -537,13 +525,13 @@ int main(void)
     for (int n : raw)
         if (!numbers.count(n))
             problem(fmt("level %d: its block cannot be found (the block before it lacks its closing word?)", n));
-    for (int n : {1, 1000})
+    for (int n : {FIRST_LEVEL, SECRET_CHEAT_LEVEL})
         if (!numbers.count(n))
-            problem(fmt("level %d is not in the script (a new game starts at 1, a quit-dialog code loads "
-                        "1000)",
-                        n));
-    if (!numbers.count(1001))
-        problem("level 1001 is not in the script (a quit-dialog code loads it)");
+            problem(fmt("level %d is not in the script (a new game starts at %d, a quit-dialog code loads "
+                        "%d)",
+                        n, FIRST_LEVEL, SECRET_CHEAT_LEVEL));
+    if (!numbers.count(DUEL_CHEAT_LEVEL))
+        problem(fmt("level %d is not in the script (a quit-dialog code loads it)", DUEL_CHEAT_LEVEL));
 
     std::set<int> done;
     for (const LevelInfo &l : levels) {

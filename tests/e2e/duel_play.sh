@@ -14,7 +14,8 @@
 
 BACK=back/duel_day.bmp
 MIDDLE=100x190+251+110          # the middle duelist's picture
-LEFT_X=80; MIDDLE_X=301; AIM_Y=220
+read_layout
+LEFT_X=${CREATURE_ZONE_CENTRE_X[0]}; MIDDLE_X=${CREATURE_ZONE_CENTRE_X[1]}; AIM_Y=220
 LIVES=160x78+480+0              # the three stars
 REST_X=330; REST_Y=335
 

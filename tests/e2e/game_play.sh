@@ -17,7 +17,8 @@
 
 BACK=back/street_day.bmp
 STREET_X=195; STREET_Y=285       # plain wall between doors 0 and 1
-BANDIT_X=301; BANDIT_Y=220       # the middle door's bandit, chest high
+read_layout
+BANDIT_X=${CREATURE_ZONE_CENTRE_X[1]}; BANDIT_Y=220   # the middle door's bandit, chest high
 REST_X=330; REST_Y=335           # where the pointer waits while we look
 CARTRIDGES=110x70+505+395        # the cartridge display (bottom-centre at 560, 460)
 SCORE=100x27+165+5               # the score's digits and dollar sign

@@ -162,7 +162,7 @@ TEST_F(Doors, BanditShotsCostLivesByDifficultyAndLeaveAtMostThreeMarks)
     life_cheat = 0;
 
     // Four shots within a second: three marks, and the fourth still hurts.
-    obtiznost = 0;
+    obtiznost = DIFFICULTY_EASY;
     pocet_zivotu = 3;
     pocet_hitu = 0;
     for (auto &d : dira)
@@ -197,7 +197,7 @@ TEST_F(Doors, AShotCreatureFallsAndIsRemovedAtTickEight)
     creature(0, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0}, 1, 0);
     init_small(0, 0);
     step(1, 3);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     strela(0);
     for (int t = 1; t <= 7; t++) {
         step(1);
@@ -216,7 +216,7 @@ TEST_F(Doors, AShotTwinGivesWayToHisBrotherAtTickFive)
     twin.next_name = 0;
     init_small(2, 1);
     step(1, 3);
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     strela(2);
     EXPECT_EQ(pocet_zabitych, 1);
     step(1, 4);

@@ -19,7 +19,7 @@ protected:
     {
         GameWorld::SetUp();
         advance(400);
-        level_mode = 1;
+        level_mode = MODE_DUEL;
         game_comix = no_comic;
     }
     void TearDown() override
@@ -68,14 +68,14 @@ TEST_F(Duel, TheStartFillsTheThreeSlotsFromTheFirstCreaturesAndStartsTheClock)
         EXPECT_EQ(slot(i).draw, 1);
         EXPECT_EQ(slot(i).animation, i);
         EXPECT_EQ(slot(i).X, slot_x[i]);
-        EXPECT_EQ(slot(i).Y, 107);
+        EXPECT_EQ(slot(i).Y, SLOT_Y);
     }
     EXPECT_EQ(duel_time, cas);
 
     // On an ordinary level it does nothing.
     for (auto &s : small_object)
         s = SMALL_OBJECT_STRUCTURE{};
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     duel_time = 0;
     duel_start();
     EXPECT_EQ(slot(0).draw + slot(1).draw + slot(2).draw, 0);
@@ -210,7 +210,7 @@ TEST_F(Duel, ALostLifeSendsTheLivingDuelistsNearTheEndOfTheirScripts)
     strela(1);  // felled
     slot(2).tik = 4;
     duel_step(11);  // duelist 2 fires at tick 5 ...
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     slot(2).tik = 4;
     duel_step(11);  // ... and again with 3 hits: a life
     EXPECT_EQ(bang, 1);
@@ -273,7 +273,7 @@ protected:
     }
     void script(const std::string &creatures)
     {
-        dir.write("data/levels/levels.txt", "LEVEL 7\nBACK back.bmp\nMODE 1\nMAX_BANDIT 3\n" + creatures +
+        dir.write(LEVEL_SCRIPT_PATH, "LEVEL 7\nBACK back.bmp\nMODE 1\nMAX_BANDIT 3\n" + creatures +
                                                 "NEXT 8\nEND_OF_LEVEL 7\n"
                                                 "LEVEL 8\nBACK back.bmp\nMODE 1\nMAX_BANDIT 3\n"
                                                 "CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\n"
@@ -299,7 +299,7 @@ TEST_F(DuelLevels, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
     for (const Case &c : cases) {
         script(c.creatures);
         try {
-            load_level("levels.txt", 7);
+            load_level(LEVEL_SCRIPT, 7);
             ADD_FAILURE() << "loaded: " << c.creatures;
         } catch (const FatalError &e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
@@ -310,18 +310,18 @@ TEST_F(DuelLevels, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
     man("short.txt", 1, 0, 3);
     man("boy.txt", 1, 0, 4);
     script("CREATURE short.txt 0\nCREATURE short.txt 0\nCREATURE twin.txt 0\nCREATURE boy.txt 0\n");
-    EXPECT_NO_THROW(load_level("levels.txt", 7));
+    EXPECT_NO_THROW(load_level(LEVEL_SCRIPT, 7));
 }
 
 TEST_F(DuelLevels, ADuelEndsAfter750TicksWhateverHappenedAndTheNextDuelStarts)
 {
     script("CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\n");
-    load_level("levels.txt", 7);
+    game_load_level(7);
     game_start();
     long began = duel_time;
     EXPECT_EQ(began, cas);
     EXPECT_EQ(slot(2).draw, 1);
-    advance(750);
+    advance(DUEL_TIME);
     game_end_rules();
     EXPECT_EQ(level, 7);
     advance(1);

@@ -103,18 +103,17 @@ protected:
         test_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
         saved_screen = screen;
         screen = test_screen;
-        bstar1 = solid(80, 78, 250, 220, 0);
+        bstar1 = solid(STAR_W, STAR_H, 250, 220, 0);
         for (int i = 0; i < 3; i++)
-            bhead[i] = solid(113, 104, 200, 100 + i * 40, 100);
-        bcheat_life = solid(113, 104, 10, 200, 10);
-        bcheat_civil = solid(40, 46, 10, 10, 200);
-        bbandits = solid(20, 26, 90, 30, 20);
-        bmhole = solid(160, 160, 255, 0, 0);
+            bhead[i] = solid(PORTRAIT_W, PORTRAIT_H, 200, 100 + i * 40, 100);
+        bcheat_life = solid(PORTRAIT_W, PORTRAIT_H, 10, 200, 10);
+        bcheat_civil = solid(CIVIL_MARK_W, CIVIL_MARK_H, 10, 10, 200);
+        bbandits = solid(KILL_LABEL_W, KILL_LABEL_H, 90, 30, 20);
+        bmhole = solid(HIT_MARK_SIZE, HIT_MARK_SIZE, 255, 0, 0);
         for (int i = 0; i < 4; i++)
             bhole[i] = solid(6, 6, 128, 128, 128);
         mouse_shot = solid(8, 8, 255, 255, 255);
         mouse_pointer = solid(8, 8, 255, 255, 254);
-        static const int door_x[3] = {30, 251, 473};
         for (int i = 0; i < DOOR_COUNT; i++) {
             // The door leaf: closed (step 0) it covers the doorway, open
             // (step 3) only a strip of 10 pixels at the left stays.
@@ -124,13 +123,12 @@ protected:
                 int keep = 102 - s * 30;
                 rectfill(b, keep, 0, 101, 235, bitmap_mask_color(b));
             }
-            dvere[i].X = door_x[i];
-            dvere[i].Y = 83;
+            dvere[i].X = door_leaf_x[i];
+            dvere[i].Y = DOOR_LEAF_Y;
         }
-        static const int sector_x[7] = {150, 205, 260, 320, 380, 435, 490};
-        for (int i = 0; i < 7; i++)
-            kolt[i].X = sector_x[i];
-        kolt_X = 3;
+        for (int i = 0; i < KOLT_SECTORS; i++)
+            kolt[i].X = kolt_sector_x[i];
+        kolt_X = MIDDLE_SECTOR;
         kolt_anim = make_anim(KOLT_BASE, {2, 2, 2, 2, 2, 2, 2}, 11, 60);
         nabojnik_anim = make_anim(CARTRIDGE_BASE, {2, 2, 2, 2, 2, 2, 2}, 21, 20);
 
@@ -142,16 +140,18 @@ protected:
         vrstva[0].image = nullptr;
         level = next_level = 1;
         komix_start[0] = komix_finish[0] = '\0';
-        refresh_door = level_mode = max_pravdepodobnost = 0;
-        max_doors_open = 3;
+        refresh_door = max_pravdepodobnost = 0;
+        level_mode = MODE_ORDINARY;
+        max_doors_open = DOOR_COUNT;
         max_level_bandit = 20;
-        pocet_naboju = max_pocet_naboju = 6;
+        pocet_naboju = max_pocet_naboju = CYLINDER_SIZE;
         celkem_naboju = 44;
         pocet_zivotu = 3;
-        pocet_hitu = pocet_zabitych = score = obtiznost = 0;
+        pocet_hitu = pocet_zabitych = score = 0;
+        obtiznost = DIFFICULTY_EASY;
         shot_last_time = reload_last_time = 0;
-        shot_show = reload_show = life_cheat = kill_civil_cheat = quit_flag = bang = 0;
-        bang_time = finish_time = duel_time = 0;
+        shot_show = reload_show = life_cheat = kill_civil_cheat = 0;
+        game_phase_reset();
         sound_volume = 70;      // every sound handle here is null: nothing may play
         s_shot = s_reload = nullptr;
         mouse_x = 320;

@@ -52,7 +52,7 @@ protected:
     void SetUp() override
     {
         GameWorld::SetUp();
-        dir.write("data/levels/levels.txt", two_levels);
+        dir.write(LEVEL_SCRIPT_PATH, two_levels);
         dir.write_bmp("data/gfx/back.bmp", SCREEN_WIDTH, SCREEN_HEIGHT, 90, 60, 30);
         dir.write_bmp("data/gfx/man.bmp", 30, 40, 200, 10, 10);
         dir.write_wav("data/sound/a.wav");
@@ -83,7 +83,7 @@ protected:
     // Loads level 1 and sets the counters as a new game does.
     void start_level_one()
     {
-        load_level("levels.txt", 1);
+        game_load_level(FIRST_LEVEL);
         pocet_zivotu = 3;
         score = 0;
         game_start();
@@ -176,11 +176,11 @@ TEST_F(Phases, TheLastLifeLostInPlayHasItsOwnPhase)
 
 TEST_F(Phases, ALifeLostInAFrameSendsTheOthersBackInThatSameFrame)
 {
-    load_level("levels.txt", 1);
+    game_load_level(FIRST_LEVEL);
     // Creature 0 fires on entering its tick 1; creature 1 is a long script.
     creature(0, {0, 2, 1, 1, 1, 1}, 1, 10);
     creature(1, {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 1, 10);
-    obtiznost = 2;          // one shot costs a life
+    obtiznost = DIFFICULTY_HARD;          // one shot costs a life
     init_small(0, 0);
     init_small(1, 1);
     small_object[0].last_time = cas;
@@ -256,7 +256,7 @@ TEST_F(Phases, ANewGameStartsAtLevelOneWithThreeLivesAndNoScore)
 // a second of the player's time that the game clock does not count.
 TEST_F(Phases, ReadyStandsTheStreetStillForASecondThatTheClockDoesNotCount)
 {
-    load_level("levels.txt", 1);
+    game_load_level(FIRST_LEVEL);
     pocet_zivotu = 3;
     max_doors_open = 3;
     refresh_door = 1000;            // any door free to open would open at once

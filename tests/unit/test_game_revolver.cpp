@@ -72,7 +72,7 @@ TEST_F(Revolver, HeldButtonFiresSixShotsAtTheDesignedRateThenClicksEmpty)
 
 TEST_F(Revolver, DifficultyZeroReloadsByItselfInTheFrameOfTheLastShot)
 {
-    obtiznost = 0;
+    obtiznost = DIFFICULTY_EASY;
     celkem_naboju = 8;
     mouse_b = 1;
     long sixth = 0;
@@ -90,7 +90,7 @@ TEST_F(Revolver, DifficultyZeroReloadsByItselfInTheFrameOfTheLastShot)
     // The next shot needs more than 32 ticks after the reload.
     while (pocet_naboju == 6)
         game_frame();
-    EXPECT_GT(cas, sixth + 32);
+    EXPECT_GT(cas, sixth + SHOT_AFTER_RELOAD);
     EXPECT_LE(cas, sixth + 35);
 
     // The last refill takes what is left.
@@ -116,7 +116,7 @@ TEST_F(Revolver, DifficultyZeroReloadsByItselfInTheFrameOfTheLastShot)
 
 TEST_F(Revolver, AQuickClickFiresOnceAndAClickDuringTheWaitIsNotKept)
 {
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     click_latch_press();    // down and up between two frames
     game_frame();
     EXPECT_EQ(pocet_naboju, 5);
@@ -138,7 +138,7 @@ TEST_F(Revolver, AQuickClickFiresOnceAndAClickDuringTheWaitIsNotKept)
 
 TEST_F(Revolver, DifficultyOneFillsTheCylinderFromTheStock)
 {
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     mouse_b = 2;
     // Full cylinder: nothing happens.
     game_frame();
@@ -166,7 +166,7 @@ TEST_F(Revolver, DifficultyOneFillsTheCylinderFromTheStock)
 
 TEST_F(Revolver, DifficultyTwoLoadsOneCartridgePerPress)
 {
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     pocet_naboju = 0;
     celkem_naboju = 4;
     mouse_b = 2;
@@ -194,7 +194,7 @@ TEST_F(Revolver, DifficultyTwoLoadsOneCartridgePerPress)
 
 TEST_F(Revolver, ANewShotWaitsForTheReloadToSettle)
 {
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     pocet_naboju = 3;
     reload_last_time = cas;
     mouse_b = 1;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "test_game_fixture.h"
+#include "texts.h"
 
 using namespace game_test;
 
@@ -97,11 +98,11 @@ TEST_F(Screen, TheCartridgeDisplayShowsTheCylinderAndNeverACountItHasNoPictureFo
     pocet_naboju = 4;
     reload_show = 1;
     reload_last_time = cas;
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     frame();
     EXPECT_EQ(at(560, 450), cartridge_colour(3, 1));
     EXPECT_EQ(at(310, 470), kolt_colour(3, 0));
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     frame();
     EXPECT_EQ(at(560, 450), cartridge_colour(4, 1));
     advance(21);
@@ -303,12 +304,12 @@ TEST_F(Screen, AHitDecorationShowsItsDestroyedPoseAndTypeTwoComesBack)
 TEST_F(Screen, TheStatusLineNamesTheLevelAndTheScore)
 {
     // Fonts whose every cell is one colour: digits (13 x 27), letters (10 x 15).
-    bfont1 = solid(11 * 13, 27, 1, 2, 3);
-    for (int c = 0; c < 11; c++)
-        rectfill(bfont1, c * 13, 0, c * 13 + 12, 26, makecol(30 + c * 10, 0, 250));
-    bfont2 = solid(27 * 10, 15, 4, 5, 6);
-    for (int c = 0; c < 27; c++)
-        rectfill(bfont2, c * 10, 0, c * 10 + 9, 14, makecol(0, 30 + c * 5, 250));
+    bfont1 = solid(DIGIT_CELLS * DIGIT_W, DIGIT_H, 1, 2, 3);
+    for (int c = 0; c < DIGIT_CELLS; c++)
+        rectfill(bfont1, c * DIGIT_W, 0, (c + 1) * DIGIT_W - 1, DIGIT_H - 1, makecol(30 + c * 10, 0, 250));
+    bfont2 = solid(LETTER_CELLS * LETTER_W, LETTER_H, 4, 5, 6);
+    for (int c = 0; c < LETTER_CELLS; c++)
+        rectfill(bfont2, c * LETTER_W, 0, (c + 1) * LETTER_W - 1, LETTER_H - 1, makecol(0, 30 + c * 5, 250));
     const int S = makecol(0, 30 + ('S' - 'A') * 5, 250);
     // SCORE stands at x 110 or, after a longer level number, 10 pixels
     // after its last digit.

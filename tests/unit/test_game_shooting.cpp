@@ -52,7 +52,7 @@ TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
 TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
 {
     bandit_in(1, 1);   // tick value 1
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     EXPECT_EQ(strela(1), 1);
     EXPECT_EQ((std::vector<long>{score, pocet_zabitych, small_object[1].mode, small_object[1].tik,
                                  small_object[1].last_time, pocet_zivotu, bang}),
@@ -62,11 +62,11 @@ TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
     EXPECT_EQ(pocet_zabitych, 1);
     EXPECT_EQ(score, 100);
     // Difficulty 0 counts the kill and pays nothing; difficulty 1 pays.
-    obtiznost = 0;
+    obtiznost = DIFFICULTY_EASY;
     bandit_in(0, 2);
     strela(0);
     EXPECT_EQ(score, 100);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     bandit_in(2, 3);
     strela(2);
     EXPECT_EQ(score, 200);
@@ -95,7 +95,7 @@ TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
 
     // A civilian is a foul in any pose.
     bang = 0;
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     bandit_in(1, 4, {0, 1, 2, 1, 2, 1}, 0);
     strela(1);
     EXPECT_EQ(pocet_zivotu, 1);
@@ -195,7 +195,7 @@ TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
         fire_at(c.x, c.y);
         EXPECT_EQ(notice_puff_step(), c.puff ? 0 : -1) << c.what;
     }
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     notice_level_start();
     fire_at(20, 200);
     advance(NOTICE_PUFF_TIME);
@@ -237,10 +237,10 @@ TEST_F(Shooting, HolesAreLeftOnlyInTheOpenStreetOfAnOrdinaryLevel)
     fire_at(300, 200);
     EXPECT_EQ(getpixel(game_screen2, 302, 202), bg);
     // In a duel level: no hole anywhere.
-    level_mode = 1;
+    level_mode = MODE_DUEL;
     fire_at(200, 250);
     EXPECT_EQ(getpixel(game_screen2, 202, 252), bg);
-    level_mode = 0;
+    level_mode = MODE_ORDINARY;
     fire_at(200, 250);
     EXPECT_NE(getpixel(game_screen2, 202, 252), bg);
     // The hole is multiplied in: darker than the wall, not the hole's own grey.
@@ -253,7 +253,7 @@ TEST_F(Shooting, OneShotCanFellACreatureAndADecorationAtOnce)
 {
     bandit_in(0, 2);
     decor(0, 60, 150, 30, 30);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     fire_at(70, 160);
     EXPECT_EQ(small_object[0].mode, 1);
     EXPECT_EQ(pocet_zabitych, 1);
@@ -275,7 +275,7 @@ TEST_F(Shooting, NullSoundsAreSkippedAtAnyVolume)
     small_object[0].delay = 0;
     step(1);
     EXPECT_EQ(pocet_hitu, 1);
-    obtiznost = 1;
+    obtiznost = DIFFICULTY_MEDIUM;
     pocet_naboju = 0;
     shot_show = 0;
     mouse_b = 2;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "animator.h"
+#include "layout.h"
 #include "test_support.h"
 
 namespace {
@@ -157,9 +158,10 @@ TEST_F(HudArt, PortraitsHideTheStreetAndShotMarksSitWhereTheGameDrawsThem)
     // The bandit's crack: a dark hole in the middle, see-through all round.
     BITMAP *hole = load("data/gfx/level/hole.bmp");
     ASSERT_NE(hole, nullptr);
-    EXPECT_EQ(count(160, 160, [&](int x, int y) { return (x % 159 == 0 || y % 159 == 0) && !is_mask(hole, x, y); }), 0);
-    EXPECT_LT(luma(hole, getpixel(hole, 80, 80)), 60);
-    EXPECT_GT(count(160, 160, [&](int x, int y) { return is_mask(hole, x, y); }), 160 * 160 / 2)
+    const int n = HIT_MARK_SIZE, last = n - 1;
+    EXPECT_EQ(count(n, n, [&](int x, int y) { return (x % last == 0 || y % last == 0) && !is_mask(hole, x, y); }), 0);
+    EXPECT_LT(luma(hole, getpixel(hole, n / 2, n / 2)), 60);
+    EXPECT_GT(count(n, n, [&](int x, int y) { return is_mask(hole, x, y); }), n * n / 2)
         << "the crack hides too much of the street";
     destroy_bitmap(hole);
 

@@ -58,7 +58,7 @@ protected:
     static constexpr const char *decor_text =
         "ANIMATION decor.txt\nTYPE 2\nX 10\nY 20\nS_NORMAL NULL\nS_DESTROY a.wav\n";
 
-    void write_levels(const std::string &text) { dir.write("data/levels/levels.txt", text); }
+    void write_levels(const std::string &text) { dir.write(LEVEL_SCRIPT_PATH, text); }
 
     // The message of the fatal error `load` ends in ("" if it ends normally).
     template <typename F>
@@ -137,7 +137,7 @@ TEST_F(World, CreaturesAreSlowerOnEasierDifficultiesAndEachLoadIsItsOwn)
     destroy_object(0);
     // The second still draws after the first is gone.
     clear_to_color(game_screen, 0);
-    draw_center_top(object[1].anim_object, 96, 107, 1, 0);
+    draw_center_top(object[1].anim_object, slot_x[0], SLOT_Y, 1, 0);
     EXPECT_EQ(getpixel(game_screen, 80, 120), makecol(200, 10, 10));
     destroy_object(1);
 }
@@ -224,7 +224,7 @@ const char *const three_levels =
 TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnread)
 {
     write_levels(three_levels);
-    load_level("levels.txt", 2);
+    load_level(LEVEL_SCRIPT, 2);
     EXPECT_EQ((std::vector<int>{level, object_count, decoration_count, next_level, max_level_bandit, refresh_door,
                                 level_time, pocet_naboju, celkem_naboju, max_doors_open, object[1].type}),
               (std::vector<int>{2, 2, 1, 1000, 12, 40, 90, 5, 30, 2, 0}));
@@ -235,7 +235,7 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnread)
     EXPECT_EQ(object_count + decoration_count, 0);
     EXPECT_EQ(vrstva[0].image, nullptr);
 
-    load_level("levels.txt", 1000);
+    game_load_level(1000);
     EXPECT_EQ((std::vector<int>{level, object_count, next_level}), (std::vector<int>{1000, 1, 1}));
     EXPECT_EQ(getpixel(game_screen2, 320, 240), makecol(10, 20, 90));
 }
@@ -257,7 +257,7 @@ TEST_F(World, LevelDefaultsApplyBeforeTheBlockIsRead)
     for (int i = 0; i < DOOR_COUNT; i++)
         small_object[i].draw = dira[i].visible = 1;
 
-    load_level("levels.txt", 4);
+    game_load_level(4);
     // Stray words (a stray LEVEL too) are passed over; the last BACK wins.
     EXPECT_EQ((std::vector<int>{level, object_count, max_level_bandit, refresh_door, next_level, level_time,
                                 pocet_naboju, celkem_naboju, pocet_zabitych, (int)shot_last_time, shot_show,
@@ -280,14 +280,14 @@ TEST_F(World, LivesModeAndOpenDoorsCarryOverFromLevelToLevel)
                  "END_OF_LEVEL 2\n"
                  "LEVEL 3" + ok + "ADD_LIFE 2 ADD_LIFE 1 MODE 0 MAX_DOORS_OPEN 3 END_OF_LEVEL 3\n");
     pocet_zivotu = 8;
-    load_level("levels.txt", 1);
+    load_level(LEVEL_SCRIPT, 1);
     EXPECT_EQ(pocet_zivotu, 10);     // extra lives stop at ten
-    load_level("levels.txt", 2);
+    load_level(LEVEL_SCRIPT, 2);
     EXPECT_EQ((std::vector<int>{pocet_zivotu, level_mode, max_doors_open}), (std::vector<int>{10, 1, 2}));
     EXPECT_EQ((std::vector<int>{object[0].vaha, object[1].vaha, object[2].vaha}), (std::vector<int>{2, 2, 3}));
     EXPECT_EQ(object[0].next_name, 1);  // a twin's brother may come after him
     pocet_zivotu = 3;
-    load_level("levels.txt", 3);
+    load_level(LEVEL_SCRIPT, 3);
     EXPECT_EQ((std::vector<int>{pocet_zivotu, level_mode, max_doors_open}), (std::vector<int>{6, 0, 3}));
 }
 
@@ -341,19 +341,19 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        level_mode = 0;
+        level_state_at_start();
         write_levels(c.text);
         int wanted = c.wanted;
-        expect_mentions(fatal_message([wanted] { load_level("levels.txt", wanted); }), c.mentions,
-                        "data/levels/levels.txt");
+        expect_mentions(fatal_message([wanted] { load_level(LEVEL_SCRIPT, wanted); }), c.mentions,
+                        LEVEL_SCRIPT_PATH);
         destroy_level();
     }
-    level_mode = 0;
+    level_state_at_start();
     expect_mentions(fatal_message([] { load_level("missing.txt", 1); }),
                     {"Unable to open file data/levels/missing.txt"});
     // A broken creature of the level is reported by its own file.
     write_levels("LEVEL 1 CREATURE nobody.txt 1 BACK back.bmp END_OF_LEVEL 1\n");
-    expect_mentions(fatal_message([] { load_level("levels.txt", 1); }),
+    expect_mentions(fatal_message([] { load_level(LEVEL_SCRIPT, 1); }),
                     {"Unable to open file data/object/nobody.txt"});
 }
 
@@ -362,19 +362,19 @@ TEST_F(World, LoadingAndReleasingLevelsLeavesMemoryFlat)
     write_levels(three_levels);
     // Warm up: the first loads let the C library and Allegro settle their pools.
     for (int i = 0; i < 3; i++) {
-        load_level("levels.txt", 2);
+        load_level(LEVEL_SCRIPT, 2);
         destroy_level();
     }
     size_t before = mallinfo2().uordblks;
     const int rounds = 40;
     for (int i = 0; i < rounds; i++) {
-        load_level("levels.txt", i % 2 ? 2 : 1000);
+        load_level(LEVEL_SCRIPT, i % 2 ? 2 : 1000);
         destroy_level();
     }
     long growth1 = (long)mallinfo2().uordblks - (long)before;
     // Loading one level over another without destroying it first releases it too.
     for (int i = 0; i < rounds; i++)
-        load_level("levels.txt", i % 2 ? 2 : 1000);
+        load_level(LEVEL_SCRIPT, i % 2 ? 2 : 1000);
     destroy_level();
     long growth2 = (long)mallinfo2().uordblks - (long)before;
     EXPECT_LT(growth1, 8 * 1024);

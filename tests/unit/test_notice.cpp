@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         cas = 1000;
-        obtiznost = 1;
+        obtiznost = DIFFICULTY_MEDIUM;
         hand_reloads = 0;
         notice_level_start();
     }
@@ -24,10 +24,10 @@ protected:
 
 TEST_F(Notices, TheHintShowsOnAnEmptyClickFadesAndStopsAfterThreeReloads)
 {
-    obtiznost = 0;
+    obtiznost = DIFFICULTY_EASY;
     notice_empty_click();
     EXPECT_EQ(notice_hint_alpha(), 0);      // the easiest difficulty reloads by itself
-    obtiznost = 2;
+    obtiznost = DIFFICULTY_HARD;
     notice_empty_click();
     EXPECT_EQ(notice_hint_alpha(), 255);
     cas += NOTICE_HINT_TIME;

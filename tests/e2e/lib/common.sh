@@ -8,6 +8,15 @@ note() { echo "-- $*"; }
 [ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
 [ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set (run under tools/with-xvfb.sh)"
 
+# The street's layout as the game has it (DOOR_LEAF_X, CREATURE_ZONE_CENTRE_X,
+# ...), printed by the layout tool that is built beside the data checker.
+read_layout() {
+  local tool
+  tool="$(dirname "${DATACHECK:-}")/layout"
+  [ -x "$tool" ] || fail "no layout tool beside DATACHECK (${DATACHECK:-unset})"
+  eval "$("$tool")"
+}
+
 # A private copy of the game folder, removed at exit.
 make_game_copy() {
   WORK=$(mktemp -d /tmp/deadeye-e2e-XXXXXX)
