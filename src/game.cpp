@@ -247,7 +247,7 @@ static int door_still_shut(int door)
     if (door < 0 || door >= DOOR_COUNT)
         return 0;
     const SMALL_OBJECT_STRUCTURE *s = &small_object[door];
-    return s->draw && s->mode == 0 && s->tik == 0 && level_mode != DUEL_MODE;
+    return s->draw && s->mode == 0 && s->tik == 0 && level_mode != MODE_DUEL;
 }
 
 int strela(int door)
