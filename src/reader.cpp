@@ -187,19 +187,25 @@ struct COMIC_GRAMMAR {
     const char *word;
     int numbers;        // at the most
     int name;           // NAME_*
+    int slots;
 };
 
+// Slots: bit n set where the command's number n is a slot or an image.
 static const COMIC_GRAMMAR comic_grammar[COMIC_CMD_COUNT] = {
-    {"image", 1, NAME_AFTER_SLOT},  {"destroy", 1, NAME_NONE},      {"delay", 1, NAME_NONE},
-    {"cls", 0, NAME_NONE},          {"virtual", 6, NAME_NONE},      {"vis_on", 1, NAME_NONE},
-    {"vis_off", 1, NAME_NONE},      {"move", 6, NAME_NONE},         {"setxy", 3, NAME_NONE},
-    {"fade", 3, NAME_NONE},         {"setreal", 3, NAME_NONE},      {"movereal", 3, NAME_NONE},
-    {"getXY", 2, NAME_NONE},        {"resize", 5, NAME_NONE},       {"resize_rel", 5, NAME_NONE},
-    {"resize_stop", 1, NAME_NONE},  {"quit", 0, NAME_NONE},         {"scroll", 3, NAME_NONE},
-    {"scroll_off", 0, NAME_NONE},   {"anime", 3, NAME_NONE},        {"anime_type", 2, NAME_NONE},
-    {"sound", 1, NAME_AFTER_SLOT},  {"destroy_sound", 1, NAME_NONE}, {"play_sound", 3, NAME_NONE},
-    {"repeat_sound", 3, NAME_NONE}, {"stop_sound", 1, NAME_NONE},   {"pause", 0, NAME_NONE},
-    {"include", 0, NAME_ONLY},
+    {"image", 1, NAME_AFTER_SLOT, 1},   {"destroy", 1, NAME_NONE, 1},
+    {"delay", 1, NAME_NONE, 0},         {"cls", 0, NAME_NONE, 0},
+    {"virtual", 6, NAME_NONE, 3},       {"vis_on", 1, NAME_NONE, 1},
+    {"vis_off", 1, NAME_NONE, 1},       {"move", 6, NAME_NONE, 1},
+    {"setxy", 3, NAME_NONE, 1},         {"fade", 3, NAME_NONE, 1},
+    {"setreal", 3, NAME_NONE, 1},       {"movereal", 3, NAME_NONE, 1},
+    {"getXY", 2, NAME_NONE, 3},         {"resize", 5, NAME_NONE, 1},
+    {"resize_rel", 5, NAME_NONE, 1},    {"resize_stop", 1, NAME_NONE, 1},
+    {"quit", 0, NAME_NONE, 0},          {"scroll", 3, NAME_NONE, 0},
+    {"scroll_off", 0, NAME_NONE, 0},    {"anime", 3, NAME_NONE, 1},
+    {"anime_type", 2, NAME_NONE, 1},    {"sound", 1, NAME_AFTER_SLOT, 1},
+    {"destroy_sound", 1, NAME_NONE, 1}, {"play_sound", 3, NAME_NONE, 1},
+    {"repeat_sound", 3, NAME_NONE, 1},  {"stop_sound", 1, NAME_NONE, 1},
+    {"pause", 0, NAME_NONE, 0},         {"include", 0, NAME_ONLY, 0},
 };
 
 const char *comic_cmd_word(int cmd)
@@ -210,6 +216,17 @@ const char *comic_cmd_word(int cmd)
 int comic_cmd_numbers(int cmd)
 {
     return cmd >= 0 && cmd < COMIC_CMD_COUNT ? comic_grammar[cmd].numbers : 0;
+}
+
+int comic_cmd_slot(int cmd, int n)
+{
+    return cmd >= 0 && cmd < COMIC_CMD_COUNT && n >= 0 && n < COMIC_MAX_ARGS &&
+           (comic_grammar[cmd].slots >> n & 1);
+}
+
+int comic_cmd_name(int cmd)
+{
+    return cmd >= 0 && cmd < COMIC_CMD_COUNT && comic_grammar[cmd].name != NAME_NONE;
 }
 
 void comic_open(COMIC_SCRIPT *s, const char *name, int nested)

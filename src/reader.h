@@ -100,6 +100,8 @@ enum COMIC_CMD {
 // The command's word, and how many numbers it takes at the most.
 const char *comic_cmd_word(int cmd);
 int comic_cmd_numbers(int cmd);
+int comic_cmd_slot(int cmd, int n);     // 1 where its number n is a slot or an image
+int comic_cmd_name(int cmd);            // 1 for a command that takes a file name
 
 struct COMIC_SCRIPT {
     FILE *file;
