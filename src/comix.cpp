@@ -420,38 +420,40 @@ static SAMPLE *comic_sample(const char *path)
 
 typedef COMIC_COMMAND Cmd;
 
-static void cmd_image(const Script *s, const Cmd *c)
+// The slot a command names, or -1 when its number is missing or out of range.
+static int slot_of(const Cmd *c)
 {
-    if (c->count != 1 || !c->has_name || !valid_index(c->args[0]))
+    return c->count == 1 && valid_index(c->args[0]) ? c->args[0] : -1;
+}
+
+// image and sound: a picture or a sample into its slot.
+static void cmd_load(const Script *s, const Cmd *c)
+{
+    int slot = slot_of(c);
+    if (slot < 0 || !c->has_name)
         return;
-    int slot = c->args[0];
-    release_picture(slot);
-    c_image[slot] = comic_picture(c->name);
-    if (!c_image[slot])
+    const void *loaded;
+    if (c->cmd == CMD_IMAGE) {
+        release_picture(slot);
+        loaded = c_image[slot] = comic_picture(c->name);
+    } else {
+        release_sound(slot);
+        loaded = c_sound[slot] = comic_sample(c->name);
+    }
+    if (!loaded)
         missing_file(s, c->name);
 }
 
 static void cmd_destroy(const Script *, const Cmd *c)
 {
-    if (c->count == 1 && valid_index(c->args[0]))
-        release_picture(c->args[0]);
-}
-
-static void cmd_sound(const Script *s, const Cmd *c)
-{
-    if (c->count != 1 || !c->has_name || !valid_index(c->args[0]))
-        return;
-    int slot = c->args[0];
-    release_sound(slot);
-    c_sound[slot] = comic_sample(c->name);
-    if (!c_sound[slot])
-        missing_file(s, c->name);
+    if (slot_of(c) >= 0)
+        release_picture(slot_of(c));
 }
 
 static void cmd_destroy_sound(const Script *, const Cmd *c)
 {
-    if (c->count == 1 && valid_index(c->args[0]))
-        release_sound(c->args[0]);
+    if (slot_of(c) >= 0)
+        release_sound(slot_of(c));
 }
 
 static void cmd_delay(const Script *, const Cmd *c)
@@ -497,20 +499,23 @@ static void cmd_virtual(const Script *, const Cmd *c)
     v->anim_y = v->pos_Y;
 }
 
-// The image a command's first number names (null when it is missing or out
-// of range); `a` and `n` are the numbers after it.
-static VIRTUAL_IMAGE_TYPE *image_of(const Cmd *c, const int **a, int *n)
+// The image a command's first number names (v null when it is missing or
+// out of range), and the n numbers a after it.
+struct Target {
+    VIRTUAL_IMAGE_TYPE *v;
+    const int *a;
+    int n;
+};
+static Target image_of(const Cmd *c)
 {
-    *a = c->args + 1;
-    *n = c->count > 0 ? c->count - 1 : 0;
-    return c->count > 0 && valid_index(c->args[0]) ? &v_image[c->args[0]] : nullptr;
+    if (c->count < 1 || !valid_index(c->args[0]))
+        return {nullptr, c->args, 0};
+    return {&v_image[c->args[0]], c->args + 1, c->count - 1};
 }
 
 static void cmd_vis_on(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n)) {
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v) {
         v->visible = 1;
         v->old = cas;
     }
@@ -518,116 +523,81 @@ static void cmd_vis_on(const Script *, const Cmd *c)
 
 static void cmd_vis_off(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n))
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v)
         v->visible = 0;
 }
 
 static void cmd_move(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
+    Target t = image_of(c);
+    if (!t.v)
         return;
-    if (n > 0) v->new_X = a[0];
-    if (n > 1) v->new_Y = a[1];
-    if (n > 2) v->param1 = a[2];
-    if (n > 3) v->param2 = a[3];
-    if (n > 4) v->tempo = a[4];
+    VIRTUAL_IMAGE_TYPE *v = t.v;
+    int *fields[] = {&v->new_X, &v->new_Y, &v->param1, &v->param2, &v->tempo};
+    for (int i = 0; i < t.n; i++)
+        *fields[i] = t.a[i];
     if (v->tempo < 1)
         v->tempo = 1;
     brix_timer();
     v->old = cas;
 }
 
-static void cmd_setxy(const Script *, const Cmd *c)
-{
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->X = a[0];
-    if (n > 1) v->Y = a[1];
-}
+// The commands that set an image's fields in order from the numbers after
+// the image's; relative ones add each number to its field.
+typedef int VIRTUAL_IMAGE_TYPE::*Field;
+#define FIELD(name) &VIRTUAL_IMAGE_TYPE::name
+static const struct {
+    int cmd;
+    int relative;
+    Field fields[4];
+} field_commands[] = {
+    {CMD_SETXY, 0, {FIELD(X), FIELD(Y)}},
+    {CMD_FADE, 0, {FIELD(fade), FIELD(fade_value)}},
+    {CMD_SETREAL, 1, {FIELD(X), FIELD(Y)}},
+    {CMD_MOVEREAL, 1, {FIELD(new_X), FIELD(new_Y)}},
+    {CMD_RESIZE, 0, {FIELD(re_width), FIELD(re_height), FIELD(r_w), FIELD(r_h)}},
+    {CMD_ANIME, 0, {FIELD(anim_count), FIELD(anim_tempo)}},
+};
+#undef FIELD
 
-static void cmd_fade(const Script *, const Cmd *c)
+static void cmd_set_fields(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->fade = a[0];
-    if (n > 1) v->fade_value = a[1];
-}
-
-static void cmd_setreal(const Script *, const Cmd *c)
-{
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->X = stage_clamp((long long)v->X + a[0]);
-    if (n > 1) v->Y = stage_clamp((long long)v->Y + a[1]);
-}
-
-static void cmd_movereal(const Script *, const Cmd *c)
-{
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->new_X = stage_clamp((long long)v->new_X + a[0]);
-    if (n > 1) v->new_Y = stage_clamp((long long)v->new_Y + a[1]);
+    Target t = image_of(c);
+    for (const auto &command : field_commands) {
+        if (command.cmd != c->cmd || !t.v)
+            continue;
+        for (int i = 0; i < t.n && i < 4 && command.fields[i]; i++) {
+            int &field = t.v->*command.fields[i];
+            field = command.relative ? stage_clamp((long long)field + t.a[i]) : t.a[i];
+        }
+    }
 }
 
 static void cmd_getXY(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v || n < 1 || !valid_index(a[0]))
+    Target t = image_of(c);
+    if (!t.v || t.n < 1 || !valid_index(t.a[0]))
         return;
-    v->X = v_image[a[0]].X;
-    v->Y = v_image[a[0]].Y;
+    t.v->X = v_image[t.a[0]].X;
+    t.v->Y = v_image[t.a[0]].Y;
 }
 
-static void cmd_resize(const Script *, const Cmd *c)
-{
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->re_width = a[0];
-    if (n > 1) v->re_height = a[1];
-    if (n > 2) v->r_w = a[2];
-    if (n > 3) v->r_h = a[3];
-}
-
+// Sizes in tenths of the image's own: width for the first and third
+// number, height for the second and fourth.
 static void cmd_resize_rel(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
+    Target t = image_of(c);
+    if (!t.v)
         return;
-    if (n > 0) v->re_width = stage_clamp((long long)v->width * (a[0] / 10));
-    if (n > 1) v->re_height = stage_clamp((long long)v->height * (a[1] / 10));
-    if (n > 2) v->r_w = stage_clamp((long long)v->width * (a[2] / 10));
-    if (n > 3) v->r_h = stage_clamp((long long)v->height * (a[3] / 10));
+    VIRTUAL_IMAGE_TYPE *v = t.v;
+    int *fields[] = {&v->re_width, &v->re_height, &v->r_w, &v->r_h};
+    for (int i = 0; i < t.n; i++)
+        *fields[i] = stage_clamp((long long)(i % 2 ? v->height : v->width) * (t.a[i] / 10));
 }
 
 static void cmd_resize_stop(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n))
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v)
         v->re_width = v->re_height = 0;
 }
 
@@ -642,26 +612,20 @@ static void cmd_scroll(const Script *, const Cmd *c)
 
 static void cmd_scroll_off(const Script *, const Cmd *) { scroll_tempo = 0; }
 
-static void cmd_anime(const Script *, const Cmd *c)
+static void cmd_anime(const Script *s, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (!v)
-        return;
-    if (n > 0) v->anim_count = a[0];
-    if (n > 1) v->anim_tempo = a[1];
-    v->anim_actual = 0;
-    v->anim_tempo_old = cas;
+    cmd_set_fields(s, c);
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v) {
+        v->anim_actual = 0;
+        v->anim_tempo_old = cas;
+    }
 }
 
 static void cmd_anime_type(const Script *, const Cmd *c)
 {
-    const int *a;
-    int n;
-    VIRTUAL_IMAGE_TYPE *v = image_of(c, &a, &n);
-    if (v && n > 0)
-        v->anim_type = a[0];
+    Target t = image_of(c);
+    if (t.v && t.n > 0)
+        t.v->anim_type = t.a[0];
 }
 
 // Plays sound slot `slot` at the comic's volume scaled by the effect volume.
@@ -679,8 +643,9 @@ static void cmd_repeat_sound(const Script *, const Cmd *c) { play_slot(c, 1); }
 
 static void cmd_stop_sound(const Script *, const Cmd *c)
 {
-    if (c->count == 1 && valid_index(c->args[0]) && c_sound[c->args[0]] && sound_volume != 0)
-        stop_sample(c_sound[c->args[0]]);
+    int slot = slot_of(c);
+    if (slot >= 0 && c_sound[slot] && sound_volume != 0)
+        stop_sample(c_sound[slot]);
 }
 
 static void cmd_pause(const Script *, const Cmd *) { c_pause(); }
@@ -694,12 +659,13 @@ static void cmd_include(const Script *, const Cmd *c)
 
 // The commands in the reader's order of COMIC_CMD.
 static void (*const commands[COMIC_CMD_COUNT])(const Script *, const Cmd *) = {
-    cmd_image,      cmd_destroy,       cmd_delay,       cmd_cls,         cmd_virtual,
-    cmd_vis_on,     cmd_vis_off,       cmd_move,        cmd_setxy,       cmd_fade,
-    cmd_setreal,    cmd_movereal,      cmd_getXY,       cmd_resize,      cmd_resize_rel,
-    cmd_resize_stop, cmd_quit,         cmd_scroll,      cmd_scroll_off,  cmd_anime,
-    cmd_anime_type, cmd_sound,         cmd_destroy_sound, cmd_play_sound, cmd_repeat_sound,
-    cmd_stop_sound, cmd_pause,         cmd_include,
+    cmd_load,        cmd_destroy,    cmd_delay,         cmd_cls,
+    cmd_virtual,     cmd_vis_on,     cmd_vis_off,       cmd_move,
+    cmd_set_fields,  cmd_set_fields, cmd_set_fields,    cmd_set_fields,     // setxy fade setreal movereal
+    cmd_getXY,       cmd_set_fields, cmd_resize_rel,    cmd_resize_stop,    // getXY resize ...
+    cmd_quit,        cmd_scroll,     cmd_scroll_off,    cmd_anime,
+    cmd_anime_type,  cmd_load,       cmd_destroy_sound, cmd_play_sound,
+    cmd_repeat_sound, cmd_stop_sound, cmd_pause,        cmd_include,
 };
 
 static void run_script(const char *name, int nested)
