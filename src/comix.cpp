@@ -1,14 +1,14 @@
 // comix.cpp -- the comic player: the script interpreter and the stage.
 //
-// A script is read word by word.  A keyword takes its arguments from the
-// words after it; any other word is passed over, so plain notes between
-// commands are harmless unless one of their words is a keyword.  Arguments
-// are read one number at a time: a missing or malformed number ends the
-// command's reading there, the fields it would have set keep their values,
-// and the unread text is read as further words.
+// The data files' reader (reader.h) reads a script word by word, each
+// command with its arguments; any other word is passed over, so plain notes
+// between commands are harmless unless one of their words is a keyword.  A
+// missing or malformed number ends the command's reading there, the fields
+// it would have set keep their values, and the unread text is read as
+// further words.  The same reading serves the playing and the look ahead
+// for the comic's files before its first frame.
 #include "comix.h"
 
-#include <limits.h>
 #include <stdio.h>
 #include <string.h>
 

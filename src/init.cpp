@@ -392,46 +392,18 @@ int destroy_decoration(int index)
 
 // ---------------------------------------------------------------- level script
 
-// The words of a level block and how many words follow each: the one
-// grammar of the level script, for the loader, its search and the tools.
+// The words of a level block (LEVEL_KEY) and how many words follow each:
+// the one grammar of the level script, for the loader, its search and the
+// tools.
 #define LEVEL_START "LEVEL"         // and its number: a block's first words
-enum {
-    LK_CREATURE,
-    LK_DECORATION,
-    LK_KOMIX_START,
-    LK_KOMIX_FINISH,
-    LK_NEXT,
-    LK_BACK,
-    LK_MAX_DOORS_OPEN,
-    LK_REFRESH_DOOR,
-    LK_MODE,
-    LK_TIME,
-    LK_MAX_BANDIT,
-    LK_BULLETS,
-    LK_AMMO,
-    LK_ADD_LIFE,
-    LK_END_OF_LEVEL,
-    LK_COUNT
-};
 static const struct {
     const char *word;
     int arguments;
 } level_keywords[LK_COUNT] = {
-    {"CREATURE", 2},
-    {"DECORATION", 1},
-    {"KOMIX_START", 1},
-    {"KOMIX_FINISH", 1},
-    {"NEXT", 1},
-    {"BACK", 1},
-    {"MAX_DOORS_OPEN", 1},
-    {"REFRESH_DOOR", 1},
-    {"MODE", 1},
-    {"TIME", 1},
-    {"MAX_BANDIT", 1},
-    {"BULLETS", 1},
-    {"AMMO", 1},
-    {"ADD_LIFE", 1},
-    {"END_OF_LEVEL", 1},
+    {"CREATURE", 2},       {"DECORATION", 1}, {"KOMIX_START", 1}, {"KOMIX_FINISH", 1},
+    {"NEXT", 1},           {"BACK", 1},       {"MAX_DOORS_OPEN", 1}, {"REFRESH_DOOR", 1},
+    {"MODE", 1},           {"TIME", 1},       {"MAX_BANDIT", 1},  {"BULLETS", 1},
+    {"AMMO", 1},           {"ADD_LIFE", 1},   {"END_OF_LEVEL", 1},
 };
 
 // The index of `word` in level_keywords, or -1 for a word the loader
@@ -716,7 +688,7 @@ int walk_level_script(const char *name, const LEVEL_SCRIPT_VISITOR *v)
                 const char *args[2] = {"", ""};
                 for (int a = 0; a < count && j + 1 + a < n; a++)
                     args[a] = words[j + 1 + a].text;
-                v->entry(v->data, number, words[j].text, args, k >= 0, words[j].line);
+                v->entry(v->data, number, words[j].text, args, k, words[j].line);
                 for (int a = 0; a <= count && j < n; a++)
                     in_block[j++] = 1;
                 if (k == LK_END_OF_LEVEL)

@@ -162,8 +162,8 @@ int lint(void)
     v.level_word = [](void *, int, int) {};
     v.block = [](void *, int, int) {};
     v.stray = [](void *, const char *, int) {};
-    v.entry = [](void *data, int, const char *word, const char *const args[2], int, int) {
-        if (!strcmp(word, "KOMIX_START") || !strcmp(word, "KOMIX_FINISH"))
+    v.entry = [](void *data, int, const char *, const char *const args[2], int key, int) {
+        if (key == LK_KOMIX_START || key == LK_KOMIX_FINISH)
             static_cast<std::set<std::string> *>(data)->insert(args[0]);
     };
     if (walk_level_script("levels.txt", &v)) {

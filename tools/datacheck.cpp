@@ -105,7 +105,7 @@ struct LevelInfo {
     std::vector<std::string> creatures;     // CREATURE names in order
     std::vector<std::string> decorations;   // DECORATION names in order
     std::vector<std::string> comics;        // KOMIX_START / KOMIX_FINISH names
-    std::set<std::string> keywords;         // the entries the block has
+    std::set<int> keywords;                 // the entries the block has (LEVEL_KEY)
 };
 
 struct Script {
@@ -126,20 +126,19 @@ bool list_levels(Script *script)
         info.number = number;
         static_cast<Script *>(data)->levels.push_back(info);
     };
-    v.entry = [](void *data, int number, const char *word, const char *const args[2], int known, int line) {
+    v.entry = [](void *data, int number, const char *word, const char *const args[2], int key, int line) {
         LevelInfo &info = static_cast<Script *>(data)->levels.back();
-        std::string w = word;
-        if (!known) {
+        if (key < 0) {
             problem(fmt("%s:%d: level %d: '%s' is no keyword of a level; the game passes over it", LEVEL_PATH,
                         line, number, word));
             return;
         }
-        info.keywords.insert(w);
-        if (w == "CREATURE")
+        info.keywords.insert(key);
+        if (key == LK_CREATURE)
             info.creatures.push_back(args[0]);
-        else if (w == "DECORATION")
+        else if (key == LK_DECORATION)
             info.decorations.push_back(args[0]);
-        else if (w == "KOMIX_START" || w == "KOMIX_FINISH")
+        else if (key == LK_KOMIX_START || key == LK_KOMIX_FINISH)
             info.comics.push_back(args[0]);
     };
     v.stray = [](void *, const char *word, int line) {
@@ -474,11 +473,11 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
 
     // MODE and MAX_DOORS_OPEN carry over from the level before, and a new
     // game after one that ended in a duel comes from a duel.
-    if (!info.keywords.count("MODE"))
+    if (!info.keywords.count(LK_MODE))
         problem(fmt("level %d: no MODE; it inherits the mode of whatever level came before (a duel, after "
                     "a game that ended in one)",
                     info.number));
-    if (level_mode == 0 && !info.keywords.count("MAX_DOORS_OPEN"))
+    if (level_mode == 0 && !info.keywords.count(LK_MAX_DOORS_OPEN))
         problem(fmt("level %d: no MAX_DOORS_OPEN; it inherits the previous level's, which is 0 (no door "
                     "ever opens) when the program has just started",
                     info.number));

@@ -167,8 +167,8 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
         static_cast<Listing *>(d)->rows.push_back("raw " + std::to_string(n) + "@" + std::to_string(line));
     };
     v.block = [](void *d, int n, int) { static_cast<Listing *>(d)->rows.push_back("block " + std::to_string(n)); };
-    v.entry = [](void *d, int n, const char *w, const char *const a[2], int known, int line) {
-        static_cast<Listing *>(d)->rows.push_back(std::to_string(n) + (known ? " " : " ?") + w + " " + a[0] +
+    v.entry = [](void *d, int n, const char *w, const char *const a[2], int key, int line) {
+        static_cast<Listing *>(d)->rows.push_back(std::to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] +
                                                   " " + a[1] + "@" + std::to_string(line));
     };
     v.stray = [](void *d, const char *w, int line) {
