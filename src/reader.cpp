@@ -11,6 +11,8 @@ int reader_blank(int c)
     return c != '\0' && c != EOF && strchr(READER_BLANKS, c) != nullptr;
 }
 
+int reader_line_blank(int c) { return c != '\n' && reader_blank(c); }
+
 void make_path(char *out, size_t size, const char *dir, const char *name)
 {
     int n = snprintf(out, size, "%s%s", dir, name);

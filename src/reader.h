@@ -16,6 +16,7 @@
 // The blanks between the words of every data file.
 #define READER_BLANKS " \t\n\r\v\f"
 int reader_blank(int c);
+int reader_line_blank(int c);       // a blank inside a line: any but the line end
 
 // out = dir + name; a name that does not fit in `size` bytes is fatal.
 void make_path(char *out, size_t size, const char *dir, const char *name);

@@ -21,13 +21,13 @@ static void empty_row(TOPTEN_TABLE *t, int r)
 // nullptr when the row does not fit (p then skips to the next line).
 static const char *parse_row(const char *p, int *score, char *name)
 {
-    while (*p == ' ' || *p == '\t' || *p == '\r')
+    while (reader_line_blank(*p))
         p++;
     int v;
     p = scan_int_text(p, &v);
     if (!p)
         return nullptr;
-    while (*p == ' ' || *p == '\t')
+    while (reader_line_blank(*p))
         p++;
     int n = 0;
     while (n < TOPTEN_NAME_SIZE - 1 && ((*p >= 'A' && *p <= 'Z') || *p == ' '))
