@@ -5,6 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <vector>
+
 #include "animator.h"
 #include "criterr.h"
 #include "present.h"
@@ -660,13 +662,16 @@ int walk_level_script(const char *name, const LEVEL_SCRIPT_VISITOR *v)
     FILE *f = fopen(path, "r");
     if (!f)
         return 0;
-    static LevelWord words[LEVEL_SCRIPT_MAX_WORDS];
-    int n = 0, line = 1;
-    while (n < LEVEL_SCRIPT_MAX_WORDS && scan_word_line(f, words[n].text, TOKEN_SIZE, &line) > 0)
-        words[n].line = line, n++;
+    std::vector<LevelWord> words;
+    LevelWord word;
+    int line = 1;
+    while (scan_word_line(f, word.text, TOKEN_SIZE, &line) > 0) {
+        word.line = line;
+        words.push_back(word);
+    }
     fclose(f);
-    static unsigned char in_block[LEVEL_SCRIPT_MAX_WORDS];
-    memset(in_block, 0, sizeof in_block);
+    int n = (int)words.size();
+    std::vector<unsigned char> in_block(words.size());
 
     for (int i = 0; i + 1 < n; i++) {
         int number;

@@ -45,7 +45,6 @@ struct LEVEL_SCRIPT_VISITOR {
     // argument, outside every block it meets.
     void (*stray)(void *data, const char *word, int line);
 };
-#define LEVEL_SCRIPT_MAX_WORDS 20000    // words listed; a script has a few thousand
 #define LEVEL_SCRIPT_MAX_LEVELS 1000    // blocks listed; a script has a few dozen
 // Returns 0 when the file cannot be opened; faults are the loader's to report.
 int walk_level_script(const char *name, const LEVEL_SCRIPT_VISITOR *v);
