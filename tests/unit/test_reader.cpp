@@ -40,8 +40,10 @@ TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
 {
     TextFile t(" \t\v\fabcd\r\nef\n");
     char out[4];
-    EXPECT_EQ(scan_word(t.f, out, sizeof out), 4u);     // the full length...
-    EXPECT_STREQ(out, "abc");                           // ...cut to fit
+    char guarded[8] = "zzzzzzz";
+    EXPECT_EQ(scan_word(t.f, guarded, 4), 4u);          // the full length...
+    EXPECT_STREQ(guarded, "abc");                       // ...cut to fit,
+    EXPECT_EQ(guarded[4], 'z');                         // and nothing written past it
     EXPECT_EQ(scan_word(t.f, out, sizeof out), 2u);
     EXPECT_STREQ(out, "ef");
     EXPECT_EQ(scan_word(t.f, out, sizeof out), 0u);
@@ -94,7 +96,7 @@ TEST(Reader, AComicCommandTakesItsNumbersUntilOneIsMissing)
         {"image 2 pic.bmp sound x.wav", 0, {"image:2:data/comix/pic.bmp", "sound:", "x.wav"}},
         {"include part.cmx cls", 0, {"include::part.cmx", "cls:"}},
         {"include image 1 a.bmp", 1, {"include:", "1", "a.bmp"}},   // passed over with its word
-        {"quit", 0, {"quit:"}},
+        {"quit image 3", 0, {"quit:", "image:3"}},     // the script ends before the name
     };
     for (const auto &c : cases) {
         ScratchDir dir;
