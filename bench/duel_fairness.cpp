@@ -19,15 +19,14 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include <set>
-#include <vector>
+#include <initializer_list>
+
 
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
 #include "layout.h"
 #include "sound.h"
-#include "../tools/level_script.h"
 #include "variable.h"
 
 // One frame at the game's pace, in microseconds.
@@ -139,18 +138,19 @@ int main(int argc, char **argv)
     sound_volume = 0;
     max_pocet_naboju = CYLINDER_SIZE;
 
-    std::vector<LevelInfo> levels;
-    std::set<int> raw;
-    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+    static int levels[LEVEL_SCRIPT_MAX_LEVELS];
+    int level_count = list_level_numbers(LEVEL_SCRIPT, levels, LEVEL_SCRIPT_MAX_LEVELS);
+    if (level_count < 0)
         fatal("cannot open " LEVEL_SCRIPT_PATH);
     static const int reactions[] = {20, 30, 40, 50};
     printf("%d seeded duels per case; won = every bandit down and never shot at\n", runs);
     printf("level diff  reaction  won    shot at  not drawn at 7.5 s\n");
-    for (const LevelInfo &l : levels) {
+    for (int i = 0; i < level_count; i++) {
+        int number = levels[i];
         for (int difficulty : {DIFFICULTY_EASY, DIFFICULTY_HARD}) {
             obtiznost = difficulty;
             level_state_at_start();
-            load_level(LEVEL_SCRIPT, l.number);
+            load_level(LEVEL_SCRIPT, number);
             if (level_mode != MODE_DUEL) {
                 destroy_level();
                 break;
@@ -158,12 +158,12 @@ int main(int argc, char **argv)
             for (int reaction : reactions) {
                 int won = 0, shot_at = 0, undrawn = 0;
                 for (int r = 0; r < runs; r++) {
-                    Outcome o = play_duel(1000u * (unsigned)l.number + (unsigned)r, reaction);
+                    Outcome o = play_duel(1000u * (unsigned)number + (unsigned)r, reaction);
                     won += o.won;
                     shot_at += o.shot_at;
                     undrawn += o.undrawn;
                 }
-                printf("%5d %4d  %5d ms  %5.1f%%  %5.1f%%  %5.1f%%\n", l.number, difficulty, reaction * 10,
+                printf("%5d %4d  %5d ms  %5.1f%%  %5.1f%%  %5.1f%%\n", number, difficulty, reaction * 10,
                        100.0 * won / runs, 100.0 * shot_at / runs, 100.0 * undrawn / runs);
             }
             destroy_level();

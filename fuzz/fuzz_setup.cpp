@@ -1,5 +1,5 @@
 // The set-up file (setup.cfg): read_setup.
-#include "boot.h"
+#include "setup.h"
 #include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -5,6 +5,7 @@
 
 #include "fuzz_common.h"
 #include "menu.h"
+#include "topten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

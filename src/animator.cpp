@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "criterr.h"
+#include "reader.h"
 #include "variable.h"
 
 #define ANIM_DIR "data/text/"

@@ -1,18 +1,19 @@
 // comix.cpp -- the comic player: the script interpreter and the stage.
 //
-// A script is read word by word.  A keyword takes its arguments from the
-// words after it; any other word is passed over, so plain notes between
-// commands are harmless unless one of their words is a keyword.  Arguments
-// are read one number at a time: a missing or malformed number ends the
-// command's reading there, the fields it would have set keep their values,
-// and the unread text is read as further words.
+// The data files' reader (reader.h) reads a script word by word, each
+// command with its arguments; any other word is passed over, so plain notes
+// between commands are harmless unless one of their words is a keyword.  A
+// missing or malformed number ends the command's reading there, the fields
+// it would have set keep their values, and the unread text is read as
+// further words.  The same reading serves the playing and the look ahead
+// for the comic's files before its first frame.
 #include "comix.h"
 
-#include <limits.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "criterr.h"
+#include "reader.h"
 #include "sound.h"
 #include "present.h"
 #include "variable.h"
@@ -30,8 +31,6 @@ int scroll_y = 0;
 #define MAX_DRAWN_SIZE 32767    // a scaled image is never drawn larger than this
 #define ALPHA_MAX 255
 #define SAMPLE_FREQUENCY 1000   // the sample's own speed
-#define COMIX_WORD_SIZE 40      // words of a script, terminator included
-#define COMIX_MAX_ARGS 6
 
 // Set when a delay was cut short by Esc or the left button, so that the
 // abort test after it ends the comic even if the key or button is already
@@ -307,86 +306,18 @@ static void c_pause(void)
 
 // ---------------------------------------------------------------- interpreter
 
-struct Script {
-    FILE *file = nullptr;
-    char path[PATH_SIZE] = "";
-    int nested = 0;         // 1 inside an included script
-    const char *command = "";   // the keyword whose arguments are being read
-    Script() = default;
+// A script being read, closed however the reading ends.
+struct Script : COMIC_SCRIPT {
+    Script() : COMIC_SCRIPT{} {}
     Script(const Script &) = delete;
     Script &operator=(const Script &) = delete;
-    ~Script()               // closed however the reading ends
-    {
-        if (file)
-            fclose(file);
-    }
+    ~Script() { comic_close(this); }
 };
-
-// Every number of a script lies within this: far beyond any coordinate,
-// size, tempo or delay a comic uses, and far from int overflow when the
-// stage adds and multiplies them.
-#define COMIX_NUMBER_LIMIT 1000000
 
 // The abort test after every word.
 static int comix_abort(void)
 {
     return comix_skip || close_requested || key[KEY_ESC] || left_clicked();
-}
-
-// Reads up to `n` integers one after another; stops at the first that is
-// missing or malformed.  Returns how many were read.
-static int scan_ints(Script *s, int *out, int n)
-{
-    int got = 0;
-    while (got < n) {
-        long long v;
-        if (!scan_number(s->file, &v))
-            break;
-        if (v < -COMIX_NUMBER_LIMIT || v > COMIX_NUMBER_LIMIT)
-            critical_error("Broken file %s: a number of %s is %s%lld, not %d to %d", s->path,
-                           s->command, v >= SCAN_NUMBER_LIMIT || v <= -SCAN_NUMBER_LIMIT ? "beyond " : "",
-                           v, -COMIX_NUMBER_LIMIT, COMIX_NUMBER_LIMIT);
-        out[got++] = (int)v;
-    }
-    return got;
-}
-
-// Reads one word into `out` (at most size - 1 characters; the rest of a
-// longer word is read and dropped).  Returns 0 at end of file, else the
-// word's full length.
-static size_t scan_word(FILE *f, char *out, size_t size)
-{
-    int c;
-    do {
-        c = fgetc(f);
-    } while (c != EOF && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'));
-    size_t len = 0;
-    while (c != EOF && !(c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f')) {
-        if (len + 1 < size)
-            out[len] = (char)c;
-        len++;
-        c = fgetc(f);
-    }
-    if (c != EOF)
-        ungetc(c, f);
-    out[len + 1 < size ? len : size - 1] = '\0';
-    return len;
-}
-
-// Reads a file-name argument and builds "data/comix/" + name.  A name too
-// long for the path buffer ends the program, naming the script.  Returns 0
-// when the script ended before the name.
-static int scan_name(Script *s, char *path, size_t size)
-{
-    char name[COMIX_WORD_SIZE];
-    size_t len = scan_word(s->file, name, sizeof name);
-    if (len == 0)
-        return 0;
-    if (len >= sizeof name || strlen(COMIX_DIR) + len >= size)
-        critical_error("Broken file %s: file name %s%s is longer than %d characters", s->path,
-                       name, len >= sizeof name ? "..." : "", (int)(size - 1 - strlen(COMIX_DIR)));
-    make_path(path, size, COMIX_DIR, name);
-    return 1;
 }
 
 static void release_picture(int slot)
@@ -485,70 +416,65 @@ static SAMPLE *comic_sample(const char *path)
     return r ? r->sample : load_sample(path);
 }
 
-// -------- commands; each reads its own arguments
+// -------- commands; each takes the arguments the reader read for it
 
-static void cmd_image(Script *s)
+typedef COMIC_COMMAND Cmd;
+
+// The slot a command names, or -1 when its number is missing or out of range.
+static int slot_of(const Cmd *c)
 {
-    int slot;
-    char path[PATH_SIZE];
-    if (scan_ints(s, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
-        return;
-    if (!valid_index(slot))
-        return;
-    release_picture(slot);
-    c_image[slot] = comic_picture(path);
-    if (!c_image[slot])
-        missing_file(s, path);
+    return c->count == 1 && valid_index(c->args[0]) ? c->args[0] : -1;
 }
 
-static void cmd_destroy(Script *s)
+// image and sound: a picture or a sample into its slot.
+static void cmd_load(const Script *s, const Cmd *c)
 {
-    int slot;
-    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot))
+    int slot = slot_of(c);
+    if (slot < 0 || !c->has_name)
+        return;
+    const void *loaded;
+    if (c->cmd == CMD_IMAGE) {
         release_picture(slot);
-}
-
-static void cmd_sound(Script *s)
-{
-    int slot;
-    char path[PATH_SIZE];
-    if (scan_ints(s, &slot, 1) != 1 || !scan_name(s, path, sizeof path))
-        return;
-    if (!valid_index(slot))
-        return;
-    release_sound(slot);
-    c_sound[slot] = comic_sample(path);
-    if (!c_sound[slot])
-        missing_file(s, path);
-}
-
-static void cmd_destroy_sound(Script *s)
-{
-    int slot;
-    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot))
+        loaded = c_image[slot] = comic_picture(c->name);
+    } else {
         release_sound(slot);
+        loaded = c_sound[slot] = comic_sample(c->name);
+    }
+    if (!loaded)
+        missing_file(s, c->name);
 }
 
-static void cmd_delay(Script *s)
+static void cmd_destroy(const Script *, const Cmd *c)
 {
-    int count;
-    if (scan_ints(s, &count, 1) == 1)
-        c_delay(count);
+    if (slot_of(c) >= 0)
+        release_picture(slot_of(c));
 }
 
-static void cmd_cls(Script *)
+static void cmd_destroy_sound(const Script *, const Cmd *c)
+{
+    if (slot_of(c) >= 0)
+        release_sound(slot_of(c));
+}
+
+static void cmd_delay(const Script *, const Cmd *c)
+{
+    if (c->count == 1)
+        c_delay(c->args[0]);
+}
+
+static void cmd_cls(const Script *, const Cmd *)
 {
     for (int i = 0; i < COMIX_SLOTS; i++)
         v_image[i].visible = 0;
     c_cls();
 }
 
-static void cmd_quit(Script *) { c_cls(); }
+static void cmd_quit(const Script *, const Cmd *) { c_cls(); }
 
-static void cmd_virtual(Script *s)
+static void cmd_virtual(const Script *, const Cmd *c)
 {
-    int a[COMIX_MAX_ARGS];
-    int n = scan_ints(s, a, 6);
+    int n = c->count;
+    const int *a = c->args;
     if (n < 1 || !valid_index(a[0]))
         return;
     VIRTUAL_IMAGE_TYPE *v = &v_image[a[0]];
@@ -573,281 +499,208 @@ static void cmd_virtual(Script *s)
     v->anim_y = v->pos_Y;
 }
 
-// Reads an image number and up to `n` further numbers; returns the image
-// (null when the number is missing or out of range) and the count read.
-static VIRTUAL_IMAGE_TYPE *scan_image(Script *s, int *args, int n, int *got)
+// The image a command's first number names (v null when it is missing or
+// out of range), and the n numbers a after it.
+struct Target {
+    VIRTUAL_IMAGE_TYPE *v;
+    const int *a;
+    int n;
+};
+static Target image_of(const Cmd *c)
 {
-    int index;
-    *got = 0;
-    if (scan_ints(s, &index, 1) != 1)
-        return nullptr;
-    *got = n ? scan_ints(s, args, n) : 0;
-    return valid_index(index) ? &v_image[index] : nullptr;
+    if (c->count < 1 || !valid_index(c->args[0]))
+        return {nullptr, c->args, 0};
+    return {&v_image[c->args[0]], c->args + 1, c->count - 1};
 }
 
-static void cmd_vis_on(Script *s)
+static void cmd_vis_on(const Script *, const Cmd *c)
 {
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n)) {
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v) {
         v->visible = 1;
         v->old = cas;
     }
 }
 
-static void cmd_vis_off(Script *s)
+static void cmd_vis_off(const Script *, const Cmd *c)
 {
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n))
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v)
         v->visible = 0;
 }
 
-static void cmd_move(Script *s)
+static void cmd_move(const Script *, const Cmd *c)
 {
-    int a[5], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 5, &n);
-    if (!v)
+    Target t = image_of(c);
+    if (!t.v)
         return;
-    if (n > 0) v->new_X = a[0];
-    if (n > 1) v->new_Y = a[1];
-    if (n > 2) v->param1 = a[2];
-    if (n > 3) v->param2 = a[3];
-    if (n > 4) v->tempo = a[4];
+    VIRTUAL_IMAGE_TYPE *v = t.v;
+    int *fields[] = {&v->new_X, &v->new_Y, &v->param1, &v->param2, &v->tempo};
+    for (int i = 0; i < t.n; i++)
+        *fields[i] = t.a[i];
     if (v->tempo < 1)
         v->tempo = 1;
     brix_timer();
     v->old = cas;
 }
 
-static void cmd_setxy(Script *s)
+// The commands that set an image's fields in order from the numbers after
+// the image's; relative ones add each number to its field.
+typedef int VIRTUAL_IMAGE_TYPE::*Field;
+#define FIELD(name) &VIRTUAL_IMAGE_TYPE::name
+static const struct {
+    int cmd;
+    int relative;
+    Field fields[4];
+} field_commands[] = {
+    {CMD_SETXY, 0, {FIELD(X), FIELD(Y)}},
+    {CMD_FADE, 0, {FIELD(fade), FIELD(fade_value)}},
+    {CMD_SETREAL, 1, {FIELD(X), FIELD(Y)}},
+    {CMD_MOVEREAL, 1, {FIELD(new_X), FIELD(new_Y)}},
+    {CMD_RESIZE, 0, {FIELD(re_width), FIELD(re_height), FIELD(r_w), FIELD(r_h)}},
+    {CMD_ANIME, 0, {FIELD(anim_count), FIELD(anim_tempo)}},
+};
+#undef FIELD
+
+static void cmd_set_fields(const Script *, const Cmd *c)
 {
-    int a[2], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
-    if (!v)
-        return;
-    if (n > 0) v->X = a[0];
-    if (n > 1) v->Y = a[1];
+    Target t = image_of(c);
+    for (const auto &command : field_commands) {
+        if (command.cmd != c->cmd || !t.v)
+            continue;
+        for (int i = 0; i < t.n && i < 4 && command.fields[i]; i++) {
+            int &field = t.v->*command.fields[i];
+            field = command.relative ? stage_clamp((long long)field + t.a[i]) : t.a[i];
+        }
+    }
 }
 
-static void cmd_fade(Script *s)
+static void cmd_getXY(const Script *, const Cmd *c)
 {
-    int a[2], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
-    if (!v)
+    Target t = image_of(c);
+    if (!t.v || t.n < 1 || !valid_index(t.a[0]))
         return;
-    if (n > 0) v->fade = a[0];
-    if (n > 1) v->fade_value = a[1];
+    t.v->X = v_image[t.a[0]].X;
+    t.v->Y = v_image[t.a[0]].Y;
 }
 
-static void cmd_setreal(Script *s)
+// Sizes in tenths of the image's own: width for the first and third
+// number, height for the second and fourth.
+static void cmd_resize_rel(const Script *, const Cmd *c)
 {
-    int a[2], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
-    if (!v)
+    Target t = image_of(c);
+    if (!t.v)
         return;
-    if (n > 0) v->X = stage_clamp((long long)v->X + a[0]);
-    if (n > 1) v->Y = stage_clamp((long long)v->Y + a[1]);
+    VIRTUAL_IMAGE_TYPE *v = t.v;
+    int *fields[] = {&v->re_width, &v->re_height, &v->r_w, &v->r_h};
+    for (int i = 0; i < t.n; i++)
+        *fields[i] = stage_clamp((long long)(i % 2 ? v->height : v->width) * (t.a[i] / 10));
 }
 
-static void cmd_movereal(Script *s)
+static void cmd_resize_stop(const Script *, const Cmd *c)
 {
-    int a[2], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
-    if (!v)
-        return;
-    if (n > 0) v->new_X = stage_clamp((long long)v->new_X + a[0]);
-    if (n > 1) v->new_Y = stage_clamp((long long)v->new_Y + a[1]);
-}
-
-static void cmd_getXY(Script *s)
-{
-    int a[1], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 1, &n);
-    if (!v || n < 1 || !valid_index(a[0]))
-        return;
-    v->X = v_image[a[0]].X;
-    v->Y = v_image[a[0]].Y;
-}
-
-static void cmd_resize(Script *s)
-{
-    int a[4], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 4, &n);
-    if (!v)
-        return;
-    if (n > 0) v->re_width = a[0];
-    if (n > 1) v->re_height = a[1];
-    if (n > 2) v->r_w = a[2];
-    if (n > 3) v->r_h = a[3];
-}
-
-static void cmd_resize_rel(Script *s)
-{
-    int a[4], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 4, &n);
-    if (!v)
-        return;
-    if (n > 0) v->re_width = stage_clamp((long long)v->width * (a[0] / 10));
-    if (n > 1) v->re_height = stage_clamp((long long)v->height * (a[1] / 10));
-    if (n > 2) v->r_w = stage_clamp((long long)v->width * (a[2] / 10));
-    if (n > 3) v->r_h = stage_clamp((long long)v->height * (a[3] / 10));
-}
-
-static void cmd_resize_stop(Script *s)
-{
-    int n;
-    if (VIRTUAL_IMAGE_TYPE *v = scan_image(s, nullptr, 0, &n))
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v)
         v->re_width = v->re_height = 0;
 }
 
-static void cmd_scroll(Script *s)
+static void cmd_scroll(const Script *, const Cmd *c)
 {
-    int a[3];
-    int n = scan_ints(s, a, 3);
-    if (n > 0) scroll_tempo = a[0];
-    if (n > 1) scroll_x = a[1];
-    if (n > 2) scroll_y = a[2];
+    int n = c->count;
+    if (n > 0) scroll_tempo = c->args[0];
+    if (n > 1) scroll_x = c->args[1];
+    if (n > 2) scroll_y = c->args[2];
     scroll_tempo_old = cas;
 }
 
-static void cmd_scroll_off(Script *) { scroll_tempo = 0; }
+static void cmd_scroll_off(const Script *, const Cmd *) { scroll_tempo = 0; }
 
-static void cmd_anime(Script *s)
+static void cmd_anime(const Script *s, const Cmd *c)
 {
-    int a[2], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 2, &n);
-    if (!v)
-        return;
-    if (n > 0) v->anim_count = a[0];
-    if (n > 1) v->anim_tempo = a[1];
-    v->anim_actual = 0;
-    v->anim_tempo_old = cas;
+    cmd_set_fields(s, c);
+    if (VIRTUAL_IMAGE_TYPE *v = image_of(c).v) {
+        v->anim_actual = 0;
+        v->anim_tempo_old = cas;
+    }
 }
 
-static void cmd_anime_type(Script *s)
+static void cmd_anime_type(const Script *, const Cmd *c)
 {
-    int a[1], n;
-    VIRTUAL_IMAGE_TYPE *v = scan_image(s, a, 1, &n);
-    if (v && n > 0)
-        v->anim_type = a[0];
+    Target t = image_of(c);
+    if (t.v && t.n > 0)
+        t.v->anim_type = t.a[0];
 }
 
 // Plays sound slot `slot` at the comic's volume scaled by the effect volume.
-static void play_slot(Script *s, int loop)
+static void play_slot(const Cmd *c, int loop)
 {
-    int a[3];
-    int n = scan_ints(s, a, 3);
-    if (n < 3 || !valid_index(a[0]) || !c_sound[a[0]] || sound_volume == 0)
+    const int *a = c->args;
+    if (c->count < 3 || !valid_index(a[0]) || !c_sound[a[0]] || sound_volume == 0)
         return;
     int v = (int)(sound_volume / 100.0 * a[1]);
     play_sample(c_sound[a[0]], clamp_byte(v), clamp_byte(a[2]), SAMPLE_FREQUENCY, loop);
 }
 
-static void cmd_play_sound(Script *s) { play_slot(s, 0); }
-static void cmd_repeat_sound(Script *s) { play_slot(s, 1); }
+static void cmd_play_sound(const Script *, const Cmd *c) { play_slot(c, 0); }
+static void cmd_repeat_sound(const Script *, const Cmd *c) { play_slot(c, 1); }
 
-static void cmd_stop_sound(Script *s)
+static void cmd_stop_sound(const Script *, const Cmd *c)
 {
-    int slot;
-    if (scan_ints(s, &slot, 1) == 1 && valid_index(slot) && c_sound[slot] && sound_volume != 0)
+    int slot = slot_of(c);
+    if (slot >= 0 && c_sound[slot] && sound_volume != 0)
         stop_sample(c_sound[slot]);
 }
 
-static void cmd_pause(Script *) { c_pause(); }
+static void cmd_pause(const Script *, const Cmd *) { c_pause(); }
 
-static void cmd_include(Script *s)
+// One level deep: the reader passes over an include inside an included script.
+static void cmd_include(const Script *, const Cmd *c)
 {
-    char word[COMIX_WORD_SIZE];
-    if (s->nested) {
-        scan_word(s->file, word, sizeof word);    // one level deep: passed over
-        return;
-    }
-    size_t len = scan_word(s->file, word, sizeof word);
-    if (len == 0)
-        return;
-    if (len >= sizeof word)
-        critical_error("Broken file %s: file name %s... is longer than %d characters", s->path,
-                       word, (int)(PATH_SIZE - 1 - strlen(COMIX_DIR)));
-    comix_play_file(word);
+    if (c->has_name)
+        comix_play_file(c->name);
 }
 
-struct Command {
-    const char *word;
-    void (*run)(Script *s);
+// The commands in the reader's order of COMIC_CMD.
+static void (*const commands[COMIC_CMD_COUNT])(const Script *, const Cmd *) = {
+    cmd_load,        cmd_destroy,    cmd_delay,         cmd_cls,
+    cmd_virtual,     cmd_vis_on,     cmd_vis_off,       cmd_move,
+    cmd_set_fields,  cmd_set_fields, cmd_set_fields,    cmd_set_fields,     // setxy fade setreal movereal
+    cmd_getXY,       cmd_set_fields, cmd_resize_rel,    cmd_resize_stop,    // getXY resize ...
+    cmd_quit,        cmd_scroll,     cmd_scroll_off,    cmd_anime,
+    cmd_anime_type,  cmd_load,       cmd_destroy_sound, cmd_play_sound,
+    cmd_repeat_sound, cmd_stop_sound, cmd_pause,        cmd_include,
 };
 
-static const Command commands[] = {
-    {"image", cmd_image},           {"destroy", cmd_destroy},
-    {"delay", cmd_delay},           {"cls", cmd_cls},
-    {"virtual", cmd_virtual},       {"vis_on", cmd_vis_on},
-    {"vis_off", cmd_vis_off},       {"move", cmd_move},
-    {"setxy", cmd_setxy},           {"fade", cmd_fade},
-    {"setreal", cmd_setreal},       {"movereal", cmd_movereal},
-    {"getXY", cmd_getXY},           {"resize", cmd_resize},
-    {"resize_rel", cmd_resize_rel}, {"resize_stop", cmd_resize_stop},
-    {"quit", cmd_quit},             {"scroll", cmd_scroll},
-    {"scroll_off", cmd_scroll_off}, {"anime", cmd_anime},
-    {"anime_type", cmd_anime_type}, {"sound", cmd_sound},
-    {"destroy_sound", cmd_destroy_sound}, {"play_sound", cmd_play_sound},
-    {"repeat_sound", cmd_repeat_sound},   {"stop_sound", cmd_stop_sound},
-    {"pause", cmd_pause},           {"include", cmd_include},
-};
-
-// Opens data/comix/<name>; a name that does not fit or a file that cannot
-// be opened ends the program.
-static void open_script(Script *s, const char *name, int nested)
+static void run_script(const char *name, int nested)
 {
-    make_path(s->path, sizeof s->path, COMIX_DIR, name ? name : "");
-    s->nested = nested;
-    s->file = fopen(s->path, "r");
-    if (!s->file)
-        critical_error("Unable to open file %s", s->path);
-}
-
-static void run_script(Script *s)
-{
-    char word[COMIX_WORD_SIZE];
-    while (scan_word(s->file, word, sizeof word) > 0) {
-        for (const Command &c : commands) {
-            if (strcmp(word, c.word) == 0) {
-                s->command = c.word;
-                c.run(s);
-                break;
-            }
-        }
+    Script s;
+    comic_open(&s, name, nested);
+    Cmd c;
+    while (comic_next(&s, &c)) {
+        if (c.cmd != COMIC_NOTE)
+            commands[c.cmd](&s, &c);
         if (comix_abort())
             break;
     }
-    fclose(s->file);
-    s->file = nullptr;
 }
 
 // Reads script `name` ahead for its pictures and sounds (and those of the
-// script it includes, one level deep, as the player does).
+// script it includes, one level deep, as the player does).  Its faults are
+// left for the playing to report where they stand.
 static void read_ahead_script(const char *name, int nested)
 {
     Script s;
-    open_script(&s, name, nested);
-    char word[COMIX_WORD_SIZE], slot[COMIX_WORD_SIZE], path[PATH_SIZE];
-    while (scan_word(s.file, word, sizeof word) > 0) {
-        int picture = strcmp(word, "image") == 0;
-        if (picture || strcmp(word, "sound") == 0) {
-            if (scan_word(s.file, slot, sizeof slot) > 0 && scan_name(&s, path, sizeof path))
-                read_ahead_file(path, picture);
-        } else if (!nested && strcmp(word, "include") == 0) {
-            size_t len = scan_word(s.file, word, sizeof word);
-            if (len > 0 && len < sizeof word)
-                read_ahead_script(word, 1);
-        }
+    comic_open(&s, name, nested);
+    s.lenient = 1;
+    Cmd c;
+    while (comic_next(&s, &c)) {
+        if ((c.cmd == CMD_IMAGE || c.cmd == CMD_SOUND) && c.has_name)
+            read_ahead_file(c.name, c.cmd == CMD_IMAGE);
+        else if (c.cmd == CMD_INCLUDE && c.has_name)
+            read_ahead_script(c.name, 1);
     }
-    fclose(s.file);
-    s.file = nullptr;
 }
 
 int comix_play_file(const char *name)
 {
-    Script s;
-    open_script(&s, name, 1);
-    run_script(&s);
+    run_script(name, 1);
     return 0;
 }
 
@@ -878,9 +731,7 @@ int comix_play(const char *name)
     brix_timer();
 
     read_ahead_script(name, 0);
-    Script s;
-    open_script(&s, name, 0);
-    run_script(&s);
+    run_script(name, 0);
 
     for (int i = 0; i < COMIX_SLOTS; i++)
         v_image[i].visible = 0;

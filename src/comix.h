@@ -19,7 +19,6 @@
 #include <allegro.h>
 
 #define COMIX_SLOTS 20          // picture slots, sound slots and virtual images
-#define COMIX_DIR "data/comix/"
 
 // One picture on the stage.  The number of the image is its drawing order
 // (0 at the back, 19 in front).

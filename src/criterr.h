@@ -19,35 +19,3 @@ typedef void (*critical_error_hook_t)(const char *message);
 extern critical_error_hook_t critical_error_hook;
 
 #endif
-
-// ---------------------------------------------------------------------------
-// Bounded helpers for the data loaders.  Each ends the program through
-// critical_error, naming the file and the fault, instead of overflowing a
-// buffer or going on with a value that was never read.
-#include <stddef.h>
-#include <stdio.h>
-
-// out = dir + name; a name that does not fit in `size` bytes is fatal.
-void make_path(char *out, size_t size, const char *dir, const char *name);
-
-// Reads one decimal integer; `what` names the field in the message.  A
-// number that does not fit in an int is fatal (it is never wrapped).
-int read_int(FILE *file, const char *path, const char *what);
-
-// read_int, and a value outside low .. high is fatal too, naming the file,
-// the field and the value.
-int read_int_range(FILE *file, const char *path, const char *what, int low, int high);
-
-// Reads one optionally signed decimal number after any white space, the way
-// " %ld" would but without its undefined behaviour on overflow: a number
-// beyond +-SCAN_NUMBER_LIMIT is stored as that limit.  Returns 1 when a
-// number was read, 0 at the end of the file or at a word that is no number
-// (its first character is left unread).
-#define SCAN_NUMBER_LIMIT 1000000000000LL
-int scan_number(FILE *file, long long *out);
-
-// Reads one word of at most size - 1 characters; a longer word is fatal.
-void read_word(FILE *file, char *out, size_t size, const char *path, const char *what);
-
-// Reads one word and checks that it is `keyword`.
-void expect_keyword(FILE *file, const char *path, const char *keyword);

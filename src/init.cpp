@@ -2,14 +2,16 @@
 #include "init.h"
 
 #include <allegro.h>
-#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
+
+#include <vector>
 
 #include "animator.h"
 #include "criterr.h"
 #include "layout.h"
 #include "present.h"
+#include "reader.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -374,25 +376,41 @@ int destroy_decoration(int index)
 
 // ---------------------------------------------------------------- level script
 
-// Reads the next word of the level script into `out` (TOKEN_SIZE bytes).
-// Returns 0 at the end of the file; a word too long for it is fatal.
-static int read_token(FILE *f, char *out, const char *path)
+// The words of a level block (LEVEL_KEY) and how many words follow each:
+// the one grammar of the level script, for the loader, its search and the
+// tools.
+#define LEVEL_START "LEVEL"         // and its number: a block's first words
+static const struct {
+    const char *word;
+    int arguments;
+} level_keywords[LK_COUNT] = {
+    {"CREATURE", 2},       {"DECORATION", 1}, {"KOMIX_START", 1}, {"KOMIX_FINISH", 1},
+    {"NEXT", 1},           {"BACK", 1},       {"MAX_DOORS_OPEN", 1}, {"REFRESH_DOOR", 1},
+    {"MODE", 1},           {"TIME", 1},       {"MAX_BANDIT", 1},  {"BULLETS", 1},
+    {"AMMO", 1},           {"ADD_LIFE", 1},   {"END_OF_LEVEL", 1},
+};
+
+// The index of `word` in level_keywords, or -1 for a word the loader
+// passes over.
+static int level_keyword(const char *word)
 {
-    char format[16];
-    snprintf(format, sizeof format, " %%%ds", TOKEN_SIZE - 1);
-    if (fscanf(f, format, out) != 1)
-        return 0;
-    int c = fgetc(f);
-    if (c != EOF && !isspace(c))
-        critical_error("Broken file %s: the word %s... is longer than %d characters", path, out,
-                       TOKEN_SIZE - 1);
-    return 1;
+    for (int k = 0; k < LK_COUNT; k++)
+        if (strcmp(word, level_keywords[k].word) == 0)
+            return k;
+    return -1;
+}
+
+// How many words after `word` the search for a block passes over.
+static int search_arguments(const char *word)
+{
+    int k = level_keyword(word);
+    return k == LK_CREATURE ? level_keywords[k].arguments : 1;
 }
 
 // The argument word of `keyword` in level `index`.
 static void read_argument(FILE *f, char *out, const char *path, const char *keyword, int index)
 {
-    if (!read_token(f, out, path))
+    if (!read_token(f, out, TOKEN_SIZE, path))
         critical_error("Broken file %s: level %d ends inside %s, without END_OF_LEVEL", path, index,
                        keyword);
 }
@@ -410,15 +428,15 @@ static int read_level_range(FILE *f, const char *path, const char *keyword, int 
 static void find_level(FILE *f, const char *path, int index)
 {
     char token[TOKEN_SIZE], skipped[TOKEN_SIZE];
-    while (read_token(f, token, path)) {
-        if (strcmp(token, "LEVEL") == 0) {
+    while (read_token(f, token, TOKEN_SIZE, path)) {
+        if (strcmp(token, LEVEL_START) == 0) {
             if (read_int(f, path, "a level number") == index)
                 return;
-        } else if (strcmp(token, "CREATURE") == 0) {
-            if (!read_token(f, skipped, path))
+        } else if (level_keyword(token) == LK_CREATURE) {
+            if (!read_token(f, skipped, TOKEN_SIZE, path))
                 break;
             read_int(f, path, "a creature weight");
-        } else if (!read_token(f, skipped, path)) {
+        } else if (!read_token(f, skipped, TOKEN_SIZE, path)) {
             break;
         }
     }
@@ -455,11 +473,12 @@ static void read_level_block(FILE *f, const char *path, int index)
 {
     char token[TOKEN_SIZE], arg[TOKEN_SIZE];
     for (;;) {
-        if (!read_token(f, token, path))
+        if (!read_token(f, token, TOKEN_SIZE, path))
             critical_error("Broken file %s: level %d has no END_OF_LEVEL", path, index);
-        if (strcmp(token, "END_OF_LEVEL") == 0)
+        int key = level_keyword(token);
+        if (key == LK_END_OF_LEVEL)
             return;
-        if (strcmp(token, "CREATURE") == 0) {
+        if (key == LK_CREATURE) {
             read_argument(f, arg, path, "CREATURE", index);
             int weight = read_level_range(f, path, "the weight of CREATURE", index, 0, MAX_WEIGHT);
             if (object_count >= MAX_OBJECTS)
@@ -472,38 +491,38 @@ static void read_level_block(FILE *f, const char *path, int index)
             snprintf(creature_file[entry], TOKEN_SIZE, "%s", arg);
             max_pravdepodobnost += weight;
             object[entry].vaha = max_pravdepodobnost;
-        } else if (strcmp(token, "DECORATION") == 0) {
+        } else if (key == LK_DECORATION) {
             read_argument(f, arg, path, "DECORATION", index);
             if (decoration_count >= MAX_DECORATIONS)
                 critical_error("Broken file %s: level %d lists more than %d decorations", path,
                                index, MAX_DECORATIONS);
             decoration_count++;
             load_decoration(arg, decoration_count - 1);
-        } else if (strcmp(token, "KOMIX_START") == 0) {
+        } else if (key == LK_KOMIX_START) {
             read_argument(f, arg, path, "KOMIX_START", index);
             snprintf(komix_start, sizeof komix_start, "%s", arg);
-        } else if (strcmp(token, "KOMIX_FINISH") == 0) {
+        } else if (key == LK_KOMIX_FINISH) {
             read_argument(f, arg, path, "KOMIX_FINISH", index);
             snprintf(komix_finish, sizeof komix_finish, "%s", arg);
-        } else if (strcmp(token, "NEXT") == 0) {
+        } else if (key == LK_NEXT) {
             next_level = read_level_range(f, path, "NEXT", index, 1, MAX_LEVEL_NUMBER);
-        } else if (strcmp(token, "BACK") == 0) {
+        } else if (key == LK_BACK) {
             level_back(f, path, index);
-        } else if (strcmp(token, "MAX_DOORS_OPEN") == 0) {
+        } else if (key == LK_MAX_DOORS_OPEN) {
             max_doors_open = read_level_range(f, path, "MAX_DOORS_OPEN", index, 0, DOOR_COUNT);
-        } else if (strcmp(token, "REFRESH_DOOR") == 0) {
+        } else if (key == LK_REFRESH_DOOR) {
             refresh_door = read_level_range(f, path, "REFRESH_DOOR", index, 0, MAX_REFRESH_DOOR);
-        } else if (strcmp(token, "MODE") == 0) {
+        } else if (key == LK_MODE) {
             level_mode = read_level_range(f, path, "MODE", index, MODE_ORDINARY, MODE_DUEL);
-        } else if (strcmp(token, "TIME") == 0) {
+        } else if (key == LK_TIME) {
             level_time = read_level_range(f, path, "TIME", index, 0, MAX_LEVEL_TIME);
-        } else if (strcmp(token, "MAX_BANDIT") == 0) {
+        } else if (key == LK_MAX_BANDIT) {
             max_level_bandit = read_level_range(f, path, "MAX_BANDIT", index, 1, MAX_WEIGHT);
-        } else if (strcmp(token, "BULLETS") == 0) {
+        } else if (key == LK_BULLETS) {
             pocet_naboju = read_level_range(f, path, "BULLETS", index, 0, max_pocet_naboju);
-        } else if (strcmp(token, "AMMO") == 0) {
+        } else if (key == LK_AMMO) {
             celkem_naboju = read_level_range(f, path, "AMMO", index, 0, DEFAULT_AMMO * 100);
-        } else if (strcmp(token, "ADD_LIFE") == 0) {
+        } else if (key == LK_ADD_LIFE) {
             pocet_zivotu += read_level_range(f, path, "ADD_LIFE", index, -MAX_LIVES, MAX_LIVES);
             if (pocet_zivotu > MAX_LIVES)
                 pocet_zivotu = MAX_LIVES;
@@ -608,4 +627,91 @@ int destroy_level(void)
     vrstva[0].image = nullptr;
     set_pointer(mouse_pointer);
     return 0;
+}
+
+// ---------------------------------------------------------------- the script, listed
+
+namespace {
+struct LevelWord {
+    char text[TOKEN_SIZE];
+    int line;
+};
+}  // namespace
+
+int walk_level_script(const char *name, const LEVEL_SCRIPT_VISITOR *v)
+{
+    char path[PATH_SIZE];
+    make_path(path, sizeof path, LEVEL_DIR, name);
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return 0;
+    std::vector<LevelWord> words;
+    LevelWord word;
+    int line = 1;
+    while (scan_word_line(f, word.text, TOKEN_SIZE, &line) > 0) {
+        word.line = line;
+        words.push_back(word);
+    }
+    fclose(f);
+    int n = (int)words.size();
+    std::vector<unsigned char> in_block(words.size());
+
+    for (int i = 0; i + 1 < n; i++) {
+        int number;
+        const char *end = scan_int_text(words[i + 1].text, &number);
+        if (strcmp(words[i].text, LEVEL_START) == 0 && end && !*end)
+            v->level_word(v->data, number, words[i].line);
+    }
+    // The search, and each block it meets read as the loader reads it.
+    for (int i = 0; i < n;) {
+        const char *word = words[i].text;
+        int number;
+        const char *end = i + 1 < n ? scan_int_text(words[i + 1].text, &number) : nullptr;
+        if (strcmp(word, LEVEL_START) == 0 && end && !*end) {
+            v->block(v->data, number, words[i].line);
+            in_block[i] = in_block[i + 1] = 1;
+            for (int j = i + 2; j < n;) {
+                int k = level_keyword(words[j].text);
+                int count = k < 0 ? 0 : level_keywords[k].arguments;
+                const char *args[2] = {"", ""};
+                for (int a = 0; a < count && j + 1 + a < n; a++)
+                    args[a] = words[j + 1 + a].text;
+                v->entry(v->data, number, words[j].text, args, k, words[j].line);
+                for (int a = 0; a <= count && j < n; a++)
+                    in_block[j++] = 1;
+                if (k == LK_END_OF_LEVEL)
+                    break;
+            }
+            i += 2;
+            continue;
+        }
+        if (!in_block[i])
+            v->stray(v->data, word, words[i].line);
+        i += 1 + search_arguments(word);
+    }
+    return 1;
+}
+
+namespace {
+struct NumberList {
+    int *out;
+    int max;
+    int count;
+};
+}  // namespace
+
+int list_level_numbers(const char *name, int *out, int max)
+{
+    NumberList list = {out, max, 0};
+    LEVEL_SCRIPT_VISITOR v = {};
+    v.data = &list;
+    v.level_word = [](void *, int, int) {};
+    v.block = [](void *data, int number, int) {
+        NumberList *l = static_cast<NumberList *>(data);
+        if (l->count < l->max)
+            l->out[l->count++] = number;
+    };
+    v.entry = [](void *, int, const char *, const char *const[2], int, int) {};
+    v.stray = [](void *, const char *, int) {};
+    return walk_level_script(name, &v) ? list.count : -1;
 }

@@ -2,7 +2,6 @@
 #include "sound.h"
 
 #include <stdio.h>
-#include <stdlib.h>
 
 #include "criterr.h"
 
@@ -50,10 +49,8 @@ static void alsa_settings(void)
 int init_sound(void)
 {
     alsa_settings();
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0) {
-        allegro_message("Error initialising sound\n%s\n", allegro_error);
-        exit(1);
-    }
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0)
+        critical_error("Error initialising sound\n%s", allegro_error);
     s_shot = load_effect("data/sound/colt.wav");
     s_bandit_shot = load_effect("data/sound/b_colt.wav");
     s_bandit_cry = load_effect("data/sound/dead01.wav");

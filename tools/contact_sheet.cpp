@@ -22,7 +22,6 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
-#include "level_script.h"
 #include "variable.h"
 
 #define COLUMNS 4
@@ -41,14 +40,11 @@ static void fatal(const char *message)
 // The level numbers in file order.
 static std::vector<int> level_numbers(void)
 {
-    std::vector<LevelInfo> levels;
-    std::set<int> raw;
-    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+    static int numbers[LEVEL_SCRIPT_MAX_LEVELS];
+    int count = list_level_numbers(LEVEL_SCRIPT, numbers, LEVEL_SCRIPT_MAX_LEVELS);
+    if (count < 0)
         fatal("cannot open " LEVEL_SCRIPT_PATH);
-    std::vector<int> numbers;
-    for (const LevelInfo &l : levels)
-        numbers.push_back(l.number);
-    return numbers;
+    return std::vector<int>(numbers, numbers + count);
 }
 
 // One frame of level `n` into game_screen; with `open_doors`, the level's

@@ -33,7 +33,7 @@
 #include "criterr.h"
 #include "init.h"
 #include "layout.h"
-#include "level_script.h"
+#include "reader.h"
 #include "sound.h"
 #include "variable.h"
 
@@ -84,6 +84,56 @@ bool file_exists(const std::string &path)
 }
 
 // ------------------------------------------------------------------ the script
+
+// A block of the level script as the game's search meets it.
+struct LevelInfo {
+    int number = 0;
+    std::vector<std::string> creatures;     // CREATURE names in order
+    std::vector<std::string> decorations;   // DECORATION names in order
+    std::vector<std::string> comics;        // KOMIX_START / KOMIX_FINISH names
+    std::set<int> keywords;                 // the entries the block has (LEVEL_KEY)
+};
+
+struct Script {
+    std::vector<LevelInfo> levels;
+    std::set<int> raw_numbers;              // every "LEVEL n" of the file
+};
+
+// Lists levels.txt with the game's own grammar.  Words the loader passes
+// over inside a block (so a typo such as REFRESH_DOR goes unnoticed), and
+// words the search takes between blocks, are reported with their line.
+bool list_levels(Script *script)
+{
+    LEVEL_SCRIPT_VISITOR v;
+    v.data = script;
+    v.level_word = [](void *data, int number, int) { static_cast<Script *>(data)->raw_numbers.insert(number); };
+    v.block = [](void *data, int number, int) {
+        LevelInfo info;
+        info.number = number;
+        static_cast<Script *>(data)->levels.push_back(info);
+    };
+    v.entry = [](void *data, int number, const char *word, const char *const args[2], int key, int line) {
+        LevelInfo &info = static_cast<Script *>(data)->levels.back();
+        if (key < 0) {
+            problem(fmt("%s:%d: level %d: '%s' is no keyword of a level; the game passes over it", LEVEL_SCRIPT_PATH,
+                        line, number, word));
+            return;
+        }
+        info.keywords.insert(key);
+        if (key == LK_CREATURE)
+            info.creatures.push_back(args[0]);
+        else if (key == LK_DECORATION)
+            info.decorations.push_back(args[0]);
+        else if (key == LK_KOMIX_START || key == LK_KOMIX_FINISH)
+            info.comics.push_back(args[0]);
+    };
+    v.stray = [](void *, const char *word, int line) {
+        problem(fmt("%s:%d: '%s' between level blocks: the level search takes it and the word after it for a "
+                    "keyword and its argument",
+                    LEVEL_SCRIPT_PATH, line, word));
+    };
+    return walk_level_script(LEVEL_SCRIPT, &v) != 0;
+}
 
 // ------------------------------------------------------------------ pictures
 
@@ -375,63 +425,6 @@ void check_duel(const LevelInfo &info, int difficulty)
                     info.number, max_level_bandit, can_fall, DUEL_TIME / (double)TICKS_PER_SECOND));
 }
 
-// ------------------------------------------------------------------ words
-
-// Words of levels.txt that the level loader does not know.  The game passes
-// over such a word inside a block (so a typo such as REFRESH_DOR goes
-// unnoticed), and between blocks the search takes it as a word with one
-// argument: both are reported with their line.
-void check_level_words(const char *path)
-{
-    static const std::map<std::string, int> arguments = {
-        {"CREATURE", 2},     {"DECORATION", 1}, {"KOMIX_START", 1}, {"KOMIX_FINISH", 1},
-        {"NEXT", 1},         {"BACK", 1},       {"MAX_DOORS_OPEN", 1}, {"REFRESH_DOOR", 1},
-        {"MODE", 1},         {"TIME", 1},       {"MAX_BANDIT", 1},  {"BULLETS", 1},
-        {"AMMO", 1},         {"ADD_LIFE", 1}};
-    FILE *f = fopen(path, "r");
-    if (!f)
-        return;
-    struct Word {
-        std::string text;
-        int line;
-    };
-    std::vector<Word> words;
-    char *buffer = nullptr;
-    size_t size = 0;
-    for (int line = 1; getline(&buffer, &size, f) >= 0; line++)
-        for (char *w = strtok(buffer, " \t\r\n\v\f"); w; w = strtok(nullptr, " \t\r\n\v\f"))
-            words.push_back({w, line});
-    free(buffer);
-    fclose(f);
-
-    int level = -1;     // inside a block: its number
-    for (size_t i = 0; i < words.size(); i++) {
-        const Word &w = words[i];
-        if (level < 0) {
-            if (w.text == "LEVEL" && i + 1 < words.size()) {
-                level = atoi(words[++i].text.c_str());
-                continue;
-            }
-            problem(fmt("%s:%d: '%s' between level blocks: the level search takes it and the word "
-                        "after it for a keyword and its argument",
-                        path, w.line, w.text.c_str()));
-            continue;
-        }
-        if (w.text == "END_OF_LEVEL") {
-            i++;        // the closing word
-            level = -1;
-            continue;
-        }
-        auto k = arguments.find(w.text);
-        if (k != arguments.end()) {
-            i += k->second;
-            continue;
-        }
-        problem(fmt("%s:%d: level %d: '%s' is no keyword of a level; the game passes over it", path,
-                    w.line, level, w.text.c_str()));
-    }
-}
-
 // ------------------------------------------------------------------ levels
 
 void check_level(const LevelInfo &info, int difficulty, const std::set<int> &numbers)
@@ -456,8 +449,8 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
         problem(fmt("level %d: its BACK picture is %d x %d, the screen needs %d x %d", info.number, back->w,
                     back->h, SCREEN_WIDTH, SCREEN_HEIGHT));
     for (const std::string &comic : info.comics)
-        if (!file_exists(COMIX_DIR + comic))
-            problem(fmt("level %d: comic " COMIX_DIR "%s does not exist", info.number, comic.c_str()));
+        if (!file_exists(COMIC_DIR + comic))
+            problem(fmt("level %d: comic " COMIC_DIR "%s does not exist", info.number, comic.c_str()));
 
     std::set<int> children;
     for (int i = 0; i < object_count; i++)
@@ -474,11 +467,11 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
 
     // MODE and MAX_DOORS_OPEN carry over from the level before, and a new
     // game after one that ended in a duel comes from a duel.
-    if (!info.keywords.count("MODE"))
+    if (!info.keywords.count(LK_MODE))
         problem(fmt("level %d: no MODE; it inherits the mode of whatever level came before (a duel, after "
                     "a game that ended in one)",
                     info.number));
-    if (level_mode == MODE_ORDINARY && !info.keywords.count("MAX_DOORS_OPEN"))
+    if (level_mode == MODE_ORDINARY && !info.keywords.count(LK_MAX_DOORS_OPEN))
         problem(fmt("level %d: no MAX_DOORS_OPEN; it inherits the previous level's, which is 0 (no door "
                     "ever opens) when the program has just started",
                     info.number));
@@ -512,11 +505,11 @@ int main(void)
     check_hand_art(KOLT_ANIM, kolt_anim, KOLT_SECTORS, "aiming sector");
     check_hand_art(CARTRIDGES_ANIM, nabojnik_anim, CARTRIDGE_SLOTS, "bullets");
 
-    std::set<int> raw;
-    std::vector<LevelInfo> levels;
-    if (!scan_levels(LEVEL_SCRIPT_PATH, &levels, &raw))
+    Script script;
+    if (!list_levels(&script))
         problem("cannot open " LEVEL_SCRIPT_PATH);
-    check_level_words(LEVEL_SCRIPT_PATH);
+    const std::set<int> &raw = script.raw_numbers;
+    const std::vector<LevelInfo> &levels = script.levels;
     std::set<int> numbers;
     for (const LevelInfo &l : levels) {
         if (!numbers.insert(l.number).second)

@@ -7,6 +7,7 @@
 
 #include "animator.h"
 #include "boot.h"
+#include "setup.h"
 #include "criterr.h"
 #include "test_support.h"
 #include "variable.h"

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "menu.h"
+#include "topten.h"
 #include "sound.h"
 #include "test_support.h"
 #include "texts.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "animator.h"
-#include "boot.h"
+#include "setup.h"
 #include "comix.h"
 #include "init.h"
 #include "test_support.h"
