@@ -7,6 +7,7 @@
 #include <allegro.h>
 #include <string.h>
 
+#include "close_focus.h"
 #include "comix.h"
 #include "fuzz_common.h"
 #include "sound.h"

@@ -11,12 +11,17 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "blend.h"
+#include "close_focus.h"
 #include "comix.h"
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "input.h"
 #include "menu.h"
 #include "notice.h"
+#include "pacing.h"
+#include "picture.h"
 #include "present.h"
 #include "sound.h"
 #include "variable.h"
@@ -110,18 +115,6 @@ int gfx_driver_for_mode(int gmode)
     return gmode == GFX_MODE_SWITCH ? GFX_AUTODETECT : GFX_XWINDOWS;
 }
 
-static void write_frame_stats(void)
-{
-    const char *stats = getenv("DEADEYE_FRAME_STATS");
-    if (!stats || !*stats || frame_stats_write(stats) != 0)
-        return;
-    FILE *f = fopen(stats, "a");
-    if (f) {
-        screen_stats_write(f);
-        fclose(f);
-    }
-}
-
 // ---------------------------------------------------------------- stopped from outside
 // SIGTERM, SIGINT and SIGHUP are taken like the window's close button: the
 // handler only notes the signal and raises close_requested, and the screen
@@ -149,24 +142,23 @@ static void install_stop_signals(void)
         sigaction(sig, &sa, nullptr);
 }
 
-void boot_leave(void)
+// The whole-run resources released (if they are loaded), the frame
+// statistics written, Allegro shut down: the end of every run.
+static void shut_down(void)
 {
     close_handler = nullptr;    // the shutdown itself must not re-enter here
     notice_destroy();
     if (init_all_done)
         destroy_all();
-    write_frame_stats();
+    frame_stats_save();
     present_exit();
     allegro_exit();
-    exit(stop_signal ? 128 + stop_signal : 0);
 }
 
-static BITMAP *load_pointer(const char *path)
+void boot_leave(void)
 {
-    BITMAP *picture = load_bitmap(path, pal);
-    if (!picture)
-        critical_error("Unable to open file %s", path);
-    return picture;
+    shut_down();
+    exit(stop_signal ? 128 + stop_signal : 0);
 }
 
 // ---------------------------------------------------------------- the display
@@ -335,9 +327,9 @@ void boot(int argc, char **argv)
     present();
     brix_delay(LOADING_DELAY);
 
-    mouse_pointer = load_pointer("data/gfx/c_hand.bmp");
-    mouse_pointer2 = load_pointer("data/gfx/c_hand1.bmp");
-    mouse_shot = load_pointer("data/gfx/cursor1.bmp");
+    mouse_pointer = load_picture("data/gfx/c_hand.bmp");
+    mouse_pointer2 = load_picture("data/gfx/c_hand1.bmp");
+    mouse_shot = load_picture("data/gfx/cursor1.bmp");
     set_pointer(mouse_pointer);
     set_menu_mouse_range();
 
@@ -349,10 +341,5 @@ void boot(int argc, char **argv)
 
     present_hold(SHUTDOWN_DELAY);
     comix_play(GOODBYE_COMIC);
-    close_handler = nullptr;
-    notice_destroy();
-    destroy_all();
-    write_frame_stats();
-    present_exit();
-    allegro_exit();
+    shut_down();
 }

@@ -6,12 +6,17 @@
 #include <stdlib.h>
 
 #include "animator.h"
+#include "blend.h"
 #include "boot.h"
+#include "close_focus.h"
 #include "comix.h"
 #include "init.h"
+#include "input.h"
 #include "menu.h"
 #include "notice.h"
+#include "pacing.h"
 #include "present.h"
+#include "screenshot.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"

@@ -4,8 +4,10 @@
 
 #include <allegro.h>
 
+#include "blend.h"
 #include "criterr.h"
 #include "game.h"
+#include "picture.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -55,14 +57,6 @@ static const char *const foul_words[] = {nullptr, "TOO EARLY", "TOO LATE", "TOWN
 
 // Centre of each door's creature zone, where its foul word hangs.
 static const int door_centre_x[DOOR_COUNT] = {80, 301, 523};
-
-static BITMAP *load_picture(const char *path)
-{
-    BITMAP *b = load_bitmap(path, pal);
-    if (!b)
-        critical_error("Unable to open file %s", path);
-    return b;
-}
 
 int notice_init(void)
 {

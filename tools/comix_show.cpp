@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "close_focus.h"
 #include "comix.h"
+#include "input.h"
 #include "variable.h"
 
 static void leave_now(void)

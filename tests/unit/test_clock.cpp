@@ -4,6 +4,9 @@
 #include <fstream>
 #include <string>
 
+#include "close_focus.h"
+#include "input.h"
+#include "pacing.h"
 #include "test_support.h"
 #include "present.h"
 #include "variable.h"

@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "close_focus.h"
 #include "comix.h"
+#include "input.h"
+#include "pacing.h"
 #include "sound.h"
 #include "test_support.h"
 #include "variable.h"

@@ -11,8 +11,11 @@
 #include <initializer_list>
 #include <vector>
 
+#include "close_focus.h"
 #include "game.h"
 #include "init.h"
+#include "input.h"
+#include "pacing.h"
 #include "sound.h"
 #include "test_support.h"
 #include "variable.h"
