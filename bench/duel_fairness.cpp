@@ -15,15 +15,14 @@
 //
 //   usage: duel_fairness [duels per case, default 2000]
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <set>
 #include <vector>
 
-#include "criterr.h"
 #include "game.h"
+#include "headless.h"
 #include "init.h"
 #include "sound.h"
 #include "../tools/level_script.h"
@@ -35,14 +34,9 @@
 #define DUEL_TICKS 750
 #define AIM_Y 220
 
-static unsigned long sim_now = 0;
-static unsigned long read_now(void) { return sim_now; }
-static void sim_sleep(long us) { sim_now += (unsigned long)(us > 0 ? us : 0); }
-
 static void fatal(const char *message)
 {
-    fprintf(stderr, "duel_fairness: %s\n", message);
-    exit(1);
+    headless_fail("duel_fairness", message);
 }
 
 static int no_comic(const char *) { return 0; }
@@ -68,7 +62,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     bang_time = finish_time = 0;
     for (auto &d : dira)
         d.visible = 0;
-    sim_now += 1000000;         // well clear of the last duel's shots
+    fake_clock::advance_us(1000000);       // well clear of the last duel's shots
     brix_timer();
     duel_start();
 
@@ -77,7 +71,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     Outcome out;
     int hits_before = 0, lives_before = pocet_zivotu;
     while (cas <= duel_time + DUEL_TICKS) {
-        sim_now += FRAME_US;
+        fake_clock::advance_us(FRAME_US);
         brix_timer();
         mouse_b = 0;
         // The next duelist due to be shot, in the order they drew.
@@ -127,16 +121,12 @@ static Outcome play_duel(unsigned seed, int reaction)
     return out;
 }
 
-int main(int argc, char **argv)
+static int measure(int argc, char **argv)
 {
     int runs = argc > 1 ? atoi(argv[1]) : 2000;
     if (runs < 1)
         runs = 1;
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        fatal("cannot start Allegro");
-    set_color_depth(32);
-    critical_error_hook = fatal;
-    brix_set_time_source(read_now, sim_sleep);
+    fake_clock::install();
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     mouse_shot = create_bitmap(64, 64);
@@ -176,4 +166,9 @@ int main(int argc, char **argv)
         }
     }
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("duel_fairness", measure, argc, argv);
 }

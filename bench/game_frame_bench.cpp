@@ -7,7 +7,6 @@
 // is left out (there is none).  Pictures are made in memory with transparent
 // parts the size of the game's own.
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
@@ -20,8 +19,8 @@
 #include "game.h"
 #include "init.h"
 #include "sound.h"
+#include "headless.h"
 #include "variable.h"
-#include "bench_clock.h"
 
 #define FRAMES 3000
 #define TARGET_MEDIAN_MS 1.0
@@ -189,13 +188,16 @@ static bool run(int depth)
     return median <= TARGET_MEDIAN_MS;
 }
 
-int main(void)
+static int measure(int, char **)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        return 1;
-    brix_set_time_source(real_us, no_sleep);
+    fake_clock::install_real_time();    // pacing never waits here
     bool ok32 = run(32);
     bool ok16 = run(16);
     printf("%s\n", ok32 && ok16 ? "within target" : "ABOVE TARGET");
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("game_frame_bench", measure, argc, argv);
 }
