@@ -7,9 +7,9 @@
 
 #include "animator.h"
 #include "blend.h"
-#include "boot.h"
 #include "close_focus.h"
 #include "comix.h"
+#include "display.h"
 #include "init.h"
 #include "input.h"
 #include "menu.h"

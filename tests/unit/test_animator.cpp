@@ -8,6 +8,7 @@
 #include "animator.h"
 #include "boot.h"
 #include "criterr.h"
+#include "display.h"
 #include "test_support.h"
 #include "variable.h"
 
