@@ -34,14 +34,17 @@ double now_ms(void);
 // A time source under the program's control for the game clock.
 namespace fake_clock {
 // Simulated time from `start_us`: it moves only when advanced, and sleeping
-// advances it (so every wait finishes at once).
-void install(unsigned long start_us = 0);
+// advances it (so every wait finishes at once): by `lapse` times the time
+// asked for (at least 1 us), after which `after_sleep` runs, if given (it
+// may fire scripted events, or stop a run that goes on too long).
+void install(unsigned long start_us = 0, unsigned lapse = 1, void (*after_sleep)(void) = nullptr);
 // Real time, with every sleep skipped: frame pacing never waits.
 void install_real_time(void);
 void uninstall(void);               // the real clock again
 void advance_us(unsigned long us);
 unsigned long now(void);
 long slept_us(void);                // total asked for through sleep since install
+long sleeps(void);                  // sleeps since install
 }  // namespace fake_clock
 
 #endif
