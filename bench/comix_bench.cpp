@@ -4,7 +4,6 @@
 // prints the median and the slowest time per frame.  Presenting to the
 // screen is left out (there is none), and frame pacing is switched off.
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <time.h>
 
@@ -12,8 +11,8 @@
 #include <vector>
 
 #include "comix.h"
+#include "headless.h"
 #include "variable.h"
-#include "bench_clock.h"
 
 #define FRAMES 600
 #define TARGET_MS 2.0
@@ -47,12 +46,9 @@ static double run(const char *what)
     return median;
 }
 
-int main(void)
+static int measure(int, char **)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        return 1;
-    set_color_depth(32);
-    brix_set_time_source(real_us, no_sleep);
+    fake_clock::install_real_time();    // pacing never waits here
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
 
     // Slot 0: a full-screen backdrop; slots 1..19: figures of several sizes.
@@ -105,4 +101,9 @@ int main(void)
     }
     destroy_bitmap(game_screen);
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("comix_bench", measure, argc, argv);
 }

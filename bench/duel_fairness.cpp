@@ -15,15 +15,14 @@
 //
 //   usage: duel_fairness [duels per case, default 2000]
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <initializer_list>
 
 
-#include "criterr.h"
 #include "game.h"
+#include "headless.h"
 #include "init.h"
 #include "layout.h"
 #include "sound.h"
@@ -32,14 +31,9 @@
 // One frame at the game's pace, in microseconds.
 #define FRAME_US ((1000000 + FRAMES_PER_SECOND / 2) / FRAMES_PER_SECOND)
 
-static unsigned long sim_now = 0;
-static unsigned long read_now(void) { return sim_now; }
-static void sim_sleep(long us) { sim_now += (unsigned long)(us > 0 ? us : 0); }
-
 static void fatal(const char *message)
 {
-    fprintf(stderr, "duel_fairness: %s\n", message);
-    exit(1);
+    headless_fail("duel_fairness", message);
 }
 
 static int no_comic(const char *) { return 0; }
@@ -62,7 +56,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     game_phase_reset();
     for (auto &d : dira)
         d.visible = 0;
-    sim_now += 1000000;         // well clear of the last duel's shots
+    fake_clock::advance_us(1000000);       // well clear of the last duel's shots
     brix_timer();
     duel_start();
 
@@ -71,7 +65,7 @@ static Outcome play_duel(unsigned seed, int reaction)
     Outcome out;
     int hits_before = 0, lives_before = pocet_zivotu;
     while (cas <= duel_time + DUEL_TIME) {
-        sim_now += FRAME_US;
+        fake_clock::advance_us(FRAME_US);
         brix_timer();
         mouse_b = 0;
         // The next duelist due to be shot, in the order they drew.
@@ -122,16 +116,12 @@ static Outcome play_duel(unsigned seed, int reaction)
     return out;
 }
 
-int main(int argc, char **argv)
+static int measure(int argc, char **argv)
 {
     int runs = argc > 1 ? atoi(argv[1]) : 2000;
     if (runs < 1)
         runs = 1;
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        fatal("cannot start Allegro");
-    set_color_depth(32);
-    critical_error_hook = fatal;
-    brix_set_time_source(read_now, sim_sleep);
+    fake_clock::install();
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     game_comix = no_comic;
@@ -170,4 +160,9 @@ int main(int argc, char **argv)
         }
     }
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("duel_fairness", measure, argc, argv);
 }

@@ -7,7 +7,6 @@
 // is left out (there is none).  Pictures are made in memory with transparent
 // parts the size of the game's own.
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
@@ -21,9 +20,10 @@
 #include "init.h"
 #include "layout.h"
 #include "sound.h"
+#include "headless.h"
 #include "texts.h"
 #include "variable.h"
-#include "bench_clock.h"
+#include "world.h"
 
 #define FRAMES 3000
 #define TARGET_MEDIAN_MS 1.0
@@ -40,55 +40,43 @@ static BITMAP *picture(int w, int h, int seed)
     return b;
 }
 
+static BITMAP *paint(int w, int h, int, int, int, int frame)
+{
+    return picture(w, h, frame);
+}
+
 // An animation object with one picture frame per step, every slot of
 // `steps[slot]` steps, drawn with the offsets (mx, my).
 static ANIM_OBJECT_STRUCTURE *anim(std::initializer_list<int> steps, int w, int h, int mx = 0, int my = 0)
 {
-    ANIM_OBJECT_STRUCTURE *a = (ANIM_OBJECT_STRUCTURE *)calloc(1, sizeof *a);
-    int frames = 0;
-    for (int n : steps)
-        frames += n;
-    a->bitmap_count = a->frame_count = frames;
-    a->image = (BITMAP **)calloc(frames, sizeof(BITMAP *));
-    a->frame = (ONE_FRAME_STRUCTURE *)calloc(frames, sizeof(ONE_FRAME_STRUCTURE));
-    int f = 0, slot = 0;
-    for (int n : steps) {
-        ANIMATION_STRUCTURE *an = &a->animation[slot++];
-        an->count = n;
-        an->frame = (FRAME_STRUCTURE *)calloc(n, sizeof(FRAME_STRUCTURE));
-        for (int s = 0; s < n; s++, f++) {
-            a->image[f] = picture(w, h, f);
-            a->frame[f] = ONE_FRAME_STRUCTURE{f, 0, 0, w, h, mx, my};
-            an->frame[s].index = f;
-        }
-    }
-    return a;
+    return world::anim(steps, w, h, paint, 0, mx, my);
 }
+
+static BITMAP *world_picture(int w, int h, world::Picture which)
+{
+    return picture(w, h, 3 + which);
+}
+
+static void street(BITMAP *b)
+{
+    clear_to_color(b, makecol(150, 110, 70));
+    for (int y = 0; y < SCREEN_HEIGHT; y += 7)
+        hline(b, 0, y, SCREEN_WIDTH - 1, makecol(120, 90, 50));
+}
+
+static const world::Look look = {
+    world_picture,
+    street,
+    [](int) { return anim({4}, 102, 236); },
+    [] { return anim({2, 2, 2, 2, 2, 2, 2}, 120, 150); },
+    [] { return anim({2, 2, 2, 2, 2, 2, 2}, 150, 40); },
+};
 
 static void set_up_world(void)
 {
-    game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-    clear_to_color(game_screen2, makecol(150, 110, 70));
-    for (int y = 0; y < SCREEN_HEIGHT; y += 7)
-        hline(game_screen2, 0, y, SCREEN_WIDTH - 1, makecol(120, 90, 50));
+    world::build(look);
     bfont1 = picture(DIGIT_CELLS * DIGIT_W, DIGIT_H, 1);
     bfont2 = picture(LETTER_CELLS * LETTER_W, LETTER_H, 2);
-    bstar1 = picture(STAR_W, STAR_H, 3);
-    for (int i = 0; i < 3; i++)
-        bhead[i] = picture(PORTRAIT_W, PORTRAIT_H, 4 + i);
-    bcheat_life = picture(PORTRAIT_W, PORTRAIT_H, 8);
-    bcheat_civil = picture(CIVIL_MARK_W, CIVIL_MARK_H, 9);
-    bmhole = picture(HIT_MARK_SIZE, HIT_MARK_SIZE, 10);
-    for (int i = 0; i < DOOR_COUNT; i++) {
-        dvere[i].anim_object = anim({4}, 102, 236);
-        dvere[i].X = door_leaf_x[i];
-        dvere[i].Y = DOOR_LEAF_Y;
-    }
-    for (int i = 0; i < KOLT_SECTORS; i++)
-        kolt[i].X = kolt_sector_x[i];
-    kolt_anim = anim({2, 2, 2, 2, 2, 2, 2}, 120, 150);
-    nabojnik_anim = anim({2, 2, 2, 2, 2, 2, 2}, 150, 40);
 
     object_count = 3;
     for (int i = 0; i < 3; i++) {
@@ -137,15 +125,8 @@ static void tear_down_world(void)
         decoration[i].anim_object = nullptr;
     }
     object_count = decoration_count = 0;
-    for (auto &d : dvere) {
-        destroy_anim_object(d.anim_object);
-        d.anim_object = nullptr;
-    }
-    destroy_anim_object(kolt_anim);
-    destroy_anim_object(nabojnik_anim);
-    kolt_anim = nabojnik_anim = nullptr;
-    BITMAP **pictures[] = {&game_screen, &game_screen2, &bfont1, &bfont2, &bstar1, &bhead[0], &bhead[1],
-                           &bhead[2], &bcheat_life, &bcheat_civil, &bmhole};
+    world::release();
+    BITMAP **pictures[] = {&bfont1, &bfont2};
     for (BITMAP **p : pictures) {
         destroy_bitmap(*p);
         *p = nullptr;
@@ -189,13 +170,16 @@ static bool run(int depth)
     return median <= TARGET_MEDIAN_MS;
 }
 
-int main(void)
+static int measure(int, char **)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        return 1;
-    brix_set_time_source(real_us, no_sleep);
+    fake_clock::install_real_time();    // pacing never waits here
     bool ok32 = run(32);
     bool ok16 = run(16);
     printf("%s\n", ok32 && ok16 ? "within target" : "ABOVE TARGET");
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("game_frame_bench", measure, argc, argv);
 }

@@ -7,26 +7,22 @@
 // pointer moved, and a picture that changed from top to bottom.  Prints the
 // median and the 99th percentile per frame.
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <time.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "headless.h"
 #include "present.h"
 #include "variable.h"
-#include "bench_clock.h"
 
 #define FRAMES 1000
 
 
-int main(void)
+static int measure(int, char **)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        return 1;
-    set_color_depth(32);
-    brix_set_time_source(real_us, no_sleep);    // pacing never waits here
+    fake_clock::install_real_time();    // pacing never waits here
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     for (int y = 0; y < SCREEN_HEIGHT; y++)
         hline(game_screen, 0, y, SCREEN_WIDTH - 1, makecol(y % 256, (y * 3) % 256, 90));
@@ -65,4 +61,9 @@ int main(void)
     destroy_bitmap(sight);
     destroy_bitmap(game_screen);
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("present_bench", measure, argc, argv);
 }

@@ -22,6 +22,7 @@ set(DEADEYE_FUZZ_DATA ${CMAKE_SOURCE_DIR}/build/game/data CACHE PATH
 set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
                -fno-omit-frame-pointer)
 target_compile_options(deadeye_core PRIVATE ${FUZZ_FLAGS})
+target_compile_options(headless PRIVATE ${FUZZ_FLAGS})
 target_link_options(deadeye_core INTERFACE -fsanitize=address,undefined)
 
 # reader: shipped seed files (a glob relative to the source tree)
@@ -37,7 +38,7 @@ set(FUZZ_READERS
 add_library(fuzz_common STATIC ${CMAKE_SOURCE_DIR}/fuzz/fuzz_common.cpp)
 target_compile_options(fuzz_common PRIVATE ${FUZZ_FLAGS})
 target_compile_definitions(fuzz_common PRIVATE DEADEYE_FUZZ_DATA_DEFAULT="${DEADEYE_FUZZ_DATA}")
-target_link_libraries(fuzz_common PUBLIC deadeye_core)
+target_link_libraries(fuzz_common PUBLIC headless)
 
 add_custom_target(fuzzers)
 foreach(entry ${FUZZ_READERS})

@@ -7,6 +7,7 @@ if(DEADEYE_SANITIZE)
                      -fno-omit-frame-pointer)
   target_compile_options(deadeye_core PRIVATE ${SANITIZE_FLAGS})
   target_compile_options(unit_tests PRIVATE ${SANITIZE_FLAGS})
+  target_compile_options(headless PRIVATE ${SANITIZE_FLAGS})
   target_link_options(deadeye_core INTERFACE -fsanitize=address,undefined)
   # FORTIFY's checked calls and ASan's interceptors do not mix well.
   target_compile_options(deadeye_core PRIVATE -U_FORTIFY_SOURCE)

@@ -7,6 +7,7 @@
 #include <allegro.h>
 #include <string.h>
 
+#include "close_focus.h"
 #include "comix.h"
 #include "fuzz_common.h"
 #include "sound.h"
@@ -17,14 +18,11 @@
 #define STAGE_W 80                          // an eighth of the screen each way:
 #define STAGE_H 60                          // drawing is clipped all the same
 
-static unsigned long now_us = 0;
 static unsigned long limit_us = 0;
 
-static unsigned long fake_now(void) { return now_us; }
-static void fake_sleep(long us)
+static void stop_at_limit(void)
 {
-    now_us += us > 0 ? (unsigned long)us * TIME_LAPSE : 1UL;
-    if (now_us > limit_us)
+    if (fake_clock::now() > limit_us)
         close_requested = 1;
 }
 
@@ -35,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!ready) {
         ready = true;
         game_screen = create_bitmap(STAGE_W, STAGE_H);
-        brix_set_time_source(fake_now, fake_sleep);
+        fake_clock::install(0, TIME_LAPSE, stop_at_limit);
         sound_volume = 100;
     }
     fuzz_write("data/comix/fuzz.cmx", data, size);
@@ -43,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     memset(v_image, 0, sizeof v_image);
     close_requested = 0;
     close_handler = nullptr;
-    limit_us = now_us + COMIC_TIME_LIMIT_US;
+    limit_us = fake_clock::now() + COMIC_TIME_LIMIT_US;
     fuzz_run([] { comix_play("fuzz.cmx"); });
     close_requested = 0;
     for (int i = 0; i < COMIX_SLOTS; i++) {     // what a refused script left loaded

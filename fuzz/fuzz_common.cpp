@@ -13,7 +13,7 @@
 #include <map>
 #include <string>
 
-#include "criterr.h"
+#include "headless.h"
 
 #ifndef DEADEYE_FUZZ_DATA_DEFAULT
 #define DEADEYE_FUZZ_DATA_DEFAULT "build/game/data"
@@ -22,8 +22,6 @@
 // Folders whose files the targets replace: made real, their files linked
 // one by one.  Every other entry of data/ is linked as it is.
 static const char *const written_dirs[] = {"text", "object", "decor", "levels", "comix"};
-
-static void fatal_hook(const char *message) { throw FuzzFatal(message); }
 
 static void die(const char *what, const std::string &path)
 {
@@ -103,12 +101,7 @@ void fuzz_init(void)
     if (chdir(dir) != 0)
         die("cannot enter", dir);
 
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
-        fprintf(stderr, "fuzz: Allegro does not start\n");
-        abort();
-    }
-    set_color_depth(32);
-    critical_error_hook = fatal_hook;
+    headless_start("fuzz");
 }
 
 void fuzz_write(const char *rel, const uint8_t *data, size_t size)

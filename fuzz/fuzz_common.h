@@ -11,11 +11,9 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include <stdexcept>
+#include "headless.h"
 
-struct FuzzFatal : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using FuzzFatal = HeadlessFatal;
 
 // Once per process: Allegro without a display, the scratch folder (made the
 // working directory) with data/ built from the shipped data tree named by

@@ -12,8 +12,13 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "blend.h"
+#include "close_focus.h"
 #include "criterr.h"
+#include "input.h"
+#include "pacing.h"
 #include "reader.h"
+#include "screenshot.h"
 #include "sound.h"
 #include "present.h"
 #include "variable.h"

@@ -6,7 +6,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "variable.h"
+#include "pacing.h"
 
 critical_error_hook_t critical_error_hook = nullptr;
 
@@ -22,9 +22,7 @@ void critical_error(const char *format, ...)
     if (critical_error_hook)
         critical_error_hook(error_buffer);
 
-    const char *stats = getenv("DEADEYE_FRAME_STATS");
-    if (stats && *stats)
-        frame_stats_write(stats);
+    frame_stats_save();
 
     // allegro_exit() closes the window first, so the message is not hidden
     // behind it; without a system driver allegro_message writes to stdout.

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "animator.h"
+#include "blend.h"
 #include "criterr.h"
 #include "layout.h"
+#include "picture.h"
 #include "present.h"
 #include "reader.h"
 #include "sound.h"
@@ -24,9 +26,7 @@ int init_all_done = 0;
 // game draws, ends the program.
 static BITMAP *load_picture(const char *path, int min_w, int min_h)
 {
-    BITMAP *picture = load_bitmap(path, pal);
-    if (!picture)
-        critical_error("Unable to open file %s", path);
+    BITMAP *picture = load_picture(path);
     if (picture->w < min_w || picture->h < min_h)
         critical_error("Broken file %s: the picture is %d x %d, the game needs at least %d x %d", path,
                        picture->w, picture->h, min_w, min_h);

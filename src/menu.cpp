@@ -18,6 +18,9 @@
 #include "criterr.h"
 #include "game.h"
 #include "init.h"
+#include "input.h"
+#include "pacing.h"
+#include "picture.h"
 #include "present.h"
 #include "sound.h"
 #include "texts.h"
@@ -179,14 +182,6 @@ static void wait_left_up(void)
     click_latch_clear();
 }
 
-static BITMAP *menu_picture(const char *path)
-{
-    BITMAP *picture = load_bitmap(path, pal);
-    if (!picture)
-        critical_error("Unable to open file %s", path);
-    return picture;
-}
-
 static void release_pictures(BITMAP **pictures, int count)
 {
     for (int i = count - 1; i >= 0; i--) {
@@ -294,9 +289,9 @@ int menu_main(void)
 {
     enum { MENULEFT, BCK, WANTEDS, PICTURES };
     BITMAP *pic[PICTURES];
-    pic[MENULEFT] = menu_picture("data/gfx/menu/menuleft.bmp");
-    pic[BCK] = menu_picture("data/gfx/menu/bck.bmp");
-    pic[WANTEDS] = menu_picture("data/gfx/menu/wanteds.bmp");
+    pic[MENULEFT] = load_picture("data/gfx/menu/menuleft.bmp");
+    pic[BCK] = load_picture("data/gfx/menu/bck.bmp");
+    pic[WANTEDS] = load_picture("data/gfx/menu/wanteds.bmp");
     present_hold(MENU_ENTRY_DELAY);
     music_start();
     click_latch_clear();
@@ -357,10 +352,10 @@ int menu_obtiznost(void)
 {
     enum { M02, M02A, M02B, M02C, PICTURES };
     BITMAP *pic[PICTURES];
-    pic[M02] = menu_picture("data/gfx/menu/m02.bmp");
-    pic[M02A] = menu_picture("data/gfx/menu/m02a.bmp");
-    pic[M02B] = menu_picture("data/gfx/menu/m02b.bmp");
-    pic[M02C] = menu_picture("data/gfx/menu/m02c.bmp");
+    pic[M02] = load_picture("data/gfx/menu/m02.bmp");
+    pic[M02A] = load_picture("data/gfx/menu/m02a.bmp");
+    pic[M02B] = load_picture("data/gfx/menu/m02b.bmp");
+    pic[M02C] = load_picture("data/gfx/menu/m02c.bmp");
     screen_begin("difficulty");
     set_pointer(mouse_pointer);
     clear_bitmap(game_screen);
@@ -410,7 +405,7 @@ int menu_option(int type)
         "data/gfx/menu/difbad.bmp",   "data/gfx/menu/difugly.bmp"};
     int mouse_on = SLIDER_NONE, Y = 0, quit = 0;
     for (int i = 0; i < PICTURES; i++)
-        pic[i] = menu_picture(files[i]);
+        pic[i] = load_picture(files[i]);
     wait_left_up();     // the click that opened the menu
     key_latch_clear();
     set_pointer(mouse_pointer);
@@ -555,7 +550,7 @@ static int dialog_read_key(void)
 int menu_yesno(void)
 {
     int yes = -1;
-    BITMAP *picture = menu_picture("data/gfx/menu/yesno.bmp");
+    BITMAP *picture = load_picture("data/gfx/menu/yesno.bmp");
     CHEAT_STATE cheat;
     cheat_reset(&cheat);
     screen_begin("dialog");
@@ -638,7 +633,7 @@ int get_string(char *str, int count, int X, int Y)
     if (count < 2)
         return 0;
     int str_pos = 0;
-    BITMAP *panel = menu_picture("data/gfx/menu/name.bmp");
+    BITMAP *panel = load_picture("data/gfx/menu/name.bmp");
     clear_keybuf();
     key_latch_clear();
     place_cursor(str, 0, count);
@@ -725,7 +720,7 @@ static void draw_poster(BITMAP *wanted, const TOPTEN_TABLE *table, int mark, int
 
 int menu_topten(int score)
 {
-    BITMAP *wanted = menu_picture("data/gfx/menu/wanted.bmp");
+    BITMAP *wanted = load_picture("data/gfx/menu/wanted.bmp");
     screen_begin("table");
     TOPTEN_TABLE table;
     topten_read(TOPTEN_FILE, &table);

@@ -4,8 +4,10 @@
 
 #include <allegro.h>
 
+#include "blend.h"
 #include "criterr.h"
 #include "game.h"
+#include "picture.h"
 #include "sound.h"
 #include "texts.h"
 #include "variable.h"
@@ -53,13 +55,6 @@ static int ready_shown = 0;
 
 static const char *const foul_words[] = {nullptr, "TOO EARLY", "TOO LATE", "TOWNSFOLK"};
 
-static BITMAP *load_picture(const char *path)
-{
-    BITMAP *b = load_bitmap(path, pal);
-    if (!b)
-        critical_error("Unable to open file %s", path);
-    return b;
-}
 
 int notice_init(void)
 {

@@ -1,9 +1,10 @@
-// present.cpp -- pacing, scaling and the pointer: how a frame reaches the display.
+// present.cpp -- scaling and the pointer: how a frame reaches the display.
 #include "present.h"
 
 #include <stdio.h>
 #include <string.h>
 
+#include "pacing.h"
 #include "variable.h"
 #include "xwindow.h"
 
@@ -72,123 +73,6 @@ BITMAP *present_picture(void)
     return frame;
 }
 
-// ---------------------------------------------------------------- statistics
-
-#define SCREEN_STACK 8
-#define SCREEN_KINDS 16
-struct SCREEN_RUN {
-    const char *name;
-    unsigned long last_us;      // time of its last frame; 0 = none yet
-    int has_last;
-};
-struct SCREEN_TOTAL {
-    const char *name;
-    long frames;
-    unsigned long max_interval_us;
-};
-static SCREEN_RUN stack[SCREEN_STACK];
-static int depth = 0;
-static SCREEN_TOTAL totals[SCREEN_KINDS];
-static int kinds = 0;
-
-static SCREEN_TOTAL *total_for(const char *name)
-{
-    for (int i = 0; i < kinds; i++)
-        if (strcmp(totals[i].name, name) == 0)
-            return &totals[i];
-    if (kinds == SCREEN_KINDS)
-        return nullptr;
-    totals[kinds] = SCREEN_TOTAL{name, 0, 0};
-    return &totals[kinds++];
-}
-
-void screen_begin(const char *name)
-{
-    if (depth < SCREEN_STACK)
-        stack[depth] = SCREEN_RUN{name, 0, 0};
-    depth++;
-}
-
-void screen_end(void)
-{
-    if (depth <= 0)
-        return;
-    depth--;
-    // The screen underneath goes on from the nested screen's last frame:
-    // the step back to it is one of its intervals.
-    if (depth >= 1 && depth < SCREEN_STACK && stack[depth].has_last) {
-        stack[depth - 1].last_us = stack[depth].last_us;
-        stack[depth - 1].has_last = 1;
-    }
-}
-
-// The intervals at a change of screen: from the last frame of one screen to
-// the first of the next (a screen starting again counts as a change too).
-#define CHANGE_KINDS 32
-struct SCREEN_CHANGE {
-    const char *from, *to;
-    long count;
-    unsigned long max_interval_us;
-};
-static SCREEN_CHANGE changes[CHANGE_KINDS];
-static int change_kinds = 0;
-static const char *last_screen = nullptr;
-static unsigned long last_frame_us = 0;
-
-static void note_change(const char *name, int fresh, unsigned long now)
-{
-    if (last_screen && (fresh || strcmp(last_screen, name) != 0)) {
-        SCREEN_CHANGE *c = nullptr;
-        for (int i = 0; i < change_kinds && !c; i++)
-            if (strcmp(changes[i].from, last_screen) == 0 && strcmp(changes[i].to, name) == 0)
-                c = &changes[i];
-        if (!c && change_kinds < CHANGE_KINDS) {
-            c = &changes[change_kinds++];
-            *c = SCREEN_CHANGE{last_screen, name, 0, 0};
-        }
-        if (c) {
-            c->count++;
-            if (now - last_frame_us > c->max_interval_us)
-                c->max_interval_us = now - last_frame_us;
-        }
-    }
-    last_screen = name;
-    last_frame_us = now;
-}
-
-static void note_frame(unsigned long now)
-{
-    int counted = depth >= 1 && depth <= SCREEN_STACK;
-    note_change(counted ? stack[depth - 1].name : "outside", counted && !stack[depth - 1].has_last, now);
-    if (!counted)
-        return;
-    SCREEN_RUN *run = &stack[depth - 1];
-    if (run->has_last) {
-        SCREEN_TOTAL *t = total_for(run->name);
-        if (t) {
-            unsigned long interval = now - run->last_us;
-            t->frames++;
-            if (interval > t->max_interval_us)
-                t->max_interval_us = interval;
-        }
-    }
-    run->last_us = now;
-    run->has_last = 1;
-}
-
-int screen_stats_write(FILE *out)
-{
-    for (int i = 0; i < kinds; i++)
-        if (fprintf(out, "screen %s frames %ld max_interval_ms %.1f\n", totals[i].name,
-                    totals[i].frames, totals[i].max_interval_us / 1000.0) < 0)
-            return -1;
-    for (int i = 0; i < change_kinds; i++)
-        if (fprintf(out, "change %s>%s count %ld max_interval_ms %.1f\n", changes[i].from, changes[i].to,
-                    changes[i].count, changes[i].max_interval_us / 1000.0) < 0)
-            return -1;
-    return 0;
-}
-
 // ---------------------------------------------------------------- the frame
 
 // The first and last rows in which two pictures of the game's size differ;
@@ -235,13 +119,6 @@ static void to_display(BITMAP *picture)
     scale_rows(picture, y0, y1);
 }
 
-// The frame is on the display: hand it over, then wait for the next one's turn.
-static void frame_done(void)
-{
-    note_frame(brix_now_us());
-    frame_wait();
-}
-
 void present(void)
 {
     if (game_screen && !frame)
@@ -253,13 +130,13 @@ void present(void)
                         game_mouse_y() - POINTER_FOCUS);
         to_display(frame);
     }
-    frame_done();
+    frame_wait();
 }
 
 void present_again(void)
 {
     to_display(frame);
-    frame_done();
+    frame_wait();
 }
 
 void present_hold(int ticks)

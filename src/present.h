@@ -11,7 +11,6 @@
 #define PRESENT_H
 
 #include <allegro.h>
-#include <stdio.h>
 
 #define MAX_SCALE 4
 // Room left around a window that the scale is chosen for: its frame and
@@ -61,17 +60,5 @@ int game_y_of(int display_y);
 // Confines the mouse to a rectangle of game pixels (corners included).
 void game_mouse_range(int x1, int y1, int x2, int y2);
 void set_menu_mouse_range(void);    // the menus' range, also between games
-
-// ---------------------------------------------------------------- statistics
-// With DEADEYE_FRAME_STATS every screen that ran is reported by name:
-// "screen NAME frames N max_interval_ms M", counted from its second frame,
-// and every change of screen, from the last frame of one to the first of the
-// next: "change FROM>TO count N max_interval_ms M" (frames outside any
-// screen, as the loading picture, count as the screen "outside").
-// Screens nest (the dialog over the game); a nested screen's time is not
-// counted as an interval of the screen under it.
-void screen_begin(const char *name);
-void screen_end(void);
-int screen_stats_write(FILE *out);
 
 #endif

@@ -124,64 +124,6 @@ void brix_default_time_source(void);
 unsigned long brix_now_us(void);   // reading of the installed source
 void brix_sleep_us(long us);       // sleep through the installed source
 
-// Frame pacing: every screen calls frame_wait() right after it has copied its
-// frame to the screen.  It hands the picture to the display at once, then
-// sleeps until the next 1/60 s boundary and takes in the input that came
-// meanwhile, so that the frame that follows reads its input, composes and
-// presents without a wait in between: every screen presents at a steady 60
-// frames a second, a press shows in the first frame after it.  It also
-// counts frames (and the time from each press that a frame took to the end
-// of that frame's copy) for DEADEYE_FRAME_STATS and handles a pending close
-// request (see close_requested).
-void frame_wait(void);
-// Microseconds left before the next frame is due to be presented (negative
-// when it is late): work that keeps the picture standing -- reading files
-// ahead -- presents it again when this runs short.
-long frame_time_left_us(void);
-void frame_stats_reset(void);
-// Writes "frames N fps F max_interval_ms M" (frames after the first second
-// of the run) and "clicks N click_to_blit_ms p50 A p95 B max C
-// click_to_read_ms p50 A p95 B max C" (to the frame that read the press) to
-// `path`; returns 0 on success.
-int frame_stats_write(const char *path);
-
-// ---------------------------------------------------------------- input
-// Mouse clicks can be shorter than a frame.  The mouse callback latches every
-// left-button press; left_clicked() answers "down now, or pressed since I
-// last asked" and consumes the latch, so every screen sees every click once
-// while a held button behaves as a held button.
-void click_latch_install(void);     // chains Allegro's mouse_callback
-void click_latch_press_at(int x, int y);  // a press at display pixel (x, y) (the callback's)
-void click_latch_press(void);       // a press where the pointer is (tests call it)
-void click_latch_clear(void);       // forget a pending press
-int left_clicked(void);
-// left_clicked, and where: the place, in game pixels, where the latched press
-// went down, or where the pointer is when the button is only held.
-int left_clicked_at(int *x, int *y);
-
-// Key presses are latched the same way, by scancode: the keyboard callback
-// counts every fresh press (a key going down, not the repeats of a key held
-// down), and key_pressed() consumes one.  Screens that act on a press -- Esc
-// opening or closing the quit dialog, the letters of a name -- see every tap,
-// however short, and never the auto-repeat of a held key.
-void key_latch_install(void);       // sets Allegro's keyboard_lowlevel_callback
-void key_latch_event(int scancode); // what the callback does (tests call it)
-void key_latch_clear(void);         // forget every pending press
-int key_pressed(int scancode);      // 1 (and one press consumed) if one is pending
-int key_hit(int scancode);          // held now, or pressed since last asked (consumes it)
-
-// The window's close button.  The callback only raises the flag; the main
-// thread acts on it in frame_wait() and brix_delay() by calling
-// close_handler (boot installs one that shuts the game down cleanly).
-extern volatile int close_requested;
-
-// The window lost the input focus (set from Allegro's display-switch
-// callback); the game takes it as the player looking away.
-extern volatile int focus_lost;
-extern void (*close_handler)(void);
-void close_button_install(void);
-void check_close(void);             // run close_handler if a close is pending
-
 // ---------------------------------------------------------------- display
 extern PALETTE pal;
 extern int color_depth;
@@ -200,17 +142,6 @@ extern BITMAP *bbang;               // loaded and released, not drawn
 extern BITMAP *bcheat_life;         // portrait while lives are infinite
 extern BITMAP *bcheat_civil;        // mark of the civilian cheat
 extern BITMAP *bbandits;            // the kill bar's label: bandits to go
-
-void save_screen(void);             // writes the last frame, in game pixels, to "screen.bmp"
-
-// Translucent and multiplied drawing (draw_trans_sprite).  At 15 to 32 bits
-// these set Allegro's blender; at 8 bits Allegro blends through a colour map
-// instead, so they also choose one of the maps built for the palette by
-// blend_maps_init (translucency in 16 steps of opacity).
-void blend_maps_init(void);         // at 8 bits: sets an even palette, builds the maps
-void blend_maps_exit(void);
-void trans_blender(int alpha);      // set_trans_blender(0, 0, 0, alpha)
-void multiply_blender(int alpha);   // set_multiply_blender(0, 0, 0, alpha)
 
 // ---------------------------------------------------------------- level
 extern VRSTVA_STRUCTURE vrstva[LAYER_COUNT];

@@ -24,10 +24,12 @@
 #include <set>
 #include <string>
 
+#include "close_focus.h"
 #include "comix.h"
 #include "criterr.h"
-#include "layout.h"
 #include "init.h"
+#include "input.h"
+#include "layout.h"
 #include "reader.h"
 #include "variable.h"
 

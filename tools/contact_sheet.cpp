@@ -12,15 +12,14 @@
 // façade.  Duel levels show their three duelists in the street: standing on
 // the first sheet, at the start of their draw on the second.
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
-#include "criterr.h"
 #include "game.h"
+#include "headless.h"
 #include "init.h"
 #include "variable.h"
 
@@ -33,8 +32,7 @@
 
 static void fatal(const char *message)
 {
-    fprintf(stderr, "contact_sheet: %s\n", message);
-    exit(1);
+    headless_fail("contact_sheet", message);
 }
 
 // The level numbers in file order.
@@ -99,17 +97,13 @@ static void place(BITMAP *sheet, size_t i, int n)
     stretch_blit(game_screen, sheet, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, x, y + LABEL_H, CELL_W, CELL_H);
 }
 
-int main(int argc, char **argv)
+static int make_sheets(int argc, char **argv)
 {
     std::string out = argc > 1 ? argv[1] : "contact_sheet.bmp";
     std::string out_doors = out;
     size_t dot = out_doors.rfind('.');
     out_doors.insert(dot == std::string::npos ? out_doors.size() : dot, "_doors");
 
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
-        fatal("cannot start Allegro");
-    set_color_depth(32);
-    critical_error_hook = fatal;
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     init_all();
@@ -130,4 +124,9 @@ int main(int argc, char **argv)
     destroy_bitmap(doors);
     destroy_all();
     return 0;
+}
+
+int main(int argc, char **argv)
+{
+    return headless_main("contact_sheet", make_sheets, argc, argv);
 }

@@ -31,6 +31,7 @@
 #include "animator.h"
 #include "comix.h"
 #include "criterr.h"
+#include "headless.h"
 #include "init.h"
 #include "layout.h"
 #include "reader.h"
@@ -49,11 +50,7 @@ static const ZONE &body_zone = creature_zone[0];
 
 namespace {
 
-struct Fatal : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-void throw_fatal(const char *message) { throw Fatal(message); }
+using Fatal = HeadlessFatal;
 
 std::vector<std::string> problems;
 std::set<std::string> reported;
@@ -486,12 +483,7 @@ void check_level(const LevelInfo &info, int difficulty, const std::set<int> &num
 
 int main(void)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
-        fprintf(stderr, "datacheck: cannot start Allegro\n");
-        return 2;
-    }
-    set_color_depth(32);
-    critical_error_hook = throw_fatal;
+    headless_start("datacheck");
     game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     canvas = create_bitmap(SCREEN_WIDTH + 2 * MARGIN, SCREEN_HEIGHT + 2 * MARGIN);
 

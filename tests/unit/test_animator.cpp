@@ -9,6 +9,7 @@
 #include "boot.h"
 #include "setup.h"
 #include "criterr.h"
+#include "display.h"
 #include "test_support.h"
 #include "variable.h"
 

@@ -1,9 +1,15 @@
 // The game clock, the frame pacing, the click latch and the close button.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <fstream>
+#include <iterator>
 #include <string>
 
+#include "close_focus.h"
+#include "input.h"
+#include "pacing.h"
 #include "test_support.h"
 #include "present.h"
 #include "variable.h"
@@ -127,6 +133,34 @@ TEST_F(Clock, APressIsTimedFromTheCallbackToTheEndOfTheFrameThatTookIt)
     EXPECT_NEAR(p50, 14.7, 0.1);
     EXPECT_EQ(word, "p50");
     EXPECT_NEAR(read_p50, 11.7, 0.1);   // read at the frame's turn
+}
+
+// On the way out the run's frames and every screen's go to the one file
+// DEADEYE_FRAME_STATS names; a screen opened over another is a screen of
+// its own and hands its last frame back to the one under it.
+TEST_F(Clock, TheWayOutWritesTheRunAndEveryScreenToTheNamedFile)
+{
+    ScratchDir dir;
+    frame_stats_reset();
+    screen_begin("under");
+    for (int i = 0; i < 3; i++)
+        frame_wait();
+    screen_begin("over");
+    frame_wait();
+    frame_wait();
+    screen_end();
+    frame_wait();
+    screen_end();
+    setenv("DEADEYE_FRAME_STATS", "stats.txt", 1);
+    frame_stats_save();
+    unsetenv("DEADEYE_FRAME_STATS");
+    std::ifstream in("stats.txt");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.rfind("frames ", 0), 0u) << text;
+    EXPECT_NE(text.find("\nscreen under frames 3 max_interval_ms 16.7\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nscreen over frames 1 max_interval_ms 16.7\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nchange under>over count 1 max_interval_ms 16.7\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nchange over>under count 1 max_interval_ms 16.7\n"), std::string::npos) << text;
 }
 
 TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)

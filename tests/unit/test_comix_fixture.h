@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "close_focus.h"
 #include "comix.h"
+#include "input.h"
+#include "pacing.h"
 #include "sound.h"
 #include "test_support.h"
 #include "variable.h"
@@ -34,23 +37,13 @@ struct Event {
     bool done;
 };
 
-inline unsigned long &now_us()
-{
-    static unsigned long now = 0;
-    return now;
-}
+inline unsigned long now_us() { return fake_clock::now(); }
 inline std::vector<Event> &events()
 {
     static std::vector<Event> list;
     return list;
 }
-inline long &sleeps()
-{
-    static long n = 0;
-    return n;
-}
-
-inline unsigned long read_now() { return now_us(); }
+inline long sleeps() { return fake_clock::sleeps(); }
 
 inline void fire_due()
 {
@@ -61,10 +54,9 @@ inline void fire_due()
         }
 }
 
-inline void scripted_sleep(long us)
+// After every sleep of the fake clock.
+inline void scripted_sleep()
 {
-    now_us() += us > 0 ? (unsigned long)us : 1UL;
-    sleeps()++;
     if (now_us() > COMIX_TEST_TIME_LIMIT_US)
         throw RanAway("the comic did not end");
     fire_due();
@@ -85,10 +77,8 @@ protected:
 
     void SetUp() override
     {
-        now_us() = 0;
-        sleeps() = 0;
         events().clear();
-        brix_set_time_source(read_now, scripted_sleep);
+        fake_clock::install(0, 1, scripted_sleep);
         frame_stats_reset();
         spec_cas = 0;
         cas = 1000;
@@ -123,7 +113,7 @@ protected:
         close_requested = 0;
         close_handler = nullptr;
         events().clear();
-        brix_default_time_source();
+        fake_clock::uninstall();
     }
 
     // Writes data/comix/<name> and plays it.

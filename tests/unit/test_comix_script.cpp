@@ -2,6 +2,8 @@
 // are read, inclusion, the comic's lifetime and the player's skips.
 #include <vector>
 
+#include "close_focus.h"
+#include "input.h"
 #include "test_comix_fixture.h"
 
 using namespace comix_test;

@@ -2,6 +2,7 @@
 // game clock, and what a composed frame shows.
 #include <vector>
 
+#include "close_focus.h"
 #include "test_comix_fixture.h"
 
 using namespace comix_test;

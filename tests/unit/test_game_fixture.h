@@ -11,11 +11,15 @@
 #include <initializer_list>
 #include <vector>
 
+#include "close_focus.h"
 #include "game.h"
 #include "init.h"
+#include "input.h"
+#include "pacing.h"
 #include "sound.h"
 #include "test_support.h"
 #include "variable.h"
+#include "world.h"
 
 namespace game_test {
 
@@ -26,39 +30,20 @@ inline int anim_colour(int base, int slot, int step)
     return makecol(base, 20 + slot * 20, 10 + step * 40);
 }
 
+inline BITMAP *paint_solid(int w, int h, int base, int slot, int step, int)
+{
+    BITMAP *b = create_bitmap(w, h);
+    clear_to_color(b, anim_colour(base, slot, step));
+    return b;
+}
+
 // An animation object whose slots each have `steps[slot]` steps; every step
 // is its own w x h picture frame filled with anim_colour(base, slot, step),
-// drawn with the offsets (move_x, move_y).  A `window` > 0 leaves only the
-// left `window` columns of each picture opaque (the rest is the mask colour),
-// like a door leaf that swings open.
+// drawn with the offsets (move_x, move_y).
 inline ANIM_OBJECT_STRUCTURE *make_anim(int base, std::initializer_list<int> steps, int w, int h,
-                                        int move_x = 0, int move_y = 0, int window = 0)
+                                        int move_x = 0, int move_y = 0)
 {
-    ANIM_OBJECT_STRUCTURE *a = (ANIM_OBJECT_STRUCTURE *)calloc(1, sizeof *a);
-    int frames = 0;
-    for (int n : steps)
-        frames += n;
-    a->bitmap_count = frames;
-    a->frame_count = frames;
-    a->image = (BITMAP **)calloc(frames ? frames : 1, sizeof(BITMAP *));
-    a->frame = (ONE_FRAME_STRUCTURE *)calloc(frames ? frames : 1, sizeof(ONE_FRAME_STRUCTURE));
-    int f = 0, slot = 0;
-    for (int n : steps) {
-        ANIMATION_STRUCTURE *an = &a->animation[slot];
-        an->count = n;
-        an->frame = n ? (FRAME_STRUCTURE *)calloc(n, sizeof(FRAME_STRUCTURE)) : nullptr;
-        for (int s = 0; s < n; s++, f++) {
-            BITMAP *b = create_bitmap(w, h);
-            clear_to_color(b, anim_colour(base, slot, s));
-            if (window > 0 && window < w)
-                rectfill(b, window, 0, w - 1, h - 1, bitmap_mask_color(b));
-            a->image[f] = b;
-            a->frame[f] = ONE_FRAME_STRUCTURE{f, 0, 0, w, h, move_x, move_y};
-            an->frame[s].index = f;
-        }
-        slot++;
-    }
-    return a;
+    return world::anim(steps, w, h, paint_solid, base, move_x, move_y);
 }
 
 inline BITMAP *solid(int w, int h, int r, int g, int b)
@@ -88,6 +73,49 @@ inline int hole_colour() { return makecol(128, 128, 128); }
 // Base colours of the test animations (the red channel of anim_colour).
 enum { DOOR_BASE = 40, KOLT_BASE = 60, CARTRIDGE_BASE = 80, CREATURE_BASE = 120, DECOR_BASE = 160 };
 
+// The world in the colours above: every whole-run picture solid.
+inline BITMAP *world_picture(int w, int h, world::Picture which)
+{
+    int colour = hole_colour();
+    switch (which) {
+    case world::STAR: colour = star_colour(); break;
+    case world::HEAD_0: case world::HEAD_1: case world::HEAD_2: colour = head_colour(which - world::HEAD_0); break;
+    case world::CHEAT_LIFE: colour = cheat_life_colour(); break;
+    case world::CHEAT_CIVIL: colour = civil_colour(); break;
+    case world::BANDITS: colour = bandits_label_colour(); break;
+    case world::MARK: colour = hit_mark_colour(); break;
+    case world::HOLE: break;
+    }
+    BITMAP *b = create_bitmap(w, h);
+    clear_to_color(b, colour);
+    return b;
+}
+
+// The door leaf: closed (step 0) it covers the doorway, open (step 3) only
+// a strip of 10 pixels at the left stays.
+inline ANIM_OBJECT_STRUCTURE *world_door(int door)
+{
+    ANIM_OBJECT_STRUCTURE *a = make_anim(DOOR_BASE + door, {4}, 102, 236);
+    for (int s = 1; s < 4; s++) {
+        BITMAP *b = a->image[s];
+        int keep = 102 - s * 30;
+        rectfill(b, keep, 0, 101, 235, bitmap_mask_color(b));
+    }
+    return a;
+}
+
+inline const world::Look &test_look()
+{
+    static const world::Look look = {
+        world_picture,
+        [](BITMAP *street) { clear_to_color(street, background_colour()); },
+        world_door,
+        [] { return make_anim(KOLT_BASE, {2, 2, 2, 2, 2, 2, 2}, 11, 60); },
+        [] { return make_anim(CARTRIDGE_BASE, {2, 2, 2, 2, 2, 2, 2}, 21, 20); },
+    };
+    return look;
+}
+
 // The whole-run resources and a clean game state, in memory.
 class GameWorld : public ::testing::Test {
 protected:
@@ -97,40 +125,13 @@ protected:
         cas = spec_cas = 0;
         brix_timer();
         frame_stats_reset();    // frame pacing starts afresh on the new clock
-        game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-        game_screen2 = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-        clear_to_color(game_screen2, background_colour());
+        world::build(test_look());
         test_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
         saved_screen = screen;
         screen = test_screen;
-        bstar1 = solid(STAR_W, STAR_H, 250, 220, 0);
-        for (int i = 0; i < 3; i++)
-            bhead[i] = solid(PORTRAIT_W, PORTRAIT_H, 200, 100 + i * 40, 100);
-        bcheat_life = solid(PORTRAIT_W, PORTRAIT_H, 10, 200, 10);
-        bcheat_civil = solid(CIVIL_MARK_W, CIVIL_MARK_H, 10, 10, 200);
-        bbandits = solid(KILL_LABEL_W, KILL_LABEL_H, 90, 30, 20);
-        bmhole = solid(HIT_MARK_SIZE, HIT_MARK_SIZE, 255, 0, 0);
-        for (int i = 0; i < 4; i++)
-            bhole[i] = solid(6, 6, 128, 128, 128);
         mouse_shot = solid(8, 8, 255, 255, 255);
         mouse_pointer = solid(8, 8, 255, 255, 254);
-        for (int i = 0; i < DOOR_COUNT; i++) {
-            // The door leaf: closed (step 0) it covers the doorway, open
-            // (step 3) only a strip of 10 pixels at the left stays.
-            dvere[i].anim_object = make_anim(DOOR_BASE + i, {4}, 102, 236);
-            for (int s = 1; s < 4; s++) {
-                BITMAP *b = dvere[i].anim_object->image[s];
-                int keep = 102 - s * 30;
-                rectfill(b, keep, 0, 101, 235, bitmap_mask_color(b));
-            }
-            dvere[i].X = door_leaf_x[i];
-            dvere[i].Y = DOOR_LEAF_Y;
-        }
-        for (int i = 0; i < KOLT_SECTORS; i++)
-            kolt[i].X = kolt_sector_x[i];
         kolt_X = MIDDLE_SECTOR;
-        kolt_anim = make_anim(KOLT_BASE, {2, 2, 2, 2, 2, 2, 2}, 11, 60);
-        nabojnik_anim = make_anim(CARTRIDGE_BASE, {2, 2, 2, 2, 2, 2, 2}, 21, 20);
 
         object_count = decoration_count = 0;
         for (auto &s : small_object)
@@ -165,28 +166,11 @@ protected:
     void TearDown() override
     {
         destroy_level();
-        release(game_screen);
-        release(game_screen2);
+        world::release();
         screen = saved_screen;
         release(test_screen);
-        release(bstar1);
-        for (auto &b : bhead)
-            release(b);
-        release(bcheat_life);
-        release(bcheat_civil);
-        release(bbandits);
-        release(bmhole);
-        for (int i = 0; i < 4; i++)
-            release(bhole[i]);
         release(mouse_shot);
         release(mouse_pointer);
-        for (auto &d : dvere) {
-            destroy_anim_object(d.anim_object);
-            d.anim_object = nullptr;
-        }
-        destroy_anim_object(kolt_anim);
-        destroy_anim_object(nabojnik_anim);
-        kolt_anim = nabojnik_anim = nullptr;
         fake_clock::uninstall();
         clear_input();
     }

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "close_focus.h"
 #include "comix.h"
+#include "input.h"
 #include "menu.h"
 #include "test_game_fixture.h"
 

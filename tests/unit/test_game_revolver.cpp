@@ -2,6 +2,7 @@
 // by frame through game_frame with the fake clock.
 #include <vector>
 
+#include "input.h"
 #include "test_game_fixture.h"
 
 using namespace game_test;

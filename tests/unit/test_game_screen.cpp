@@ -3,6 +3,7 @@
 // and which layer lies over which.
 #include <vector>
 
+#include "input.h"
 #include "test_game_fixture.h"
 #include "texts.h"
 

@@ -2,6 +2,7 @@
 // decorations, and the background that takes the holes.
 #include <vector>
 
+#include "input.h"
 #include "notice.h"
 #include "test_game_fixture.h"
 

@@ -1,15 +1,16 @@
 // Every unit test runs with Allegro started without a display.
-#include <allegro.h>
-#include <errno.h>
 #include <gtest/gtest.h>
+
+#include "criterr.h"
+#include "headless.h"
 
 namespace {
 class AllegroEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, atexit), 0);
-        set_color_depth(32);
+        headless_start("unit_tests");
+        critical_error_hook = nullptr;  // fatal errors are observed only under FatalErrors
     }
 };
 const auto *const allegro_env = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);

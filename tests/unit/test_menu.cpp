@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "input.h"
 #include "menu.h"
 #include "topten.h"
 #include "sound.h"

@@ -9,14 +9,8 @@
 #include <fstream>
 
 #include "criterr.h"
-#include "variable.h"
 
-static void throwing_hook(const char *message)
-{
-    throw FatalError(message);
-}
-
-FatalErrors::FatalErrors() { critical_error_hook = throwing_hook; }
+FatalErrors::FatalErrors() { critical_error_hook = headless_fatal_hook; }
 FatalErrors::~FatalErrors() { critical_error_hook = nullptr; }
 
 ScratchDir::ScratchDir()
@@ -75,26 +69,3 @@ void ScratchDir::write_wav(const std::string &rel) const
         u16((unsigned short)(short)(((int)(i % 20) - 10) * 300));
     fclose(f);
 }
-
-namespace fake_clock {
-static unsigned long fake_now = 0;
-static long fake_slept = 0;
-static unsigned long read_now() { return fake_now; }
-static void fake_sleep(long us)
-{
-    if (us > 0) {
-        fake_now += (unsigned long)us;
-        fake_slept += us;
-    }
-}
-void install(unsigned long start_us)
-{
-    fake_now = start_us;
-    fake_slept = 0;
-    brix_set_time_source(read_now, fake_sleep);
-}
-void uninstall() { brix_default_time_source(); }
-void advance_us(unsigned long us) { fake_now += us; }
-unsigned long now() { return fake_now; }
-long slept_us() { return fake_slept; }
-}  // namespace fake_clock

@@ -1,16 +1,15 @@
 // Helpers shared by the unit tests: a scratch directory that becomes the
-// working directory, a fake clock, and a way to observe fatal errors.
+// working directory, and a way to observe fatal errors.
 #ifndef TEST_SUPPORT_H
 #define TEST_SUPPORT_H
 
 #include <allegro.h>
-#include <stdexcept>
 #include <string>
 
+#include "headless.h"
+
 // Thrown by the critical_error hook that FatalErrors installs.
-struct FatalError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using FatalError = HeadlessFatal;
 
 // While alive, critical_error throws FatalError instead of ending the run.
 class FatalErrors {
@@ -36,14 +35,6 @@ private:
     std::string old_cwd_;
 };
 
-// A clock under the test's control: now() is what the time source reads,
-// and sleeping advances it (so waits finish at once).
-namespace fake_clock {
-void install(unsigned long start_us = 0);
-void uninstall();
-void advance_us(unsigned long us);
-unsigned long now();
-long slept_us();  // total asked for through sleep
-}  // namespace fake_clock
+// The fake clock is the one of headless.h (fake_clock::install ...).
 
 #endif
