@@ -22,13 +22,6 @@
 #include "texts.h"
 #include "variable.h"
 
-int quit_flag = 0;
-int street_still = 0;
-int bang = 0;
-long bang_time = 0;
-long finish_time = 0;
-long duel_time = 0;
-
 static int in_zone(const ZONE &z, int x, int y)
 {
     return x > z.x1 && x < z.x2 && y > z.y1 && y < z.y2;

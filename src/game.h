@@ -6,15 +6,6 @@
 
 #include "layout.h"
 
-// ---------------------------------------------------------------- loop phase
-extern int quit_flag;       // non-zero ends the game loop; 2 = the last life is gone
-extern int bang;            // 0 normal, 1 retreat after a lost life, 2 quota met,
-                            // 3 last life lost; no creature enters while it is not 0
-extern long bang_time;      // cas at which the retreat began (0 = not yet)
-extern long finish_time;    // cas at which the quota or last-life phase began (0 = not yet)
-extern long duel_time;      // cas at which the current duel level began
-extern int street_still;    // 1 while READY shows: nobody moves and the clock stands
-
 // ---------------------------------------------------------------- the game
 // No retreat, quota, last-life or duel phase under way, and the loop not
 // ended: how every level begins.

@@ -6,7 +6,7 @@
 
 #include "blend.h"
 #include "criterr.h"
-#include "game.h"
+#include "layout.h"
 #include "picture.h"
 #include "sound.h"
 #include "texts.h"

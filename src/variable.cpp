@@ -152,3 +152,11 @@ int reload_show = 0;
 int mouse_sensitivity = 0;
 int life_cheat = 0;
 int kill_civil_cheat = 0;
+
+// The game loop's phase.
+int quit_flag = 0;
+int street_still = 0;
+int bang = 0;
+long bang_time = 0;
+long finish_time = 0;
+long duel_time = 0;

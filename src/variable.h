@@ -184,6 +184,15 @@ extern long reload_last_time;       // `cas` of the last reload
 extern int shot_show;               // 1 while the firing frame is shown
 extern int reload_show;             // 1 while the reload frame is shown
 
+// ---------------------------------------------------------------- loop phase
+extern int quit_flag;       // non-zero ends the game loop; 2 = the last life is gone
+extern int bang;            // 0 normal, 1 retreat after a lost life, 2 quota met,
+                            // 3 last life lost; no creature enters while it is not 0
+extern long bang_time;      // cas at which the retreat began (0 = not yet)
+extern long finish_time;    // cas at which the quota or last-life phase began (0 = not yet)
+extern long duel_time;      // cas at which the current duel level began
+extern int street_still;    // 1 while READY shows: nobody moves and the clock stands
+
 // ---------------------------------------------------------------- options
 extern int mouse_sensitivity;       // 20; Allegro's mouse speed is a tenth of it
 extern int life_cheat;              // infinite lives
