@@ -647,6 +647,29 @@ static void compose_frame(void)
     pointer_show(1);
 }
 
+// A bandit caught with his gun drawn by READY, who has not fired yet in this
+// draw, draws again from its first tick once READY has gone: the player, who
+// could not fire under READY, gets the whole of the fair time to answer him,
+// not what was left of it.
+static void redraw_drawn_bandits(void)
+{
+    for (int i = 0; i < DOOR_COUNT; i++) {
+        SMALL_OBJECT_STRUCTURE *s = &small_object[i];
+        if (!s->draw || s->mode != 0 || !valid_creature(s->animation))
+            continue;
+        const OBJECT_STRUCTURE *o = &object[s->animation];
+        int t = s->tik;
+        if (tick_value(o, t) <= TICK_HIDDEN || tick_value(o, t) == TICK_FIRES)
+            continue;
+        while (t > 0 && tick_value(o, t - 1) > TICK_HIDDEN && tick_value(o, t - 1) != TICK_FIRES)
+            t--;
+        if (t > 0 && tick_value(o, t - 1) == TICK_FIRES)
+            continue;       // he has fired in this draw already
+        s->tik = t;
+        s->last_time = cas;
+    }
+}
+
 int game_ready(void)
 {
     // The player gets his bearings: the street stands as it is, the sight
@@ -660,6 +683,7 @@ int game_ready(void)
     } while (!close_requested && brix_now_us() - start < (unsigned long)READY_TIME * CLOCK_UNITS_PER_TICK);
     notice_ready(0);
     street_still = 0;
+    redraw_drawn_bandits();
     click_latch_clear();    // a click on READY is no shot
     brix_timer_wait();
     return 0;

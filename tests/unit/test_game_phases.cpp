@@ -270,21 +270,35 @@ TEST_F(Phases, ReadyStandsTheStreetStillForASecondThatTheClockDoesNotCount)
     for (const SMALL_OBJECT_STRUCTURE &s : small_object)
         EXPECT_EQ(s.draw, 0);       // no door opened in it
 
-    // A bandit half-way through his script when the player looks away.
-    init_small(0, 0);
-    small_object[0].tik = 2;
-    small_object[0].last_time = cas;
-    small_object[1].draw = small_object[2].draw = 1;
-    small_object[1] = small_object[2] = small_object[0];
-    focus_lost = 1;
-    before = cas;
-    real = fake_clock::now();
-    EXPECT_EQ(game_keys(), 0);      // answered no
-    EXPECT_EQ(dialogs_opened, 1);
-    EXPECT_GE(fake_clock::now() - real, 1000000UL);
-    EXPECT_EQ(cas, before);
-    EXPECT_EQ(small_object[0].tik, 2);
-    EXPECT_EQ(street_still, 0);
+    // Bandits caught by the quit dialog in each part of a script with one
+    // shot: hidden, drawn (twice), and drawn again after firing.  One who
+    // has drawn and not fired draws again from his first drawn tick, so the
+    // player, who could not fire under READY, has the whole fair time.
+    struct Case {
+        int tik, after;
+        bool redraws;
+    } cases[] = {{1, 1, false}, {2, 2, true}, {3, 2, true}, {5, 5, false}};
+    const std::initializer_list<int> script = {0, 0, 1, 1, 2, 1, 0};
+    for (int i = 0; i < DOOR_COUNT; i++) {
+        creature(i, script);
+        init_small(i, i);
+    }
+    for (const Case &c : cases) {
+        for (int i = 0; i < DOOR_COUNT; i++) {
+            small_object[i].tik = c.tik;
+            small_object[i].last_time = cas - 5;
+        }
+        focus_lost = 1;
+        before = cas;
+        real = fake_clock::now();
+        EXPECT_EQ(game_keys(), 0);      // answered no
+        EXPECT_GE(fake_clock::now() - real, 1000000UL);
+        EXPECT_EQ(cas, before);
+        EXPECT_EQ(small_object[0].tik, c.after) << "caught at tick " << c.tik;
+        EXPECT_EQ(small_object[0].last_time, c.redraws ? cas : cas - 5) << "caught at tick " << c.tik;
+        EXPECT_EQ(street_still, 0);
+    }
+    EXPECT_EQ(dialogs_opened, 4);
     advance(5);                     // and time goes on from where it stood
     EXPECT_EQ(cas, before + 5);
 }
