@@ -299,6 +299,11 @@ TEST_F(Phases, ReadyStandsTheStreetStillForASecondThatTheClockDoesNotCount)
         EXPECT_EQ(street_still, 0);
     }
     EXPECT_EQ(dialogs_opened, 4);
+    small_object[0].mode = 1;       // one falling keeps falling where he was
+    small_object[0].tik = 3;
+    focus_lost = 1;
+    game_keys();
+    EXPECT_EQ(small_object[0].tik, 3);
     advance(5);                     // and time goes on from where it stood
     EXPECT_EQ(cas, before + 5);
 }
