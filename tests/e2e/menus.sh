@@ -22,17 +22,6 @@ shows() {
   convert -size 640x480 xc:black \( "$WORK/$pic" -transparent '#ff00ff' \) -geometry "+$x0+$y0" -composite "$WORK/ref.png"
   ! above "$(diff_in "$1" "$WORK/ref.png" "$region")" 0.1
 }
-in_game() { [ "$(pixel "$1" 634 300)" = "200,200,200" ]; }   # the kill bar
-wait_for() {   # wait_for SECONDS COMMAND...: the command on fresh screenshots
-  local t=$1; shift
-  for _ in $(seq $((t * 5))); do
-    frame_shot "$WORK/w.png"
-    "$@" "$WORK/w.png" && return 0
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
-    sleep 0.2
-  done
-  return 1
-}
 is_dialog() { shows "$1" $M/yesno.bmp 205 31 90x50+210+156; }
 is_options() { shows "$1" $M/menuhang.bmp 220 0 300x40+260+5; }
 is_difficulty() { shows "$1" $M/m02.bmp 0 0 200x300+5+100; }

@@ -64,7 +64,7 @@ above "${intro:-0}" 0.005 || fail "the intro is not heard (RMS ${intro:-none})"
 
 wait_menu 30
 click_at $NEW_GAME_X $NEW_GAME_Y
-sleep 4            # the start comic and the level; the street is silent
+wait_for 15 playing || fail "no play after New game"      # READY has gone
 xdotool mousemove --window "$WID" 195 285; sleep 0.5
 t_quiet=$(rec_now)
 sleep 1

@@ -161,3 +161,20 @@ quiet_street() {
   printf 'LEVEL 1\nCREATURE %s 1\nBACK back/street_day.bmp\nMODE 0\nMAX_DOORS_OPEN 1\nREFRESH_DOOR 0\nMAX_BANDIT %s\nNEXT 1\nEND_OF_LEVEL 1\n' \
     "$1" "$2" > "$WORK/data/levels/levels.txt"
 }
+
+# On a screenshot $1: the street in play (its kill bar shows), and in play
+# with READY gone, when a click fires.
+in_game() { [ "$(pixel "$1" 634 300)" = "200,200,200" ]; }
+playing() { in_game "$1" && [ "$(colour_pixels "$1" 112x29+264+200 '#f8ecca')" -lt 100 ]; }
+
+# wait_for SECONDS COMMAND...: the command on fresh screenshots, until it holds.
+wait_for() {
+  local t=$1; shift
+  for _ in $(seq $((t * 5))); do
+    frame_shot "$WORK/w.png"
+    "$@" "$WORK/w.png" && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
+    sleep 0.2
+  done
+  return 1
+}
