@@ -54,7 +54,7 @@ for i in $(seq 40); do
   sleep 0.5
   kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/out.txt")"
   frame_shot "$WORK/s.png"
-  if [ "$(pixel "$WORK/s.png" 634 300)" = "200,200,200" ]; then in_game=1; break; fi
+  if in_game "$WORK/s.png"; then in_game=1; break; fi
   [ $((i % 4)) -eq 3 ] && click_at 65 263
 done
 [ -n "$in_game" ] || fail "no level after 20 s"

@@ -164,8 +164,10 @@ quiet_street() {
 
 # On a screenshot $1: the street in play (its kill bar shows), and in play
 # with READY gone, when a click fires.
+READY_PLATE=112x29+264+200     # the READY plate ...
+READY_PAPER='#f8ecca'           # ... and its paper
 in_game() { [ "$(pixel "$1" 634 300)" = "200,200,200" ]; }
-playing() { in_game "$1" && [ "$(colour_pixels "$1" 112x29+264+200 '#f8ecca')" -lt 100 ]; }
+playing() { in_game "$1" && [ "$(colour_pixels "$1" $READY_PLATE "$READY_PAPER")" -lt 100 ]; }
 
 # wait_for SECONDS COMMAND...: the command on fresh screenshots, until it holds.
 wait_for() {
