@@ -18,6 +18,7 @@
 #include <allegro.h>
 #include <errno.h>
 #include <stdarg.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -159,14 +160,19 @@ Box measure(Draw draw)
     game_screen = saved;
     Box box;
     int mask = bitmap_mask_color(canvas);
-    for (int y = 0; y < canvas->h; y++)
+    // The canvas is a memory bitmap: its rows are read directly (a getpixel
+    // per pixel was most of the checker's time).
+    bool direct = is_memory_bitmap(canvas) && bitmap_color_depth(canvas) == 32;
+    for (int y = 0; y < canvas->h; y++) {
+        const uint32_t *row = direct ? (const uint32_t *)canvas->line[y] : nullptr;
         for (int x = 0; x < canvas->w; x++)
-            if (getpixel(canvas, x, y) != mask) {
+            if ((row ? (int)row[x] : getpixel(canvas, x, y)) != mask) {
                 if (x < box.x1) box.x1 = x;
                 if (x > box.x2) box.x2 = x;
                 if (y < box.y1) box.y1 = y;
                 if (y > box.y2) box.y2 = y;
             }
+    }
     if (!box.empty()) {
         box.x1 -= MARGIN; box.x2 -= MARGIN;
         box.y1 -= MARGIN; box.y2 -= MARGIN;
