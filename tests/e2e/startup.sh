@@ -26,11 +26,15 @@ start_at() {
   [ -n "$found" ] || fail "at $depth bits: no LOADING.. text alone at (40, 440)"
   geom=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/{print $2}')
   [ "$geom" = "640x480" ] || fail "at $depth bits: window is $geom, not 640x480"
-  # The intro plays: its pictures (some translucent) are on the screen.
-  sleep 5
-  kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; fail "at $depth bits: the game ended in the intro with status $?: $(grep -v ^ALSA "$WORK/out.txt")"; }
-  frame_shot "$WORK/intro.png"
-  local lit; lit=$(convert "$WORK/intro.png" -colorspace gray -format "%[fx:mean]" info:)
+  # The intro plays: its pictures (some translucent) come on the screen.
+  local lit=0
+  for _ in $(seq 60); do
+    kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; fail "at $depth bits: the game ended in the intro with status $?: $(grep -v ^ALSA "$WORK/out.txt")"; }
+    frame_shot "$WORK/intro.png"
+    lit=$(convert "$WORK/intro.png" -colorspace gray -format "%[fx:mean]" info:)
+    above "$lit" 0.1 && break
+    sleep 0.25
+  done
   above "$lit" 0.1 || fail "at $depth bits: the intro shows nothing (mean brightness $lit)"
   "$E2E_TOOLS/wm_close" "$WID"
   wait_exit 10

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Under a real window manager (Openbox) on a 1920 x 1080 screen: the window's
-# title; focus taken by another window in play opens the quit dialog; F11
+# title; SCALE 0 gives a 1280 x 960 window, with the lit hand's fingertip and
+# the New game button at their doubled places; B saves the 640 x 480 picture;
+# focus taken by another window in play opens the quit dialog and play
+# stands still behind it; F11
 # makes the window full screen -- it covers the screen, the picture sits at
 # scale 2 in the middle on black, a click fires at the right game pixel --
 # and F11 brings the window back; the window manager's close (wmctrl -c)
@@ -9,12 +12,7 @@
 # server going away end it with status 255 and the lost-display words.
 . "$E2E_LIB/common.sh"
 
-fd_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
-[ -s "$fd_file" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$fd_file")"
+own_desktop 1920x1080x24
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
@@ -22,10 +20,11 @@ wmctrl -m >/dev/null 2>&1 || fail "Openbox did not start"
 
 make_game_copy
 other_pid=""
-trap 'cleanup_game; [ -n "$other_pid" ] && kill $other_pid 2>/dev/null; kill $wm_pid $xvfb_pid 2>/dev/null; rm -f "$fd_file"' EXIT
+trap 'cleanup_game; [ -n "$other_pid" ] && kill $other_pid 2>/dev/null; kill $wm_pid $XVFB_PID 2>/dev/null' EXIT
 for c in "$WORK"/data/comix/*.cmx; do echo "delay 1" > "$c"; done
 for i in $(seq 10); do printf '99999\tSHARPSHOOTER\n'; done > "$WORK/top.txt"
 quiet_street slowpoke.txt 5
+marked_pointer c_hand1.bmp
 
 root_shot() { import -window root "$1" 2>/dev/null; }
 # "W H X Y" of the game's window on the screen.
@@ -55,9 +54,20 @@ read -r w h x y <<< "$(geometry)"
 [ "$w x $h" = "1280 x 960" ] || fail "the window is $w x $h, not 1280 x 960"
 note "the window manager shows 'Deadeye Gulch', 1280 x 960 at ($x, $y)"
 
+# The fingertip over New game at its doubled place.
+xdotool mousemove --window "$WID" $((NEW_GAME_X * 2)) $((NEW_GAME_Y * 2)); sleep 0.4
+root_shot "$WORK/menu.png"
+read -r cx cy <<< "$(green_centre "$WORK/menu.png")"
+[ -n "$cx" ] && [ $(((cx - x) / 2)) -eq $NEW_GAME_X ] && [ $(((cy - y) / 2)) -eq $NEW_GAME_Y ] ||
+  fail "the fingertip is drawn at display (${cx:-nowhere} ${cy:-}), not at game pixel ($NEW_GAME_X, $NEW_GAME_Y)"
+note "the lit hand's fingertip is on game pixel ($NEW_GAME_X, $NEW_GAME_Y)"
 click_at $((NEW_GAME_X * 2)) $((NEW_GAME_Y * 2))
 wait_play $((x + 1268)) $((y + 600)) "in the window"
-note "play in the window"
+note "play in the window, New game hit at its doubled place"
+press_key b; sleep 0.3
+size=$(identify -format "%wx%h" "$WORK/screen.bmp" 2>/dev/null)
+[ "$size" = "640x480" ] || fail "B saved a picture of ${size:-nothing}, not 640x480"
+note "B saves the 640 x 480 picture"
 
 # Another window takes the focus: the quit dialog opens and play stands still.
 xmessage -geometry +0+0 "another program" &
@@ -66,12 +76,15 @@ sleep 1.2
 root_shot "$WORK/away1.png"
 above "$(diff_in "$WORK/g.png" "$WORK/away1.png" "400x100+$((x + 440))+$((y + 320))")" 0.3 ||
   fail "focus taken by another window opened no dialog"
+sleep 1.5
+root_shot "$WORK/away1b.png"
+above "$(diff_in "$WORK/away1.png" "$WORK/away1b.png" "1280x960+$x+$y")" 0.001 && fail "play went on behind the dialog"
 kill $other_pid; other_pid=""
 sleep 0.5
 xdotool windowactivate --sync "$WID" 2>/dev/null; sleep 0.3
 click_at $((377 * 2)) $((200 * 2))      # No
 sleep 0.5
-note "focus taken by another window in play: the quit dialog"
+note "focus taken by another window in play: the quit dialog, and play stands still"
 
 # ---------------------------------------------------------------- F11
 press_key F11
@@ -162,7 +175,7 @@ note "the window destroyed in play: status 255, '$(grep -o 'the connection to th
 start_game
 wait_window 20
 sleep 2
-kill $wm_pid $xvfb_pid
+kill $wm_pid $XVFB_PID
 wait_exit 10
 [ "$RC" -eq 255 ] || fail "the X server gone gave status $RC: $(cat "$WORK/out.txt")"
 grep -q "the connection to the X display was lost" "$WORK/out.txt" ||
