@@ -70,7 +70,7 @@ sleep $(awk -v c="$clicked" -v n="$(date +%s.%N)" 'BEGIN{d = 3 - (n - c); print 
 frame_shot "$WORK/duel3s.png"
 in_game "$WORK/duel3s.png" && fail "3 s after the comic the duel is over: a door level's kill bar shows"
 for area in "${DUELIST_AREAS[@]}"; do
-  d=$(region_diff "$WORK/duel3s.png" "$WORK/duel_back.png" "$area")
+  d=$(diff_in "$WORK/duel3s.png" "$WORK/duel_back.png" "$area")
   above "$d" 0.15 || fail "3 s after the comic no duelist stands at $area (diff $d to the bare street)"
 done
 n=$(colour_pixels "$WORK/duel3s.png" $READY_PLATE "$READY_PAPER")

@@ -75,7 +75,7 @@ start=$(date +%s.%N)
 sleep 0.3
 frame_shot "$WORK/duel.png"
 # No doors: where door 0's leaf hangs in the door game the street shows.
-d=$(region_diff "$WORK/duel.png" "$WORK/duel_back.png" 20x20+36+90)
+d=$(diff_in "$WORK/duel.png" "$WORK/duel_back.png" 20x20+36+90)
 above "$d" 0.05 && fail "no duel street after PLUMBRIDE (diff $d to the duel background where door 0 would be)"
 note "PLUMBRIDE: the duel street, without doors"
 convert "$WORK/duel.png" -crop "$LIVES" +repage "$WORK/lives0.png"
@@ -99,10 +99,10 @@ sleep 0.1
 xdotool mousemove --window "$WID" $REST_X $REST_Y
 sleep 0.6
 frame_shot "$WORK/felled.png"
-d=$(region_diff "$WORK/drawn.png" "$WORK/felled.png" "$MIDDLE")
+d=$(diff_in "$WORK/drawn.png" "$WORK/felled.png" "$MIDDLE")
 above "$d" 0.15 || fail "the middle duelist did not fall (diff $d)"
 [ "$(cue_pixels "$WORK/felled.png" "$MIDDLE")" -lt 5 ] || fail "the felled duelist still shows his draw"
-d=$(region_diff "$WORK/duel.png" "$WORK/felled.png" "$LIVES")
+d=$(diff_in "$WORK/duel.png" "$WORK/felled.png" "$LIVES")
 above "$d" 0.01 && fail "felling a duelist who had drawn cost a star (diff $d)"
 note "he fell, no star lost"
 
@@ -112,9 +112,9 @@ sleep 0.1
 xdotool mousemove --window "$WID" $REST_X $REST_Y
 sleep 0.6
 frame_shot "$WORK/foul.png"
-d=$(region_diff "$WORK/felled.png" "$WORK/foul.png" 100x190+31+110)
+d=$(diff_in "$WORK/felled.png" "$WORK/foul.png" 100x190+31+110)
 above "$d" 0.15 || fail "the left duelist did not fall (diff $d)"
-d=$(region_diff "$WORK/felled.png" "$WORK/foul.png" "$LIVES")
+d=$(diff_in "$WORK/felled.png" "$WORK/foul.png" "$LIVES")
 above "$d" 0.01 || fail "shooting a duelist who had not drawn cost no star (diff $d)"
 elapsed=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN{print e - s}')
 above "$elapsed" 7.3 && fail "the checks took ${elapsed}s, past the duel's 7.5 s"

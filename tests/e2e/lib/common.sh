@@ -83,18 +83,6 @@ pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# Share of pixels that differ between two pictures in a region WxH+X+Y (0..1).
-region_diff() {
-  local a b n
-  a=$(mktemp --suffix=.png) b=$(mktemp --suffix=.png)
-  convert "$1" -crop "$3" +repage "$a" && convert "$2" -crop "$3" +repage "$b" || { rm -f "$a" "$b"; fail "region_diff: cannot crop $3"; }
-  # compare prints the count of differing pixels on stderr and exits 1 when they differ.
-  n=$(compare -metric AE -fuzz 8% "$a" "$b" null: 2>&1)
-  rm -f "$a" "$b"
-  [[ "$n" =~ ^[0-9.e+]+$ ]] || fail "region_diff: compare said: $n"
-  awk -v n="$n" -v r="$3" 'BEGIN{split(r,a,/[x+]/); print n/(a[1]*a[2])}'
-}
-
 # Player input, held like a person holds it.
 click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; }
 quick_click_at() { xdotool mousemove --window "$WID" "$1" "$2"; sleep 0.05; xdotool mousedown 1 mouseup 1; }
