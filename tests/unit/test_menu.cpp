@@ -1,7 +1,10 @@
 // The menus' rules below their screens: hot rectangles without their
 // borders, the sliders' arithmetic, the cheat-code listener's bounds, the
 // letters of a name, the top-ten file and the table's score column.
+#include <errno.h>
 #include <gtest/gtest.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <deque>
 #include <fstream>
@@ -116,16 +119,16 @@ TEST(TopTen, RowsThatDoNotFitAreSkippedAndTheRestFilled)
               "\n"
               "-20\t  SPACED OUT\r\n"           // blanks after the score go, CR too
               "400\tABCDEFGHIJKLMNOPQRS300\tNEXT\n"  // the old form: two rows on a line
-              "200\tLAST");                     // no line feed at the end
+              "200\tZED");                      // no line feed at the end
     EXPECT_EQ(topten_read(TOPTEN_FILE, &t), 5);
-    EXPECT_EQ(rows(t), "500 ANNA\n-20 SPACED OUT\n400 ABCDEFGHIJKLMNOPQRS\n300 NEXT\n200 LAST\n" + nobody(5));
+    EXPECT_EQ(rows(t), "500 ANNA\n-20 SPACED OUT\n400 ABCDEFGHIJKLMNOPQRS\n300 NEXT\n200 ZED\n" + nobody(5));
 }
 
 TEST(TopTen, AScoreGoesBelowEqualOnesAndTheTenthEqualDoesNotEnter)
 {
     ScratchDir dir;
     TOPTEN_TABLE t;
-    dir.write(TOPTEN_FILE, "500\tA\n400\tB\n400\tC\n300\tD\n200\tE\n100\tF\n90\tG\n80\tH\n70\tI\n60\tJ\n");
+    dir.write(TOPTEN_FILE, "500\tA\n400\tB\n400\tC\n300\tD\n200\tE\n100\tF\n90\tG\n80\tH\n70\tI\n60\tJ\n50\tK\n");
     topten_read(TOPTEN_FILE, &t);
     EXPECT_EQ((std::vector<int>{topten_place(&t, 400), topten_place(&t, 61), topten_place(&t, 60)}),
               (std::vector<int>{3, 9, -1}));
@@ -147,6 +150,30 @@ TEST(TopTen, EveryRowIsWrittenOnItsOwnLineAndReadsBackTheSame)
     topten_read(TOPTEN_FILE, &back);
     EXPECT_EQ(rows(back), "900 ABCDEFGHIJKLMNOPQRS\n800 NOBODY\n" + nobody(8));
     EXPECT_EQ(topten_write("no/such/folder/" TOPTEN_FILE, &t), -1);
+}
+
+// The table must reach the disk before it takes the old one's name.
+int fsyncs = 0, fsync_fails = 0;
+extern "C" int fsync(int fd)
+{
+    fsyncs++;
+    return fsync_fails ? (errno = EIO, -1) : (int)syscall(SYS_fsync, fd);
+}
+
+TEST(TopTen, TheNewTableIsOnTheDiskBeforeItReplacesTheOldOne)
+{
+    ScratchDir dir;
+    TOPTEN_TABLE t;
+    dir.write(TOPTEN_FILE, "500\tOLD\n");
+    topten_read(TOPTEN_FILE, &t);
+    topten_insert(&t, 0, 900, "NEW");
+    fsyncs = 0;
+    fsync_fails = 1;
+    EXPECT_EQ(topten_write(TOPTEN_FILE, &t), -1);
+    topten_read(TOPTEN_FILE, &t);
+    EXPECT_EQ(rows(t), "500 OLD\n" + nobody(9));
+    fsync_fails = 0;
+    EXPECT_EQ(fsyncs, 1);
 }
 
 TEST(TopTenLayout, ScoresEndInOneColumnAndAHugeOneKeepsInsideTheFrame)

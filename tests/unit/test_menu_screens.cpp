@@ -62,7 +62,7 @@ std::string game_data()
     return s.substr(0, s.rfind('/') + 1) + "game/data";
 }
 
-const int PLAIN = 0x30, LIT = 0x60;     // the pointers' blue
+const int PLAIN = 0x30, LIT = 0x60, INK = 0x90;     // the pointers' and the fonts' blue
 
 class MenuScreens : public ::testing::Test {
 protected:
@@ -85,8 +85,8 @@ protected:
         present_init(1);
         mouse_pointer = solid(64, 64, PLAIN);
         mouse_pointer2 = solid(64, 64, LIT);
-        bfont1 = solid(DIGIT_CELLS * DIGIT_W, DIGIT_H, 0x90);
-        bfont2 = solid(LETTER_CELLS * LETTER_W, LETTER_H, 0x90);
+        bfont1 = solid(DIGIT_CELLS * DIGIT_W, DIGIT_H, INK);
+        bfont2 = solid(LETTER_CELLS * LETTER_W, LETTER_H, INK);
         set_pointer(mouse_pointer);
         music_on = 0;
         mouse_x = mouse_y = 30;
@@ -156,6 +156,7 @@ protected:
     // ------------------------------------------------ what the player sees
     static int shown(int x, int y) { return getpixel(present_picture(), x, y); }
     static bool lit_at(int x, int y) { return shown(x, y) == makecol(0, 0x40, LIT); }
+    static bool letter_at(int place) { return shown(222 + LETTER_W * place + 4, 247) == makecol(0, 0x40, INK); }
     // Whether the picture shows `file` with its top-left at (x, y), its mask
     // pixels aside.
     bool shows(const char *file, int x, int y, int w, int h)
@@ -300,7 +301,10 @@ TEST_F(MenuScreens, ANewScoreAsksTheNameInCapitalsAndWritesItsRow)
     dir.write(TOPTEN_FILE, TABLE);
     then(100, [] { type(KEY_BACKSPACE, '\b'); });     // nothing to rub out yet
     then(20, [] { type(KEY_D, 'd'); });
-    then(20, [] { type(KEY_O, 'O', 3); });             // held: typed once
+    then(20, [] {
+        EXPECT_TRUE(letter_at(1));                      // the cursor after the D
+        type(KEY_O, 'O', 3);                            // held: typed once
+    });
     then(20, [] {
         type(KEY_C, 'c');                               // two keys in one frame, in order
         type(KEY_X, 'x');
@@ -313,7 +317,10 @@ TEST_F(MenuScreens, ANewScoreAsksTheNameInCapitalsAndWritesItsRow)
             type(KEY_Z, 'z');                           // two taps in one frame: two letters
             type(KEY_Z, 'z');
         });
-    then(20, [] { type(KEY_ENTER, '\r'); });
+    then(20, [] {
+        EXPECT_TRUE(letter_at(18) && !letter_at(19));   // 19 letters, and no room for a cursor
+        type(KEY_ENTER, '\r');
+    });
     then(500, [] { tap(400, 300); });
     point(600, 150);
     menu_topten(650);
@@ -322,7 +329,7 @@ TEST_F(MenuScreens, ANewScoreAsksTheNameInCapitalsAndWritesItsRow)
     // The new row is marked, and the table shows no pointer.
     EXPECT_EQ(shown(MARK_INK_X, mark_y(3)), makecol(122, 38, 26));
     EXPECT_NE(shown(MARK_INK_X, mark_y(2)), makecol(122, 38, 26));
-    EXPECT_NE(shown(NOT_SAVED_AT_X, NOT_SAVED_AT_Y), makecol(0, 0x40, 0x90));
+    EXPECT_NE(shown(NOT_SAVED_AT_X, NOT_SAVED_AT_Y), makecol(0, 0x40, INK));
     EXPECT_FALSE(lit_at(600, 150) || shown(600, 150) == makecol(0, 0x40, PLAIN));
 }
 
@@ -334,7 +341,7 @@ TEST_F(MenuScreens, ATableThatCannotBeSavedSaysSoAndLeavesTheOldFile)
     then(500, [] { tap_key(KEY_ESC); });
     menu_topten(650);
     EXPECT_EQ(file(), TABLE);
-    EXPECT_EQ(shown(NOT_SAVED_AT_X, NOT_SAVED_AT_Y), makecol(0, 0x40, 0x90));
+    EXPECT_EQ(shown(NOT_SAVED_AT_X, NOT_SAVED_AT_Y), makecol(0, 0x40, INK));
 }
 
 // ---------------------------------------------------------------- main menu
@@ -342,6 +349,7 @@ TEST_F(MenuScreens, ATableThatCannotBeSavedSaysSoAndLeavesTheOldFile)
 TEST_F(MenuScreens, TheMainMenuLightsItsItemsAndOpensTheirScreens)
 {
     dir.write(TOPTEN_FILE, TABLE);
+    tap_key(KEY_Q);                         // pressed before the menu opened: no quit
     then(200, [] { point(60, 260); });
     then(50, [] {
         EXPECT_TRUE(lit_at(60, 260));       // New game
