@@ -90,11 +90,7 @@ protected:
         set_pointer(mouse_pointer);
         music_on = 0;
         mouse_x = mouse_y = 30;
-        mouse_b = key_shifts = 0;
-        memset((void *)key, 0, KEY_MAX);
-        click_latch_clear();
-        key_latch_clear();
-        clear_keybuf();
+        clear_input();
         install_keyboard_hooks(nullptr, [] { return 0; });  // readkey reads the typed keys without a driver
         digi_set = midi_set = speed_set = -1;
         menu_set_volume = [](int d, int m) { digi_set = d, midi_set = m; };
@@ -116,11 +112,16 @@ protected:
             destroy_bitmap(p.second);
         menu_set_volume = set_volume;
         menu_set_mouse_speed = set_mouse_speed;
-        clear_keybuf();
+        clear_input();
         install_keyboard_hooks(nullptr, nullptr);
-        key_latch_clear();
-        click_latch_clear();
+    }
+    static void clear_input()
+    {
         mouse_b = key_shifts = 0;
+        memset((void *)key, 0, KEY_MAX);
+        click_latch_clear();
+        key_latch_clear();
+        clear_keybuf();
     }
 
     static BITMAP *solid(int w, int h, int blue)
@@ -187,18 +188,22 @@ TEST_F(MenuScreens, TheQuitDialogAnswersFreshTapsAndEscOnly)
     tap_key(KEY_ESC);
     point(370, 200);            // held on No
     mouse_b = 1;
-    then(300, [] { mouse_b = 0; });
-    then(100, [] { tap(250, 180); });
+    then(300, [] {
+        mouse_b = 0;
+        point(100, 100);
+    });
+    then(50, [] {
+        EXPECT_FALSE(lit_at(100, 100));
+        point(250, 180);
+    });
+    then(50, [] {
+        EXPECT_TRUE(lit_at(250, 180));
+        tap(250, 180);
+    });
     EXPECT_EQ(menu_yesno(), 1);
     then(100, [] { tap(370, 200); });
     EXPECT_EQ(menu_yesno(), 0);
-    then(100, [] { point(250, 180); });
-    then(50, [] { EXPECT_TRUE(lit_at(250, 180)); });
-    then(50, [] { point(100, 100); });
-    then(50, [] {
-        EXPECT_FALSE(lit_at(100, 100));
-        tap_key(KEY_ESC);
-    });
+    then(100, [] { tap_key(KEY_ESC); });
     EXPECT_EQ(menu_yesno(), 0);
 }
 
