@@ -1,5 +1,5 @@
 // The menus' rules below their screens: hot rectangles without their
-// borders, the sliders' arithmetic, the cheat-code listener's bounds, the
+// borders, the cheat-code listener's bounds, the
 // letters of a name, the top-ten file and the table's score column.
 #include <errno.h>
 #include <gtest/gtest.h>
@@ -24,32 +24,16 @@ TEST(HotRectangle, BordersAreOutsideAndAQuickTapClicksOnce)
 {
     const int cases[][3] = {{41, 247, 1}, {89, 280, 1}, {40, 260, 0}, {90, 260, 0}, {60, 246, 0}, {60, 281, 0}};
     for (const auto &c : cases) {
-        mouse_x = c[0];
-        mouse_y = c[1];
-        mouse_b = 1;
+        mouse_x = c[0], mouse_y = c[1], mouse_b = 1;
         EXPECT_EQ(is_on(40, 246, 90, 281), c[2]) << c[0] << "," << c[1];
         EXPECT_EQ(is_clicked(40, 246, 90, 281), c[2]) << c[0] << "," << c[1];
     }
-    mouse_x = 60;
-    mouse_y = 260;
-    mouse_b = 0;
+    mouse_x = 60, mouse_y = 260, mouse_b = 0;
     click_latch_press();    // down and up between two frames
     m_sample_click();
     EXPECT_EQ(is_clicked(40, 246, 90, 281), 1);
     m_sample_click();
     EXPECT_EQ(is_clicked(40, 246, 90, 281), 0);
-}
-
-TEST(Sliders, FollowThePointerAndClampWithoutADeadZone)
-{
-    int Y = 200;
-    const int drags[][4] = {// value before, pointer to, upward, value after
-                            {50, 170, 1, 80}, {80, 100, 1, 100}, {100, 105, 1, 95}, {5, 200, 1, 0},
-                            {20, 210, 0, 30}, {30, 150, 0, 0}};
-    for (const auto &d : drags) {
-        EXPECT_EQ(slider_drag(d[0], &Y, d[1], d[2]), d[3]) << d[0] << " to y " << d[1];
-        EXPECT_EQ(Y, d[1]);
-    }
 }
 
 std::deque<int> typed;

@@ -3,15 +3,14 @@
 // player is left with checked -- the setting changed, the row in top.txt,
 // the lit pointer, the picture shown.
 #include <gtest/gtest.h>
-#include <limits.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -53,14 +52,8 @@ void play_script()
     }
 }
 
-std::string game_data()
-{
-    char exe[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    exe[n > 0 ? n : 0] = '\0';
-    std::string s(exe);
-    return s.substr(0, s.rfind('/') + 1) + "game/data";
-}
+// The game's data tree, made by the build beside the test program.
+const std::string GAME_DATA = std::filesystem::canonical("/proc/self/exe").parent_path() / "game/data";
 
 const int PLAIN = 0x30, LIT = 0x60, INK = 0x90;     // the pointers' and the fonts' blue
 
@@ -72,7 +65,7 @@ protected:
 
     void SetUp() override
     {
-        if (symlink(game_data().c_str(), "data") != 0 || access("data/gfx/menu/wanted.bmp", R_OK) != 0)
+        if (symlink(GAME_DATA.c_str(), "data") != 0 || access("data/gfx/menu/wanted.bmp", R_OK) != 0)
             GTEST_SKIP() << "no game data beside the test program";
         script.clear();
         fake_clock::install(1000000, 1, play_script);
@@ -108,8 +101,6 @@ protected:
                 destroy_bitmap(*b);
         game_screen = mouse_pointer = mouse_pointer2 = bfont1 = bfont2 = nullptr;
         screen = saved_screen;
-        for (auto &p : pictures)
-            destroy_bitmap(p.second);
         menu_set_volume = set_volume;
         menu_set_mouse_speed = set_mouse_speed;
         clear_input();
@@ -160,16 +151,15 @@ protected:
     static bool letter_at(int place) { return shown(222 + LETTER_W * place + 4, 247) == makecol(0, 0x40, INK); }
     // Whether the picture shows `file` with its top-left at (x, y), its mask
     // pixels aside.
-    bool shows(const char *file, int x, int y, int w, int h)
+    static bool shows(const char *file, int x, int y, int w, int h)
     {
-        BITMAP *&p = pictures[file];
-        if (!p)
-            p = load_bitmap((std::string("data/gfx/menu/") + file).c_str(), nullptr);
+        BITMAP *p = load_bitmap((std::string("data/gfx/menu/") + file).c_str(), nullptr);
+        int differ = 0;
         for (int j = 0; j < h; j++)
             for (int i = 0; i < w; i++)
-                if (getpixel(p, i, j) != bitmap_mask_color(p) && getpixel(p, i, j) != shown(x + i, y + j))
-                    return false;
-        return true;
+                differ += getpixel(p, i, j) != bitmap_mask_color(p) && getpixel(p, i, j) != shown(x + i, y + j);
+        destroy_bitmap(p);
+        return differ == 0;
     }
     std::string file() const
     {
@@ -177,7 +167,6 @@ protected:
         s << std::ifstream(TOPTEN_FILE).rdbuf();
         return s.str();
     }
-    std::map<std::string, BITMAP *> pictures;
 };
 
 // ---------------------------------------------------------------- quit dialog
@@ -235,15 +224,16 @@ TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsC
         mouse_b = 1;
         click_latch_press();
     };
-    then(200, [press] { press(328, 200); });           // the music figure up 30
-    then(50, [] { point(328, 170); });
+    then(200, [press] { press(328, 200); });           // the music figure up 60, held at the top...
+    then(50, [] { point(328, 140); });
+    then(50, [] { point(328, 145); });                 // ...and down again at once
     then(50, [] { mouse_b = 0; });
     then(50, [press] {
-        EXPECT_EQ(midi_set, 160);                       // set when let go
+        EXPECT_EQ(midi_set, 190);                       // set when let go
         press(400, 150);                                // the sound figure down, to the bottom
     });
     then(50, [] { point(400, 300); });
-    then(50, [this] {
+    then(50, [] {
         EXPECT_EQ(digi_set, 0);                         // heard while dragging
         EXPECT_TRUE(shows("mute.bmp", 392, 220, 28, 31));
         EXPECT_FALSE(shows("mute.bmp", 318, 220, 28, 31));
@@ -252,7 +242,7 @@ TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsC
     then(50, [press] { press(484, 150); });            // the mouse figure down 20
     then(50, [] { point(484, 170); });
     then(50, [] { mouse_b = 0; });
-    then(50, [this] {
+    then(50, [] {
         EXPECT_EQ(speed_set, 7);
         EXPECT_TRUE(shows("difgood.bmp", 280, 350, 259, 115));
         point(75, 300);
@@ -262,14 +252,14 @@ TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsC
         tap(400, 420);                                  // the difficulty screen...
     });
     then(300, [] { tap(530, 240); });                  // ...its third column
-    then(300, [this] {
+    then(300, [] {
         EXPECT_TRUE(shows("difugly.bmp", 280, 350, 259, 87));
         tap(75, 300);
     });
     menu_option(0);
     EXPECT_TRUE(script.empty());
     EXPECT_EQ((std::vector<int>{music_volume, sound_volume, mouse_sensitivity, obtiznost}),
-              (std::vector<int>{80, 0, 70, DIFFICULTY_HARD}));
+              (std::vector<int>{95, 0, 70, DIFFICULTY_HARD}));
 }
 
 TEST_F(MenuScreens, TheDifficultyIsChosenByAFreshClickOnALitColumnOrLeftWithQ)
@@ -281,7 +271,7 @@ TEST_F(MenuScreens, TheDifficultyIsChosenByAFreshClickOnALitColumnOrLeftWithQ)
         mouse_b = 0;
         point(300, 240);
     });
-    then(50, [this] {
+    then(50, [] {
         EXPECT_TRUE(lit_at(300, 240));
         EXPECT_TRUE(shows("m02b.bmp", 214, 0, 209, 150));
         EXPECT_FALSE(shows("m02a.bmp", 0, 0, 214, 150));
@@ -315,8 +305,10 @@ TEST_F(MenuScreens, ANewScoreAsksTheNameInCapitalsAndWritesItsRow)
         type(KEY_X, 'x');
     });
     then(20, [] { type(KEY_BACKSPACE, '\b'); });
-    then(20, [] { type(KEY_1, '1'); });
-    then(20, [] { type(KEY_SPACE, ' '); });
+    then(20, [] {
+        type(KEY_1, '1');                               // no digits
+        type(KEY_SPACE, ' ');
+    });
     for (int i = 0; i < 10; i++)
         then(20, [] {
             type(KEY_Z, 'z');                           // two taps in one frame: two letters
@@ -363,10 +355,10 @@ TEST_F(MenuScreens, TheMainMenuLightsItsItemsAndOpensTheirScreens)
     then(50, [] { EXPECT_FALSE(lit_at(300, 100)); });
     // The poster shows the table and asks no name, whatever its rows hold.
     then(50, [] { tap(520, 370); });
-    then(300, [this] { EXPECT_TRUE(shows("wanted.bmp", 150, 22, 361, 100)); });
+    then(300, [] { EXPECT_TRUE(shows("wanted.bmp", 150, 22, 361, 100)); });
     then(50, [] { tap(400, 300); });
     then(300, [] { tap(80, 320); });        // Options...
-    then(300, [this] {
+    then(300, [] {
         EXPECT_TRUE(shows("menuhang.bmp", 220, 0, 365, 100));
         tap_key(KEY_ESC);                   // ...and back
     });
