@@ -10,6 +10,26 @@
 
 #include "criterr.h"
 
+std::string fatal_of(const std::function<void()> &run)
+{
+    try {
+        run();
+    } catch (const FatalError &e) {
+        return e.what();
+    }
+    return "";
+}
+
+int open_files()
+{
+    int n = 0;
+    for (const auto &entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        (void)entry;
+        n++;
+    }
+    return n;
+}
+
 FatalErrors::FatalErrors() { critical_error_hook = headless_fatal_hook; }
 FatalErrors::~FatalErrors() { critical_error_hook = nullptr; }
 
