@@ -3,7 +3,6 @@
 // as the tools list it.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,16 +25,6 @@ struct TextFile {
     ~TextFile() { fclose(f); }
 };
 
-std::string fatal_of(const std::function<void()> &read)
-{
-    try {
-        read();
-    } catch (const FatalError &e) {
-        return e.what();
-    }
-    return "";
-}
-
 TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
 {
     TextFile t(" \t\v\fabcd\r\nef\n");
@@ -55,14 +44,14 @@ TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
     EXPECT_EQ(read_token(u.f, out, sizeof out, "t.txt"), 0);
 }
 
-TEST(Reader, NumbersInTextFitAnIntOrAreNone)
+TEST(Reader, NumbersFitAnIntAndTheirFieldOrAreRefusedByName)
 {
     const struct {
         const char *text;
         bool read;
         int value;
         const char *rest;
-    } cases[] = {
+    } texts[] = {
         {"2147483647 X", true, 2147483647, " X"},
         {"-2147483648", true, -2147483647 - 1, ""},
         {"2147483648", false, 0, nullptr},
@@ -72,7 +61,7 @@ TEST(Reader, NumbersInTextFitAnIntOrAreNone)
         {"-", false, 0, nullptr},
         {"07x", true, 7, "x"},
     };
-    for (const auto &c : cases) {
+    for (const auto &c : texts) {
         int v = 0;
         const char *end = scan_int_text(c.text, &v);
         EXPECT_EQ(end != nullptr, c.read) << c.text;
@@ -80,6 +69,32 @@ TEST(Reader, NumbersInTextFitAnIntOrAreNone)
             EXPECT_EQ(v, c.value) << c.text;
             EXPECT_STREQ(end, c.rest) << c.text;
         }
+    }
+    // From a file: any int, or (ranged) low to high; what reads gives "=value".
+    const struct {
+        const char *text;
+        bool ranged;
+        const char *result;
+    } numbers[] = {
+        {" -2147483648 ", false, "=-2147483648"},
+        {"+2147483647", false, "=2147483647"},
+        {"2147483648", false, "Broken file t.txt: DELAY is 2147483648, too large a number"},
+        {"-2147483649", false, "Broken file t.txt: DELAY is -2147483649, too large a number"},
+        {"99999999999999999999", false, "Broken file t.txt: DELAY is beyond 1000000000000, too large a number"},
+        {" \n ", false, "Broken file t.txt: it ends before DELAY"},
+        {"ten", false, "Broken file t.txt: DELAY is not a number"},
+        {"-5", true, "=-5"},
+        {"6000", true, "=6000"},
+        {"-6", true, "Broken file t.txt: DELAY is -6, not -5 to 6000"},
+        {"6001", true, "Broken file t.txt: DELAY is 6001, not -5 to 6000"},
+        {"-99999999999999999", true, "Broken file t.txt: DELAY is beyond -1000000000000, not -5 to 6000"},
+    };
+    for (const auto &c : numbers) {
+        TextFile t(c.text);
+        int v = 0;
+        std::string result = fatal_of([&] { v = c.ranged ? read_int_range(t.f, "t.txt", "DELAY", -5, 6000)
+                                                        : read_int(t.f, "t.txt", "DELAY"); });
+        EXPECT_EQ(result.empty() ? "=" + std::to_string(v) : result, c.result) << c.text;
     }
 }
 
@@ -120,17 +135,26 @@ TEST(Reader, AComicCommandTakesItsNumbersUntilOneIsMissing)
         comic_close(&s);
         EXPECT_EQ(got, c.read) << c.script;
     }
+    // The numbers that name a slot or an image, for the look ahead.
+    for (int n = -1; n <= COMIC_MAX_ARGS; n++) {
+        EXPECT_EQ(comic_cmd_slot(CMD_VIRTUAL, n), n == 0 || n == 1) << n;
+        EXPECT_EQ(comic_cmd_slot(CMD_DELAY, n), 0) << n;
+    }
+    EXPECT_EQ(comic_cmd_slot(COMIC_CMD_COUNT, 0) + comic_cmd_slot(COMIC_NOTE, 0), 0);
 }
 
-// The look ahead before a comic passes over what the playing will refuse.
+// The look ahead before a comic passes over what the playing will refuse;
+// neither leaves the script open.
 TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
 {
-    const char *const scripts[] = {
+    const std::string scripts[] = {
         "delay 1000001",
-        "image 0 a_name_that_is_longer_than_28.bmp",
-        "include a_script_name_longer_than_forty_characters.cmx",
+        "virtual 0 0 0 0 2147483647 1",
+        "image 0 " + std::string(25, 'n') + ".bmp",       // data/comix/ and 29 do not fit in 39
+        "include " + std::string(36, 'i') + ".cmx",       // a word of 40
     };
-    for (const char *text : scripts) {
+    const int files = open_files();
+    for (const std::string &text : scripts) {
         ScratchDir dir;
         FatalErrors fatal;
         dir.write("data/comix/s.cmx", text);
@@ -142,9 +166,11 @@ TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
             std::string message = fatal_of([&] { comic_next(&s, &cmd); });
             comic_close(&s);
             EXPECT_EQ(message.empty(), lenient == 1) << text << ": " << message;
+            EXPECT_NE(message.find(lenient ? "" : "Broken file data/comix/s.cmx: "), std::string::npos) << message;
             EXPECT_FALSE(lenient && cmd.has_name) << text;
         }
     }
+    EXPECT_EQ(open_files(), files);
 }
 
 struct Listing {
