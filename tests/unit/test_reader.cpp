@@ -44,57 +44,42 @@ TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
     EXPECT_EQ(read_token(u.f, out, sizeof out, "t.txt"), 0);
 }
 
+// Each row: how the number is read (from text; from a file as any int or
+// as -5 to 6000), and what is read ("=value", then the text left) or the
+// refusal.
 TEST(Reader, NumbersFitAnIntAndTheirFieldOrAreRefusedByName)
 {
     const struct {
-        const char *text;
-        bool read;
-        int value;
-        const char *rest;
-    } texts[] = {
-        {"2147483647 X", true, 2147483647, " X"},
-        {"-2147483648", true, -2147483647 - 1, ""},
-        {"2147483648", false, 0, nullptr},
-        {"-2147483649", false, 0, nullptr},
-        {"99999999999999999999", false, 0, nullptr},
-        {"+5", false, 0, nullptr},
-        {"-", false, 0, nullptr},
-        {"07x", true, 7, "x"},
+        char how;
+        const char *text, *result;
+    } cases[] = {
+        {'t', "2147483647 X", "=2147483647 X"}, {'t', "-2147483648", "=-2147483648"}, {'t', "07x", "=7x"},
+        {'t', "2147483648", ""}, {'t', "-2147483649", ""}, {'t', "99999999999999999999", ""},
+        {'t', "+5", ""}, {'t', "-", ""},
+        {'i', " -2147483648 ", "=-2147483648"}, {'i', "+2147483647", "=2147483647"},
+        {'i', "2147483648", "Broken file t.txt: DELAY is 2147483648, too large a number"},
+        {'i', "-2147483649", "Broken file t.txt: DELAY is -2147483649, too large a number"},
+        {'i', "99999999999999999999", "Broken file t.txt: DELAY is beyond 1000000000000, too large a number"},
+        {'i', " \n ", "Broken file t.txt: it ends before DELAY"},
+        {'i', "ten", "Broken file t.txt: DELAY is not a number"},
+        {'r', "-5", "=-5"}, {'r', "6000", "=6000"},
+        {'r', "-6", "Broken file t.txt: DELAY is -6, not -5 to 6000"},
+        {'r', "6001", "Broken file t.txt: DELAY is 6001, not -5 to 6000"},
+        {'r', "-99999999999999999", "Broken file t.txt: DELAY is beyond -1000000000000, not -5 to 6000"},
     };
-    for (const auto &c : texts) {
-        int v = 0;
-        const char *end = scan_int_text(c.text, &v);
-        EXPECT_EQ(end != nullptr, c.read) << c.text;
-        if (end && c.read) {
-            EXPECT_EQ(v, c.value) << c.text;
-            EXPECT_STREQ(end, c.rest) << c.text;
-        }
-    }
-    // From a file: any int, or (ranged) low to high; what reads gives "=value".
-    const struct {
-        const char *text;
-        bool ranged;
-        const char *result;
-    } numbers[] = {
-        {" -2147483648 ", false, "=-2147483648"},
-        {"+2147483647", false, "=2147483647"},
-        {"2147483648", false, "Broken file t.txt: DELAY is 2147483648, too large a number"},
-        {"-2147483649", false, "Broken file t.txt: DELAY is -2147483649, too large a number"},
-        {"99999999999999999999", false, "Broken file t.txt: DELAY is beyond 1000000000000, too large a number"},
-        {" \n ", false, "Broken file t.txt: it ends before DELAY"},
-        {"ten", false, "Broken file t.txt: DELAY is not a number"},
-        {"-5", true, "=-5"},
-        {"6000", true, "=6000"},
-        {"-6", true, "Broken file t.txt: DELAY is -6, not -5 to 6000"},
-        {"6001", true, "Broken file t.txt: DELAY is 6001, not -5 to 6000"},
-        {"-99999999999999999", true, "Broken file t.txt: DELAY is beyond -1000000000000, not -5 to 6000"},
-    };
-    for (const auto &c : numbers) {
+    for (const auto &c : cases) {
         TextFile t(c.text);
         int v = 0;
-        std::string result = fatal_of([&] { v = c.ranged ? read_int_range(t.f, "t.txt", "DELAY", -5, 6000)
-                                                        : read_int(t.f, "t.txt", "DELAY"); });
-        EXPECT_EQ(result.empty() ? "=" + std::to_string(v) : result, c.result) << c.text;
+        const char *rest = "";
+        std::string result = fatal_of([&] {
+            if (c.how == 't')
+                rest = scan_int_text(c.text, &v);
+            else
+                v = c.how == 'i' ? read_int(t.f, "t.txt", "DELAY") : read_int_range(t.f, "t.txt", "DELAY", -5, 6000);
+        });
+        if (result.empty() && rest)
+            result = "=" + std::to_string(v) + rest;
+        EXPECT_EQ(result, c.result) << c.how << " " << c.text;
     }
 }
 
@@ -173,9 +158,8 @@ TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
     EXPECT_EQ(open_files(), files);
 }
 
-struct Listing {
-    std::vector<std::string> rows;
-};
+std::vector<std::string> listed;
+void list(const std::string &row) { listed.push_back(row); }
 
 // The tools list the level script as the search and the loader read it: a
 // block the search cannot reach, a word between blocks and a word the
@@ -188,20 +172,14 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
               "STRAY word\n"
               "LEVEL 2\nMODE 0\n"          // no END_OF_LEVEL: level 2 reads on into level 3
               "LEVEL 3\nNEXT 1\nEND_OF_LEVEL 3\n");
-    Listing list;
     LEVEL_SCRIPT_VISITOR v;
-    v.data = &list;
-    v.level_word = [](void *d, int n, int line) {
-        static_cast<Listing *>(d)->rows.push_back("raw " + std::to_string(n) + "@" + std::to_string(line));
+    v.data = nullptr;
+    v.level_word = [](void *, int n, int line) { list("raw " + std::to_string(n) + "@" + std::to_string(line)); };
+    v.block = [](void *, int n, int) { list("block " + std::to_string(n)); };
+    v.entry = [](void *, int n, const char *w, const char *const a[2], int key, int line) {
+        list(std::to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] + " " + a[1] + "@" + std::to_string(line));
     };
-    v.block = [](void *d, int n, int) { static_cast<Listing *>(d)->rows.push_back("block " + std::to_string(n)); };
-    v.entry = [](void *d, int n, const char *w, const char *const a[2], int key, int line) {
-        static_cast<Listing *>(d)->rows.push_back(std::to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] +
-                                                  " " + a[1] + "@" + std::to_string(line));
-    };
-    v.stray = [](void *d, const char *w, int line) {
-        static_cast<Listing *>(d)->rows.push_back(std::string("stray ") + w + "@" + std::to_string(line));
-    };
+    v.stray = [](void *, const char *w, int line) { list(std::string("stray ") + w + "@" + std::to_string(line)); };
     ASSERT_EQ(walk_level_script("l.txt", &v), 1);
     const std::vector<std::string> expected = {
         "raw 1@1", "raw 2@6", "raw 3@8",
@@ -210,9 +188,11 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
         "block 2", "2 MODE 0 @7", "2 ?LEVEL  @8", "2 ?3  @8", "2 NEXT 1 @9", "2 END_OF_LEVEL 3 @10",
         "block 3", "3 NEXT 1 @9", "3 END_OF_LEVEL 3 @10",
     };
-    EXPECT_EQ(list.rows, expected);
-    int numbers[4];
+    EXPECT_EQ(listed, expected);
+    int numbers[4] = {};
     EXPECT_EQ(list_level_numbers("l.txt", numbers, 4), 3);
+    EXPECT_EQ((std::vector<int>(numbers, numbers + 4)), (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_EQ(list_level_numbers("l.txt", numbers, 2), 2);
     EXPECT_EQ(list_level_numbers("none.txt", numbers, 4), -1);
 }
 
