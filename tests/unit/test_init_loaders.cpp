@@ -45,17 +45,8 @@ void expect_mentions(const std::string &message, const std::vector<std::string> 
         EXPECT_NE(message.find(p), std::string::npos) << "'" << message << "' lacks '" << p << "'";
 }
 
-bool creature_empty(int i)
-{
-    const OBJECT_STRUCTURE &o = object[i];
-    return !o.anim_object && !o.s_dead && !o.s_shot && !o.s_cry;
-}
-
-bool decoration_empty(int i)
-{
-    const DECORATION_STRUCTURE &d = decoration[i];
-    return !d.anim_object && !d.s_normal && !d.s_destroy;
-}
+bool creature_empty(int i) { return !object[i].anim_object && !object[i].s_dead && !object[i].s_shot && !object[i].s_cry; }
+bool decoration_empty(int i) { return !decoration[i].anim_object && !decoration[i].s_normal && !decoration[i].s_destroy; }
 
 // A five-pose creature animation, a two-picture decoration animation, one
 // that lacks the fall poses, two backgrounds, one sound, four creatures.
@@ -231,20 +222,21 @@ TEST_F(World, BrokenDecorationFilesAreRefusedNamingFileAndKeyword)
 
 // ------------------------------------------------------------------ level script
 
-// Levels 1, 2 and 1000; level 1 names files that do not exist, so loading
+// Levels 1, 2, 1000 and 4; level 1 names files that do not exist, so loading
 // another level proves its lines were skipped without being read.
-const char *const three_levels =
+const char *const four_levels =
     "LEVEL 1\n  CREATURE ghost1.txt 5\n  CREATURE ghost2.txt 7\n  DECORATION ghost.txt\n"
     "  BACK ghost.bmp\n  KOMIX_START ghost.cmx\n  NEXT 2\nEND_OF_LEVEL 1\n\n"
     "LEVEL 2\n  CREATURE man.txt 10\n  CREATURE lady.txt 5\n  DECORATION bottle.txt\n"
     "  BACK back.bmp\n  NEXT 1000\n  MAX_BANDIT 12\n  REFRESH_DOOR 40\n  TIME 90\n"
     "  BULLETS 5\n  AMMO 30\n  KOMIX_START start1.cmx\n  KOMIX_FINISH finish1.cmx\n"
     "  MAX_DOORS_OPEN 2\nEND_OF_LEVEL 2\n"
-    "LEVEL 1000 CREATURE lady.txt 1 BACK night.bmp NEXT 1 END_OF_LEVEL bonus\n";
+    "LEVEL 1000 CREATURE lady.txt 1 BACK night.bmp NEXT 1 END_OF_LEVEL bonus\n"
+    "LEVEL 4 hello CREATURE man.txt 1 LEVEL 9 BACK night.bmp BACK back.bmp END_OF_LEVEL 4\n";
 
-TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnread)
+TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadAndStartsFromTheDefaults)
 {
-    write_levels(three_levels);
+    write_levels(four_levels);
     load_level(LEVEL_SCRIPT, 2);
     EXPECT_EQ((std::vector<int>{level, object_count, decoration_count, next_level, max_level_bandit, refresh_door,
                                 level_time, pocet_naboju, celkem_naboju, max_doors_open, object[1].type}),
@@ -257,33 +249,25 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnread)
     EXPECT_TRUE(creature_empty(0) && creature_empty(1) && decoration_empty(0));
     EXPECT_EQ(vrstva[0].image, nullptr);
 
-    game_load_level(1000);
-    EXPECT_EQ((std::vector<int>{level, object_count, next_level}), (std::vector<int>{1000, 1, 1}));
-    EXPECT_EQ(getpixel(game_screen2, 320, 240), makecol(10, 20, 90));
-}
-
-TEST_F(World, LevelDefaultsApplyBeforeTheBlockIsRead)
-{
-    write_levels("LEVEL 4 hello CREATURE man.txt 1 LEVEL 9 BACK night.bmp BACK back.bmp END_OF_LEVEL 4\n");
-    max_level_bandit = 3, refresh_door = 999, next_level = 7, level_time = 5, pocet_naboju = 1;
-    celkem_naboju = 2, pocet_zabitych = 9, shot_last_time = 500, shot_show = reload_show = 1;
-    snprintf(komix_start, sizeof komix_start, "old.cmx");
-    snprintf(komix_finish, sizeof komix_finish, "old.cmx");
+    pocet_zabitych = 9, shot_last_time = 500, shot_show = reload_show = 1;
     for (int i = 0; i < DOOR_COUNT; i++)
         small_object[i].draw = dira[i].visible = 1;
-
     game_load_level(4);
     // Stray words (a stray LEVEL too) are passed over; the last BACK wins.
     EXPECT_EQ((std::vector<int>{level, object_count, max_level_bandit, refresh_door, next_level, level_time,
                                 pocet_naboju, celkem_naboju, pocet_zabitych, (int)shot_last_time, shot_show,
-                                reload_show}),
-              (std::vector<int>{4, 1, 20, 100, 1, 0, 6, 10000, 0, 0, 0, 0}));
+                                reload_show, max_doors_open}),
+              (std::vector<int>{4, 1, 20, 100, 1, 0, 6, 10000, 0, 0, 0, 0, 2}));
     EXPECT_STREQ(komix_start, "");
     EXPECT_STREQ(komix_finish, "");
     for (int i = 0; i < DOOR_COUNT; i++)
         EXPECT_EQ(small_object[i].draw + dira[i].visible, 0);
     EXPECT_EQ(getpixel(game_screen2, 0, 0), makecol(100, 50, 25));
     EXPECT_EQ(getpixel(game_screen2, 639, 479), makecol(100, 50, 25));
+
+    game_load_level(1000);
+    EXPECT_EQ((std::vector<int>{level, object_count, next_level}), (std::vector<int>{1000, 1, 1}));
+    EXPECT_EQ(getpixel(game_screen2, 320, 240), makecol(10, 20, 90));
 }
 
 TEST_F(World, LivesModeAndOpenDoorsCarryOverFromLevelToLevel)
@@ -383,7 +367,7 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
 // Loading one level over another without destroying it first releases it too.
 TEST_F(World, LoadingAndReleasingLevelsLeavesMemoryFlat)
 {
-    write_levels(three_levels);
+    write_levels(four_levels);
     for (bool destroy : {true, false}) {
         load_level(LEVEL_SCRIPT, 2);    // warm up: the C library and Allegro settle their pools
         destroy_level();
