@@ -3,7 +3,6 @@
 // as the tools list it.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,16 +25,6 @@ struct TextFile {
     ~TextFile() { fclose(f); }
 };
 
-std::string fatal_of(const std::function<void()> &read)
-{
-    try {
-        read();
-    } catch (const FatalError &e) {
-        return e.what();
-    }
-    return "";
-}
-
 TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
 {
     TextFile t(" \t\v\fabcd\r\nef\n");
@@ -55,31 +44,42 @@ TEST(Reader, WordsAreCutAtTheirBufferAndTooLongOnesAreFatalWhereAWordMustFit)
     EXPECT_EQ(read_token(u.f, out, sizeof out, "t.txt"), 0);
 }
 
-TEST(Reader, NumbersInTextFitAnIntOrAreNone)
+// Each row: how the number is read (from text; from a file as any int or
+// as -5 to 6000), and what is read ("=value", then the text left) or the
+// refusal.
+TEST(Reader, NumbersFitAnIntAndTheirFieldOrAreRefusedByName)
 {
     const struct {
-        const char *text;
-        bool read;
-        int value;
-        const char *rest;
+        char how;
+        const char *text, *result;
     } cases[] = {
-        {"2147483647 X", true, 2147483647, " X"},
-        {"-2147483648", true, -2147483647 - 1, ""},
-        {"2147483648", false, 0, nullptr},
-        {"-2147483649", false, 0, nullptr},
-        {"99999999999999999999", false, 0, nullptr},
-        {"+5", false, 0, nullptr},
-        {"-", false, 0, nullptr},
-        {"07x", true, 7, "x"},
+        {'t', "2147483647 X", "=2147483647 X"}, {'t', "-2147483648", "=-2147483648"}, {'t', "07x", "=7x"},
+        {'t', "2147483648", ""}, {'t', "-2147483649", ""}, {'t', "99999999999999999999", ""},
+        {'t', "+5", ""}, {'t', "-", ""},
+        {'i', " -2147483648 ", "=-2147483648"}, {'i', "+2147483647", "=2147483647"},
+        {'i', "2147483648", "Broken file t.txt: DELAY is 2147483648, too large a number"},
+        {'i', "-2147483649", "Broken file t.txt: DELAY is -2147483649, too large a number"},
+        {'i', "99999999999999999999", "Broken file t.txt: DELAY is beyond 1000000000000, too large a number"},
+        {'i', " \n ", "Broken file t.txt: it ends before DELAY"},
+        {'i', "ten", "Broken file t.txt: DELAY is not a number"},
+        {'r', "-5", "=-5"}, {'r', "6000", "=6000"},
+        {'r', "-6", "Broken file t.txt: DELAY is -6, not -5 to 6000"},
+        {'r', "6001", "Broken file t.txt: DELAY is 6001, not -5 to 6000"},
+        {'r', "-99999999999999999", "Broken file t.txt: DELAY is beyond -1000000000000, not -5 to 6000"},
     };
     for (const auto &c : cases) {
+        TextFile t(c.text);
         int v = 0;
-        const char *end = scan_int_text(c.text, &v);
-        EXPECT_EQ(end != nullptr, c.read) << c.text;
-        if (end && c.read) {
-            EXPECT_EQ(v, c.value) << c.text;
-            EXPECT_STREQ(end, c.rest) << c.text;
-        }
+        const char *rest = "";
+        std::string result = fatal_of([&] {
+            if (c.how == 't')
+                rest = scan_int_text(c.text, &v);
+            else
+                v = c.how == 'i' ? read_int(t.f, "t.txt", "DELAY") : read_int_range(t.f, "t.txt", "DELAY", -5, 6000);
+        });
+        if (result.empty() && rest)
+            result = "=" + std::to_string(v) + rest;
+        EXPECT_EQ(result, c.result) << c.how << " " << c.text;
     }
 }
 
@@ -120,17 +120,26 @@ TEST(Reader, AComicCommandTakesItsNumbersUntilOneIsMissing)
         comic_close(&s);
         EXPECT_EQ(got, c.read) << c.script;
     }
+    // The numbers that name a slot or an image, for the look ahead.
+    for (int n = -1; n <= COMIC_MAX_ARGS; n++) {
+        EXPECT_EQ(comic_cmd_slot(CMD_VIRTUAL, n), n == 0 || n == 1) << n;
+        EXPECT_EQ(comic_cmd_slot(CMD_DELAY, n), 0) << n;
+    }
+    EXPECT_EQ(comic_cmd_slot(COMIC_CMD_COUNT, 0) + comic_cmd_slot(COMIC_NOTE, 0), 0);
 }
 
-// The look ahead before a comic passes over what the playing will refuse.
+// The look ahead before a comic passes over what the playing will refuse;
+// neither leaves the script open.
 TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
 {
-    const char *const scripts[] = {
+    const std::string scripts[] = {
         "delay 1000001",
-        "image 0 a_name_that_is_longer_than_28.bmp",
-        "include a_script_name_longer_than_forty_characters.cmx",
+        "virtual 0 0 0 0 2147483647 1",
+        "image 0 " + std::string(25, 'n') + ".bmp",       // data/comix/ and 29 do not fit in 39
+        "include " + std::string(36, 'i') + ".cmx",       // a word of 40
     };
-    for (const char *text : scripts) {
+    const int files = open_files();
+    for (const std::string &text : scripts) {
         ScratchDir dir;
         FatalErrors fatal;
         dir.write("data/comix/s.cmx", text);
@@ -142,14 +151,15 @@ TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
             std::string message = fatal_of([&] { comic_next(&s, &cmd); });
             comic_close(&s);
             EXPECT_EQ(message.empty(), lenient == 1) << text << ": " << message;
+            EXPECT_NE(message.find(lenient ? "" : "Broken file data/comix/s.cmx: "), std::string::npos) << message;
             EXPECT_FALSE(lenient && cmd.has_name) << text;
         }
     }
+    EXPECT_EQ(open_files(), files);
 }
 
-struct Listing {
-    std::vector<std::string> rows;
-};
+std::vector<std::string> listed;
+void list(const std::string &row) { listed.push_back(row); }
 
 // The tools list the level script as the search and the loader read it: a
 // block the search cannot reach, a word between blocks and a word the
@@ -162,20 +172,14 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
               "STRAY word\n"
               "LEVEL 2\nMODE 0\n"          // no END_OF_LEVEL: level 2 reads on into level 3
               "LEVEL 3\nNEXT 1\nEND_OF_LEVEL 3\n");
-    Listing list;
     LEVEL_SCRIPT_VISITOR v;
-    v.data = &list;
-    v.level_word = [](void *d, int n, int line) {
-        static_cast<Listing *>(d)->rows.push_back("raw " + std::to_string(n) + "@" + std::to_string(line));
+    v.data = nullptr;
+    v.level_word = [](void *, int n, int line) { list("raw " + std::to_string(n) + "@" + std::to_string(line)); };
+    v.block = [](void *, int n, int) { list("block " + std::to_string(n)); };
+    v.entry = [](void *, int n, const char *w, const char *const a[2], int key, int line) {
+        list(std::to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] + " " + a[1] + "@" + std::to_string(line));
     };
-    v.block = [](void *d, int n, int) { static_cast<Listing *>(d)->rows.push_back("block " + std::to_string(n)); };
-    v.entry = [](void *d, int n, const char *w, const char *const a[2], int key, int line) {
-        static_cast<Listing *>(d)->rows.push_back(std::to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] +
-                                                  " " + a[1] + "@" + std::to_string(line));
-    };
-    v.stray = [](void *d, const char *w, int line) {
-        static_cast<Listing *>(d)->rows.push_back(std::string("stray ") + w + "@" + std::to_string(line));
-    };
+    v.stray = [](void *, const char *w, int line) { list(std::string("stray ") + w + "@" + std::to_string(line)); };
     ASSERT_EQ(walk_level_script("l.txt", &v), 1);
     const std::vector<std::string> expected = {
         "raw 1@1", "raw 2@6", "raw 3@8",
@@ -184,9 +188,11 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
         "block 2", "2 MODE 0 @7", "2 ?LEVEL  @8", "2 ?3  @8", "2 NEXT 1 @9", "2 END_OF_LEVEL 3 @10",
         "block 3", "3 NEXT 1 @9", "3 END_OF_LEVEL 3 @10",
     };
-    EXPECT_EQ(list.rows, expected);
-    int numbers[4];
+    EXPECT_EQ(listed, expected);
+    int numbers[4] = {};
     EXPECT_EQ(list_level_numbers("l.txt", numbers, 4), 3);
+    EXPECT_EQ((std::vector<int>(numbers, numbers + 4)), (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_EQ(list_level_numbers("l.txt", numbers, 2), 2);
     EXPECT_EQ(list_level_numbers("none.txt", numbers, 4), -1);
 }
 

@@ -10,6 +10,26 @@
 
 #include "criterr.h"
 
+std::string fatal_of(const std::function<void()> &run)
+{
+    try {
+        run();
+    } catch (const FatalError &e) {
+        return e.what();
+    }
+    return "";
+}
+
+int open_files()
+{
+    int n = 0;
+    for (const auto &entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        (void)entry;
+        n++;
+    }
+    return n;
+}
+
 FatalErrors::FatalErrors() { critical_error_hook = headless_fatal_hook; }
 FatalErrors::~FatalErrors() { critical_error_hook = nullptr; }
 
@@ -52,20 +72,12 @@ void ScratchDir::write_bmp(const std::string &rel, int w, int h, int r, int g, i
 
 void ScratchDir::write_wav(const std::string &rel) const
 {
-    // A minimal 16-bit mono PCM WAV written by hand (Allegro has no writer).
-    std::filesystem::path p = std::filesystem::path(dir_) / rel;
-    std::filesystem::create_directories(p.parent_path());
-    const unsigned samples = 220, data_bytes = samples * 2;
-    FILE *f = fopen(p.c_str(), "wb");
-    auto u32 = [f](unsigned v) { fwrite(&v, 4, 1, f); };
-    auto u16 = [f](unsigned short v) { fwrite(&v, 2, 1, f); };
-    fwrite("RIFF", 1, 4, f);
-    u32(36 + data_bytes);
-    fwrite("WAVEfmt ", 1, 8, f);
-    u32(16); u16(1); u16(1); u32(22050); u32(22050 * 2); u16(2); u16(16);
-    fwrite("data", 1, 4, f);
-    u32(data_bytes);
+    // A 16-bit mono PCM WAV of 220 samples, written by hand (Allegro has no writer).
+    auto le = [](unsigned v, int bytes) { return std::string((const char *)&v, bytes); };
+    const unsigned samples = 220;
+    std::string wav = "RIFF" + le(36 + samples * 2, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                      le(22050, 4) + le(22050 * 2, 4) + le(2, 2) + le(16, 2) + "data" + le(samples * 2, 4);
     for (unsigned i = 0; i < samples; i++)
-        u16((unsigned short)(short)(((int)(i % 20) - 10) * 300));
-    fclose(f);
+        wav += le((unsigned)(((int)(i % 20) - 10) * 300), 2);
+    write(rel, wav);
 }

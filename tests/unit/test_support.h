@@ -4,6 +4,8 @@
 #define TEST_SUPPORT_H
 
 #include <allegro.h>
+
+#include <functional>
 #include <string>
 
 #include "headless.h"
@@ -34,6 +36,12 @@ private:
     std::string dir_;
     std::string old_cwd_;
 };
+
+// The message of the fatal error `run` ends in ("" if it ends normally).
+std::string fatal_of(const std::function<void()> &run);
+
+// Files this process has open: a reader must close its file however it ends.
+int open_files();
 
 // The fake clock is the one of headless.h (fake_clock::install ...).
 
