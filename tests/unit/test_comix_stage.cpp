@@ -1,44 +1,15 @@
 // The comic stage: movement, fade, scale, scroll and animation against the
-// game clock, and what a composed frame shows.
+// game clock, what a composed frame shows, and the delay that runs them.
+#include <tuple>
 #include <vector>
 
-#include "close_focus.h"
 #include "test_comix_fixture.h"
 
 using namespace comix_test;
 
 namespace {
 
-class ComixStage : public ComixTest {
-protected:
-    // A shown image of w x h at (x, y), cut from slot `slot` at (0, 0).
-    VIRTUAL_IMAGE_TYPE &image(int n, int slot, int x, int y, int w, int h)
-    {
-        VIRTUAL_IMAGE_TYPE &v = v_image[n];
-        memset(&v, 0, sizeof v);
-        v.image = slot;
-        v.X = v.new_X = x;
-        v.Y = v.new_Y = y;
-        v.width = w;
-        v.height = h;
-        v.tempo = 1;
-        v.anim_pingpong = 1;
-        v.visible = 1;
-        v.old = cas;
-        return v;
-    }
-    BITMAP *picture(int slot, int w, int h, int colour)
-    {
-        c_image[slot] = create_bitmap(w, h);
-        clear_to_color(c_image[slot], colour);
-        return c_image[slot];
-    }
-    void tick_at(long t)
-    {
-        cas = t;
-        move_all();
-    }
-};
+using ComixStage = ComixTest;
 
 TEST_F(ComixStage, StepLimitsAreSignedAndAxesIndependent)
 {
@@ -47,13 +18,13 @@ TEST_F(ComixStage, StepLimitsAreSignedAndAxesIndependent)
     v.new_Y = 13;
     v.param1 = -4;
     v.param2 = 2;
-    int steps = 0;
-    while ((v.X != 50 || v.Y != 13) && steps < 100) {
+    std::vector<int> ys;
+    while ((v.X != 50 || v.Y != 13) && ys.size() < 100) {
         move_one(0);
-        steps++;
+        ys.push_back(v.Y);
     }
-    EXPECT_EQ(steps, 13);   // twelve steps of -4, then -2
-    EXPECT_EQ(v.Y, 13);     // y arrived long before x: 2, then 1
+    EXPECT_EQ(ys.size(), 13u);  // twelve steps of -4, then -2; y arrived long before: 2, then 1
+    EXPECT_EQ((std::vector<int>{ys[0], ys[1]}), (std::vector<int>{12, 13}));
     move_one(0);
     EXPECT_EQ(v.X, 50);
 
@@ -64,8 +35,7 @@ TEST_F(ComixStage, StepLimitsAreSignedAndAxesIndependent)
     v.param2 = 0;
     move_one(0);
     move_one(0);
-    EXPECT_EQ(v.X, 44);
-    EXPECT_EQ(v.Y, 13);
+    EXPECT_EQ((std::vector<int>{v.X, v.Y}), (std::vector<int>{44, 13}));
     move_one(-1);           // out of the table: nothing
     move_one(COMIX_SLOTS);
 }
@@ -84,38 +54,40 @@ TEST_F(ComixStage, MovementStepsWhenDueAndCatchesUp)
     tick_at(1031);          // a burst: steps due at 1010 .. 1030
     EXPECT_EQ(v.X, 6);
     EXPECT_EQ(v.old, 1030);
+    v.tempo = 0;            // a tempo below 1 counts as 1
+    tick_at(1033);
+    EXPECT_EQ(v.X, 8);
 
     // A hidden image does not move, and its steps are not kept for later.
     v.visible = 0;
     tick_at(1100);
-    EXPECT_EQ(v.X, 6);
+    EXPECT_EQ(v.X, 8);
 }
 
+// One tick each: {fade, step, visible} after every tick.
 TEST_F(ComixStage, FadeInAndOutAtTheirEdges)
 {
-    VIRTUAL_IMAGE_TYPE &in = image(0, 0, 0, 0, 8, 8);
-    in.visible = 0;                 // a fade-in of a hidden image
-    in.fade = 1;
-    in.fade_value = 100;
-    move_all();
-    move_all();
-    EXPECT_EQ((std::vector<int>{in.fade, in.visible}), (std::vector<int>{201, 0}));
-    move_all();                     // passes 255: opaque and shown
-    EXPECT_EQ((std::vector<int>{in.fade, in.fade_value, in.visible}), (std::vector<int>{0, 0, 1}));
-
-    VIRTUAL_IMAGE_TYPE &out = image(1, 0, 0, 0, 8, 8);
-    out.fade = 32;
-    out.fade_value = -16;
-    move_all();
-    move_all();
-    EXPECT_EQ((std::vector<int>{out.fade, out.visible}), (std::vector<int>{0, 1}));  // drawn opaque for this tick
-    move_all();
-    EXPECT_EQ((std::vector<int>{out.visible, out.fade_value}), (std::vector<int>{0, 0}));
-
-    VIRTUAL_IMAGE_TYPE &top = image(2, 0, 0, 0, 8, 8);
-    top.fade = 255;                 // exactly 255 is still translucent
-    move_all();
-    EXPECT_EQ(top.fade, 255);
+    struct {
+        int fade, step, visible;
+        std::vector<std::vector<int>> ticks;
+    } cases[] = {
+        // A fade-in of a hidden image passes 255: opaque and shown.
+        {1, 100, 0, {{101, 100, 0}, {201, 100, 0}, {0, 0, 1}}},
+        // Faded out: drawn opaque for the tick it reaches 0, hidden after.
+        {32, -16, 1, {{16, -16, 1}, {0, -16, 1}, {0, 0, 0}}},
+        {255, 0, 1, {{255, 0, 1}}},     // exactly 255 is still translucent
+        {0, 255, 1, {{255, 255, 1}, {0, 0, 1}}},
+    };
+    for (const auto &c : cases) {
+        VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
+        v.fade = c.fade;
+        v.fade_value = c.step;
+        v.visible = c.visible;
+        for (const auto &after : c.ticks) {
+            move_all();
+            EXPECT_EQ((std::vector<int>{v.fade, v.fade_value, v.visible}), after) << c.fade << " " << c.step;
+        }
+    }
 }
 
 TEST_F(ComixStage, ScaleStopsAtZeroAndHidesWhenBothAreZero)
@@ -130,7 +102,7 @@ TEST_F(ComixStage, ScaleStopsAtZeroAndHidesWhenBothAreZero)
     EXPECT_EQ((std::vector<int>{v.re_width, v.r_w, v.re_height, v.visible}), (std::vector<int>{0, 0, 40, 1}));
     move_all();
     move_all();
-    EXPECT_EQ((std::vector<int>{v.re_height, v.visible}), (std::vector<int>{0, 0}));
+    EXPECT_EQ((std::vector<int>{v.re_height, v.r_h, v.visible}), (std::vector<int>{0, 0, 0}));
 
     VIRTUAL_IMAGE_TYPE &h = image(1, 0, 0, 0, 8, 8);
     h.visible = 0;                  // scale runs for hidden images too
@@ -158,76 +130,47 @@ TEST_F(ComixStage, ScrollMovesVisibleImagesAndTheirTargets)
     EXPECT_EQ((std::vector<int>{shown.X, shown.new_X, shown.Y, shown.new_Y}), (std::vector<int>{98, 298, 101, 101}));
     tick_at(1010);                  // due at 1003, 1006, 1009
     EXPECT_EQ((std::vector<long>{shown.X, scroll_tempo_old, hidden.X, hidden.Y}), (std::vector<long>{92, 1012, 50, 50}));
-
     scroll_tempo = 0;               // off: nothing more
     tick_at(1100);
     EXPECT_EQ(shown.X, 92);
 }
 
-static std::vector<int> frames(VIRTUAL_IMAGE_TYPE &v, int n)
-{
-    std::vector<int> seen;
-    for (int i = 0; i < n; i++) {
-        cas++;
-        move_all();
-        seen.push_back(v.anim_actual);
-        EXPECT_EQ(v.anim_x, v.anim_actual * v.width);
-    }
-    return seen;
-}
-
+// The frames shown tick after tick, for every order; ping-pong turns at the
+// ends before it steps, so a restart while running backwards, or a single
+// frame, stays in range.  Hidden images animate too.
 TEST_F(ComixStage, AnimationOrders)
 {
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 10, 8);
-    v.anim_y = 30;
-    v.anim_count = 4;
-    v.anim_tempo = 1;
-    v.anim_tempo_old = cas;
-    EXPECT_EQ(frames(v, 5), (std::vector<int>{1, 2, 3, 0, 1}));
-    EXPECT_EQ(v.anim_y, 30);
-    v.anim_type = 1;
-    v.anim_actual = 0;
-    EXPECT_EQ(frames(v, 5), (std::vector<int>{3, 2, 1, 0, 3}));
-    v.anim_type = 2;
-    v.anim_actual = 0;
-    EXPECT_EQ(frames(v, 7), (std::vector<int>{1, 2, 3, 2, 1, 0, 1}));
-
-    // Hidden images animate too.
-    v.visible = 0;
-    frames(v, 1);
-    EXPECT_EQ(v.anim_actual, 2);
-}
-
-TEST_F(ComixStage, PingPongStaysInRangeWhenRestartedOrOfOneFrame)
-{
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 10, 8);
-    v.anim_type = 2;
-    v.anim_count = 4;
-    v.anim_tempo = 1;
-    v.anim_tempo_old = cas;
-    frames(v, 4);                   // 1 2 3 2: running backwards now
-    ASSERT_EQ(v.anim_pingpong, -1);
-    v.anim_actual = 0;              // restarted the way `anime` does
-    EXPECT_EQ(frames(v, 4), (std::vector<int>{1, 2, 3, 2}));
-
-    v.anim_count = 1;
-    v.anim_actual = 0;
-    EXPECT_EQ(frames(v, 3), (std::vector<int>{0, 0, 0}));
-}
-
-TEST_F(ComixStage, AnimationTempoBelowOneCountsAsOne)
-{
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 10, 8);
-    v.anim_count = 3;
-    v.anim_tempo = 0;
-    v.anim_tempo_old = cas;
-    cas += 4;
-    move_all();                     // returns, four frames later
-    EXPECT_EQ(v.anim_actual, 1);
-    v.anim_tempo = -5;
-    cas += 2;
-    move_all();
-    EXPECT_EQ(v.anim_actual, 0);
+    struct {
+        int type, count, tempo, start, pingpong, visible;
+        std::vector<int> frames;
+    } cases[] = {
+        {0, 4, 1, 0, 1, 1, {1, 2, 3, 0, 1}},
+        {1, 4, 1, 0, 1, 1, {3, 2, 1, 0, 3}},
+        {2, 4, 1, 0, 1, 0, {1, 2, 3, 2, 1, 0, 1}},
+        {2, 4, 1, 0, -1, 1, {1, 2, 3, 2}},      // restarted the way `anime` does
+        {2, 4, 1, 2, 0, 1, {3, 2, 1}},
+        {2, 1, 1, 0, 1, 1, {0, 0, 0}},
+        {0, 3, 2, 0, 1, 1, {1, 1, 2, 2, 0, 0}},
+        {0, 3, 0, 0, 1, 1, {1, 2, 0}},          // a tempo below 1 counts as 1
+        {1, 3, -5, 7, 1, 1, {1, 0, 2}},         // beyond the last frame: from the last
+    };
+    for (const auto &c : cases) {
+        VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 10, 8);
+        v.anim_y = 30;
+        v.anim_type = c.type;
+        v.anim_count = c.count;
+        v.anim_tempo = c.tempo;
+        v.anim_actual = c.start;
+        v.anim_pingpong = c.pingpong;
+        v.visible = c.visible;
+        std::vector<int> seen;
+        for (size_t i = 0; i < c.frames.size(); i++) {
+            tick_at(cas + 1);
+            seen.push_back(v.anim_actual);
+            EXPECT_EQ((std::vector<int>{v.anim_x, v.anim_y}), (std::vector<int>{v.anim_actual * 10, 30}));
+        }
+        EXPECT_EQ(seen, c.frames) << "order " << c.type << " of " << c.count << " from " << c.start;
+    }
 }
 
 TEST_F(ComixStage, DrawingOrderAndTheThreeRules)
@@ -259,16 +202,13 @@ TEST_F(ComixStage, DrawingOrderAndTheThreeRules)
     s.re_width = 5000;
     s.re_height = 5000;
     show_all();
-    EXPECT_EQ(pixel(409, 120), 0);
-    EXPECT_EQ(pixel(410, 110), red);
-    EXPECT_EQ(pixel(429, 129), red);
-    EXPECT_EQ(pixel(430, 120), 0);
-    EXPECT_EQ(pixel(420, 130), 0);
+    for (auto [x, y, colour] : {std::tuple{409, 120, 0}, {410, 110, red}, {429, 129, red}, {430, 120, 0}, {420, 130, 0}})
+        EXPECT_EQ(pixel(x, y), colour) << x << "," << y;
 
-    // One axis at 0: nothing.  Empty slot: nothing.
+    // One axis at 0: nothing.  Empty slot, or a slot outside the table: nothing.
     s.re_width = 0;
-    VIRTUAL_IMAGE_TYPE &e = image(4, 7, 500, 300, 40, 40);
-    e.fade = 0;
+    image(4, 7, 500, 300, 40, 40);
+    image(5, COMIX_SLOTS, 500, 400, 40, 40);
     show_all();
     EXPECT_EQ(pixel(420, 120), 0);
     EXPECT_EQ(pixel(520, 320), 0);
@@ -285,9 +225,7 @@ TEST_F(ComixStage, AnimationFrameIsCutFromThePicturesLeftEdge)
     EXPECT_EQ(pixel(55, 55), rgb(0, 0, 200));
     v.anim_count = 3;
     v.anim_tempo = 1;
-    v.anim_tempo_old = cas;
-    cas++;
-    move_all();                     // frame 1: x = 10 from the picture's edge
+    tick_at(cas + 1);               // frame 1: x = 10 from the picture's edge
     show_all();
     EXPECT_EQ(pixel(55, 55), rgb(0, 200, 0));
 
@@ -305,7 +243,6 @@ TEST_F(ComixStage, DelayRunsOneTickPerHundredthAndCatchesUpFirst)
     VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
     v.new_X = 10000;
     v.param1 = 1;
-    v.tempo = 1;
     v.old = cas - 50;               // fifty ticks passed during a pause
     v.fade = 1;
     v.fade_value = 1;
