@@ -25,35 +25,27 @@
 
 namespace comix_test {
 
-// Thrown when a test's comic would run on for ever (two minutes of comic time).
-struct RanAway : std::runtime_error {
+struct RanAway : std::runtime_error {       // a test's comic would run on for ever
     using std::runtime_error::runtime_error;
 };
 struct CloseRequested {};
 
-struct Event {
-    unsigned long at_us;
-    std::function<void()> action;
-};
-inline std::vector<Event> &events()
+// Actions run at the first sleep at or after their time, once.
+inline std::vector<std::pair<unsigned long, std::function<void()>>> &events()
 {
-    static std::vector<Event> list;
+    static std::vector<std::pair<unsigned long, std::function<void()>>> list;
     return list;
 }
 inline unsigned long now_us() { return fake_clock::now(); }
-
-// After every sleep of the fake clock: the events that are due, once.
+inline void at_ms(unsigned long ms, std::function<void()> action) { events().push_back({ms * 1000UL, action}); }
 inline void scripted_sleep()
 {
     if (now_us() > 120000000UL)
-        throw RanAway("the comic did not end");
-    for (Event &e : events())
-        if (e.action && now_us() >= e.at_us)
-            std::exchange(e.action, nullptr)();
+        throw RanAway("the comic did not end in two minutes");
+    for (auto &e : events())
+        if (e.second && now_us() >= e.first)
+            std::exchange(e.second, nullptr)();
 }
-
-// Runs `action` at the first sleep at or after `ms` milliseconds.
-inline void at_ms(unsigned long ms, std::function<void()> action) { events().push_back(Event{ms * 1000UL, action}); }
 
 inline int rgb(int r, int g, int b) { return makecol(r, g, b); }
 
@@ -62,18 +54,25 @@ protected:
     ScratchDir dir;
     FatalErrors fatal;
 
-    void reset_input()
+    void reset()
     {
         memset((void *)key, 0, KEY_MAX);
-        mouse_b = 0;
+        mouse_b = close_requested = 0;
         click_latch_clear();
-        close_requested = 0;
         close_handler = nullptr;
         events().clear();
+        memset(v_image, 0, sizeof v_image);
+        scroll_tempo = scroll_x = scroll_y = scroll_tempo_old = 0;
+        for (int i = 0; i < COMIX_SLOTS; i++) {
+            destroy_bitmap(c_image[i]);
+            destroy_sample(c_sound[i]);
+            c_image[i] = nullptr;
+            c_sound[i] = nullptr;
+        }
     }
     void SetUp() override
     {
-        reset_input();
+        reset();
         fake_clock::install(0, 1, scripted_sleep);
         frame_stats_reset();
         spec_cas = 0;
@@ -81,23 +80,12 @@ protected:
         game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
         clear_to_color(game_screen, rgb(1, 2, 3));
         sound_volume = 70;
-        memset(v_image, 0, sizeof v_image);
-        scroll_tempo = scroll_x = scroll_y = 0;
-        scroll_tempo_old = 0;
     }
     void TearDown() override
     {
-        for (int i = 0; i < COMIX_SLOTS; i++) {
-            if (c_image[i])
-                destroy_bitmap(c_image[i]);
-            if (c_sound[i])
-                destroy_sample(c_sound[i]);
-            c_image[i] = nullptr;
-            c_sound[i] = nullptr;
-        }
+        reset();
         destroy_bitmap(game_screen);
         game_screen = nullptr;
-        reset_input();
         fake_clock::uninstall();
     }
 
@@ -112,8 +100,7 @@ protected:
     // A shown image of w x h at (x, y), cut from slot `slot` at (0, 0).
     VIRTUAL_IMAGE_TYPE &image(int n, int slot, int x, int y, int w, int h)
     {
-        VIRTUAL_IMAGE_TYPE &v = v_image[n];
-        memset(&v, 0, sizeof v);
+        VIRTUAL_IMAGE_TYPE &v = v_image[n] = VIRTUAL_IMAGE_TYPE{};
         v.image = slot;
         v.X = v.new_X = x;
         v.Y = v.new_Y = y;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "present.h"
 #include "test_comix_fixture.h"
 
 using namespace comix_test;
@@ -27,53 +28,37 @@ TEST_F(ComixScript, CommandsSetTheirFields)
 {
     // virtual defines and resets an image but keeps its animation's state.
     VIRTUAL_IMAGE_TYPE &v = v_image[3];
-    v.anim_actual = 2;
+    v.anim_actual = v.anim_type = 2;
     v.anim_tempo_old = 55;
-    v.anim_type = 2;
     v.fade = v.re_width = v.param1 = v.tempo = v.anim_count = 9;
     v.anim_pingpong = -1;
     play("virtual 3 4 10 20 30 40");
     EXPECT_EQ(fields(v), (std::vector<long>{4, 10, 20, 0, 0, 0, 0, 30, 40, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 2,
                                             10, 20, 0, 2, 1, 55}));
-
-    play("virtual 0 0 0 0 10 10\n"
-         "virtual 1 0 0 0 20 30\n"
-         "vis_on 0\n"
-         "setxy 0 5 6\n"
-         "setreal 0 -2 3\n"
-         "move 0 100 200 4 -5 0\n"
-         "movereal 0 10 -20\n"
-         "getXY 1 0\n"
-         "fade 0 1 7\n"
-         "resize 1 100 200 -3 4\n"
-         "anime 0 4 12\n"
-         "anime_type 0 1\n"
-         "scroll 3 -1 2\n");
-    VIRTUAL_IMAGE_TYPE &a = v_image[0], &b = v_image[1];
     // move's tempo 0 becomes 1; getXY copies the position only.
-    EXPECT_EQ((std::vector<long>{a.X, a.Y, a.new_X, a.new_Y, a.param1, a.param2, a.tempo, a.old, a.fade,
-                                 a.fade_value, a.anim_count, a.anim_tempo, a.anim_actual, a.anim_type}),
-              (std::vector<long>{3, 9, 110, 180, 4, -5, 1, cas, 1, 7, 4, 12, 0, 1}));
-    EXPECT_EQ((std::vector<long>{b.X, b.Y, b.new_X, b.re_width, b.re_height, b.r_w, b.r_h}),
-              (std::vector<long>{3, 9, 0, 100, 200, -3, 4}));
-    EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old}),
-              (std::vector<long>{3, -1, 2, cas}));
-    EXPECT_EQ(a.visible, 0);
-
+    play("virtual 0 0 0 0 10 10 virtual 1 0 0 0 20 30 vis_on 0 setxy 0 5 6 setreal 0 -2 3 "
+         "move 0 100 200 4 -5 0 movereal 0 10 -20 getXY 1 0 fade 0 1 7 resize 1 100 200 -3 4 "
+         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2");
+    EXPECT_EQ(fields(v_image[0]), (std::vector<long>{0, 0, 0, 3, 9, 110, 180, 10, 10, 4, -5, 1, 1, 7, 0, 0, 0,
+                                                     0, 4, 0, 0, 0, 12, 1, 1, cas}));
+    EXPECT_EQ(fields(v_image[1]), (std::vector<long>{0, 0, 0, 3, 9, 0, 0, 20, 30, 0, 0, 1, 0, 0, 100, 200, -3,
+                                                     4, 0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old, v_image[0].old,
+                                 v_image[0].visible}),
+              (std::vector<long>{3, -1, 2, cas, cas, 0}));
+    // Tenths of the size, truncated first; resize_stop ends the scale only.
     play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1");
-    // Tenths of the size, truncated first.
     EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_w, v_image[2].r_h}),
               (std::vector<int>{30, 100, 0, 50}));
     play("resize_stop 2");
-    EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_h}),
-              (std::vector<int>{0, 0, 50}));
+    EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_h}), (std::vector<int>{0, 0, 50}));
 }
 
 TEST_F(ComixScript, OddSpacingNotesAndMalformedNumbers)
 {
+    // setxy ending before y leaves y as it was, whatever the command before read.
     play("--THE-STAGE--   virtual\t5\n\n  1   2\n3 4\t\t 5\r\n"
-         "The deputy will setxy 5 -7 +8 and then rest.\n"
-         "setxy 5 1");      // ends before y: y keeps its value
+         "The deputy will setxy 5 -7 +8 and then rest.\nmove 6 1 2 3 4 5\nsetxy 5 1");
     EXPECT_EQ((std::vector<int>{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y}),
               (std::vector<int>{1, 2, 5, 1, 8}));
     // "delay" in place of y: setxy sets x only, then the delay runs.
@@ -107,9 +92,7 @@ TEST_F(ComixScript, LongWordsAreReadBoundedAndBrokenScriptsRefused)
 {
     std::string note(300, 'x');
     play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
-    EXPECT_EQ(v_image[2].X, 4);
-    EXPECT_EQ(v_image[1].X, 0);         // "xx..xsetxy" is no keyword
-
+    EXPECT_EQ((std::vector<int>{v_image[1].X, v_image[2].X}), (std::vector<int>{0, 4}));   // "xx..xsetxy" is no keyword
     dir.write("data/comix/main.cmx", "include gone.cmx");
     struct {
         std::string name, text, message;
@@ -130,52 +113,46 @@ TEST_F(ComixScript, LongWordsAreReadBoundedAndBrokenScriptsRefused)
     }
 }
 
-TEST_F(ComixScript, IncludeIsOneLevelDeepAndSharesTheStage)
-{
-    dir.write("data/comix/inner.cmx", "setxy 4 11 12 include missing.cmx setxy 5 1 1");
-    play("virtual 4 0 0 0 1 1 include inner.cmx setreal 4 1 1");
-    EXPECT_EQ((std::vector<int>{v_image[4].X, v_image[4].Y}), (std::vector<int>{12, 13}));
-    EXPECT_EQ(v_image[5].X, 1);       // after the ignored include, the inner script went on
-}
-
-// Every picture and sound a comic names (its included script's too) is
-// loaded before its first frame, one per command; the comic starts on a
-// clean stage and releases them all when it ends.
+// Every picture and sound a comic names (its included script's too, one
+// level deep) is loaded before its first frame, one per command; the comic
+// starts on a clean stage without the pointer and releases them all at its end.
 TEST_F(ComixScript, FilesAreReadAheadAndLiveForTheComicOnly)
 {
-    dir.write_bmp("data/comix/red.bmp", 16, 8, 250, 0, 0);
-    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
+    for (const char *name : {"red.bmp", "big.bmp"})
+        dir.write_bmp(std::string("data/comix/") + name, name[0] == 'r' ? 16 : 32, 8, 0, 250, 0);
     dir.write_wav("data/comix/s.wav");
-    dir.write("data/comix/inner.cmx", "image 3 big.bmp");
+    dir.write("data/comix/inner.cmx", "image 3 big.bmp include missing.cmx setxy 8 1 1");
     for (int i = 0; i < COMIX_SLOTS; i++)
         v_image[i].visible = 1;
     scroll_tempo = 4;
     c_image[7] = create_bitmap(4, 4);       // left over: released, not drawn
-    int clean = -1;
-    at_ms(0, [&] {
-        clean = v_image[0].visible + (c_image[7] != nullptr) + scroll_tempo;
-        remove("data/comix/big.bmp");       // gone after the first frame: it was read already
-        remove("data/comix/s.wav");
-    });
+    BITMAP *hand = create_bitmap(64, 64);
+    clear_to_color(hand, rgb(200, 0, 0));
+    present_init(1);
+    set_pointer(hand);
+    pointer_show(1);
     std::vector<int> seen;
-    at_ms(100, [&] {
-        seen = {c_image[0] ? c_image[0]->w : -1, c_image[1] != nullptr, c_sound[2] != nullptr,
-                c_image[3] != nullptr, c_image[4] != nullptr};
+    at_ms(0, [&] {
+        seen = {v_image[0].visible, c_image[7] != nullptr, scroll_tempo, getpixel(present_picture(), 2, 2)};
+        for (const char *gone : {"data/comix/big.bmp", "data/comix/s.wav"})
+            remove(gone);                   // gone after the first frame: read already
+    });
+    at_ms(500, [&] {
+        for (int slot : {0, 1, 2, 3, 4})
+            seen.push_back(slot == 2 ? c_sound[2] != nullptr : c_image[slot] ? c_image[slot]->w : 0);
     });
     // Loading into an occupied slot replaces (and releases) what was there;
     // a picture that cannot be loaded leaves its slot empty.
     play("delay 1 image 0 red.bmp image 0 big.bmp image 1 none.bmp sound 2 s.wav sound 2 s.wav "
-         "include inner.cmx image 4 big.bmp "
-         "play_sound 5 255 128 repeat_sound 5 255 128 stop_sound 5 play_sound 2 255 128 "
-         "virtual 0 0 0 0 32 8 setxy 0 10 10 vis_on 0 delay 50");
-    EXPECT_EQ(clean, 0);
-    EXPECT_EQ(seen, (std::vector<int>{32, 0, 1, 1, 1}));
-    EXPECT_EQ(getpixel(game_screen, 30, 12), rgb(0, 250, 0));   // the last frame stays
-    for (int i = 0; i < COMIX_SLOTS; i++) {
-        EXPECT_EQ(c_image[i], nullptr);
-        EXPECT_EQ(c_sound[i], nullptr);
-        EXPECT_EQ(v_image[i].visible, 0);
-    }
+         "include inner.cmx image 4 big.bmp play_sound 5 255 128 repeat_sound 5 255 128 stop_sound 5 "
+         "play_sound 2 255 128 virtual 0 0 0 0 32 8 setxy 0 10 10 vis_on 0 delay 100");
+    present_exit();
+    destroy_bitmap(hand);
+    EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
+    EXPECT_EQ(pixel(30, 12), rgb(0, 250, 0));       // the last frame stays
+    EXPECT_EQ(v_image[8].X, 1);                     // the include within an include is passed over
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        EXPECT_EQ((std::vector<bool>{!c_image[i], !c_sound[i], !v_image[i].visible}), std::vector<bool>(3, true)) << i;
 }
 
 // While the files are read, the picture before the comic stands and is
@@ -198,17 +175,17 @@ TEST_F(ComixScript, ReadingAheadKeepsTheFramesPaced)
 TEST_F(ComixScript, ClsHidesAndClearsQuitOnlyClearsAndNeitherPresents)
 {
     play("vis_on 2 vis_on 3 quit setxy 9 1 1");
-    EXPECT_EQ(fake_clock::sleeps(), 0);     // no frame was presented
-    EXPECT_EQ(getpixel(game_screen, 0, 0), 0);
-    EXPECT_EQ(v_image[9].X, 1);             // quit did not end the script
+    EXPECT_EQ((std::vector<int>{pixel(0, 0), v_image[9].X}), (std::vector<int>{0, 1}));   // quit did not end the script
     play("vis_on 2 cls");
-    EXPECT_EQ(fake_clock::sleeps(), 0);
+    EXPECT_EQ(fake_clock::sleeps(), 0);     // no frame was presented
 }
 
-TEST_F(ComixScript, EscEndsTheWholeComicOnceReleasedEvenFromAnIncludedScript)
+// A skip (Esc, or a click however quick) ends the whole comic, even from an
+// included script, once the key or button is up, and nothing after the
+// comic sees it.  The click that started the level does not skip it.
+TEST_F(ComixScript, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
 {
-    // Held from the start: the first command runs, the comic ends after the release.
-    key[KEY_ESC] = 1;
+    key[KEY_ESC] = 1;                       // held from the start: the first command runs
     at_ms(300, [] { key[KEY_ESC] = 0; });
     play("setxy 0 1 1 setxy 1 2 2");
     EXPECT_EQ((std::vector<int>{v_image[0].X, v_image[1].X}), (std::vector<int>{1, 0}));
@@ -218,30 +195,21 @@ TEST_F(ComixScript, EscEndsTheWholeComicOnceReleasedEvenFromAnIncludedScript)
     at_ms(450, [] { key[KEY_ESC] = 0; });
     play("include inner.cmx setxy 2 2 2");
     EXPECT_EQ((std::vector<int>{v_image[1].X, v_image[2].X}), (std::vector<int>{0, 0}));
-}
 
-TEST_F(ComixScript, AClickDuringADelayEndsTheComicWhenReleasedAndIsConsumed)
-{
-    // A click from before the comic (the one that started the level) does not skip it.
     click_latch_press();
-    play("delay 10 setxy 0 5 5");
-    EXPECT_EQ(v_image[0].X, 5);
-    v_image[0].X = 0;
-
-    // Pressed and released between two frames: only the latch saw it.
-    at_ms(200, [] { click_latch_press(); });
+    play("delay 10 setxy 3 5 5");
+    EXPECT_EQ(v_image[3].X, 5);
+    at_ms(now_us() / 1000 + 200, [] { click_latch_press(); });     // between two frames: only the latch saw it
     long before = cas;
-    play("delay 1000 setxy 0 5 5 delay 1000");
+    play("delay 1000 setxy 4 5 5 delay 1000");
     EXPECT_LT(cas, before + 100);
-    EXPECT_EQ(v_image[0].X, 0);
-    EXPECT_FALSE(left_clicked());           // the next screen does not see it
-    // Held: the comic ends when the button comes up.
+    EXPECT_FALSE(left_clicked());
     unsigned long t = now_us() / 1000;
-    at_ms(t + 100, [] { mouse_b = 1; });
+    at_ms(t + 100, [] { mouse_b = 1; });   // held: the comic ends when the button comes up
     at_ms(t + 700, [] { mouse_b = 0; });
-    play("delay 1000 setxy 0 5 5");
-    EXPECT_EQ(v_image[0].X, 0);
+    play("delay 1000 setxy 4 5 5");
     EXPECT_GE(now_us(), (t + 700) * 1000);
+    EXPECT_EQ(v_image[4].X, 0);
     EXPECT_FALSE(left_clicked());
 }
 
@@ -255,12 +223,9 @@ TEST_F(ComixScript, PauseHoldsTheStageAndNothingJumpsAfterIt)
     at_ms(2000, [] { mouse_b = 0; });
     long before = cas;
     play("image 0 p.bmp virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause setxy 3 7 7");
-    EXPECT_EQ(cas, before);
-    EXPECT_EQ(v_image[0].X, 0);
-    EXPECT_EQ(v_image[3].X, 7);
+    EXPECT_EQ((std::vector<long>{cas, v_image[0].X, v_image[3].X}), (std::vector<long>{before, 0, 7}));
     EXPECT_GE(now_us(), 2000000UL);
     EXPECT_FALSE(left_clicked());
-
     at_ms(now_us() / 1000 + 1000, [] { simulate_keypress('a'); });
     play("virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause delay 2");
     EXPECT_LE(v_image[0].X, 4);             // a step or two at the delay, not a hundred at once

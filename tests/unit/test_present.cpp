@@ -3,6 +3,7 @@
 // reaches the display.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "pacing.h"
@@ -10,26 +11,25 @@
 #include "test_support.h"
 #include "variable.h"
 
+// A window: the scale setup.cfg asks for, or else the largest whose window
+// and its frame (32 x 96 more) fit the desktop.  Full screen: the largest
+// whole scale, centred.
 TEST(Placement, TheWindowsScaleAndTheFullScreensPlace)
 {
-    // A window: the scale setup.cfg asks for, or else the largest whose
-    // window and its frame (32 x 96 more) fit the desktop.
     struct {
         int requested, w, h, scale;
-    } windows[] = {{1, 3840, 2160, 1}, {4, 0, 0, 4},       {0, 1312, 1056, 2}, {0, 1311, 1056, 1},
-                   {0, 1312, 1055, 1}, {5, 1920, 1080, 2}, {-1, 3840, 2160, 4}, {0, 9999, 9999, 4},
-                   {0, 0, 0, 1}};
+    } windows[] = {{1, 3840, 2160, 1}, {4, 0, 0, 4}, {0, 1312, 1056, 2}, {0, 1311, 1056, 1}, {0, 1312, 1055, 1},
+                   {5, 1920, 1080, 2}, {-1, 3840, 2160, 4}, {0, 9999, 9999, 4}, {0, 0, 0, 1}};
     for (auto c : windows)
         EXPECT_EQ(choose_scale(c.requested, c.w, c.h), c.scale) << c.requested << " " << c.w << "x" << c.h;
-    // Full screen: the largest whole scale, centred.
     struct {
-        int w, h, scale, x, y;
-    } screens[] = {{1366, 768, 1, 363, 144}, {1920, 1080, 2, 320, 60}, {2560, 1440, 3, 320, 0},
-                   {3840, 2160, 4, 640, 120}, {1280, 1024, 2, 0, 32},  {640, 480, 1, 0, 0},
-                   {600, 400, 1, 0, 0}};
-    for (auto c : screens) {
+        int w, h;
+        std::vector<int> place;
+    } screens[] = {{1366, 768, {1, 363, 144}}, {1920, 1080, {2, 320, 60}}, {2560, 1440, {3, 320, 0}},
+                   {3840, 2160, {4, 640, 120}}, {1280, 1024, {2, 0, 32}}, {640, 480, {1, 0, 0}}, {600, 400, {1, 0, 0}}};
+    for (const auto &c : screens) {
         PRESENT_PLACE p = full_screen_place(c.w, c.h);
-        EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), (std::vector<int>{c.scale, c.x, c.y})) << c.w << "x" << c.h;
+        EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), c.place) << c.w << "x" << c.h;
     }
 }
 
@@ -73,16 +73,11 @@ protected:
 
 TEST_F(Display, TheMouseMapsThroughThePicturesPlaceAndKeepsItsRangeAtEveryMode)
 {
-    struct {
-        int mx, my, gx, gy;
-    } cases[] = {{320, 60, 0, 0},        {321, 61, 0, 0},       {322, 62, 1, 1},
-                 {320 + 2 * 195 + 1, 60 + 2 * 285 + 1, 195, 285},
-                 {1599, 1019, 639, 479}, {10, 10, 0, 0},        {1919, 1079, 639, 479}};
-    for (auto c : cases) {
-        mouse_x = c.mx;
-        mouse_y = c.my;
-        EXPECT_EQ(game_mouse_x(), c.gx) << c.mx;
-        EXPECT_EQ(game_mouse_y(), c.gy) << c.my;
+    for (auto [x, y, game_x, game_y] : {std::tuple{320, 60, 0, 0}, {321, 61, 0, 0}, {322, 62, 1, 1}, {711, 631, 195, 285},
+                                         {1599, 1019, 639, 479}, {10, 10, 0, 0}, {1919, 1079, 639, 479}}) {
+        mouse_x = x;
+        mouse_y = y;
+        EXPECT_EQ((std::pair{game_mouse_x(), game_mouse_y()}), (std::pair{game_x, game_y})) << x << "," << y;
     }
     // The range is set in game pixels, corners included.
     set_menu_mouse_range();
