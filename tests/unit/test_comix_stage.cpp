@@ -43,52 +43,36 @@ TEST_F(ComixStage, MovementStepsWhenDueWithSignedLimits)
     move_one(COMIX_SLOTS);
 }
 
-// One tick each: {fade, step, visible} after every tick.
-TEST_F(ComixStage, FadeInAndOutAtTheirEdges)
+// {fade, its step, width and height scale, their steps, visible} at the
+// start, then after every tick.  Both run for hidden images too.
+TEST_F(ComixStage, FadeAndScaleStopAtTheirEdges)
 {
-    struct {
-        int fade, step, visible;
-        std::vector<std::vector<int>> ticks;
-    } cases[] = {
+    using V = VIRTUAL_IMAGE_TYPE;
+    int V::*f[] = {&V::fade, &V::fade_value, &V::re_width, &V::re_height, &V::r_w, &V::r_h, &V::visible};
+    std::vector<std::vector<int>> cases[] = {
         // A fade-in of a hidden image passes 255: opaque and shown.
-        {1, 100, 0, {{101, 100, 0}, {201, 100, 0}, {0, 0, 1}}},
+        {{1, 100, 0, 0, 0, 0, 0}, {101, 100, 0, 0, 0, 0, 0}, {201, 100, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 1}},
         // Faded out: drawn opaque for the tick it reaches 0, hidden after.
-        {32, -16, 1, {{16, -16, 1}, {0, -16, 1}, {0, 0, 0}}},
-        {255, 0, 1, {{255, 0, 1}}},     // exactly 255 is still translucent
-        {0, 255, 1, {{255, 255, 1}, {0, 0, 1}}},
+        {{32, -16, 0, 0, 0, 0, 1}, {16, -16, 0, 0, 0, 0, 1}, {0, -16, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0}},
+        {{255, 0, 0, 0, 0, 0, 1}, {255, 0, 0, 0, 0, 0, 1}},         // exactly 255 is still translucent
+        {{0, 255, 0, 0, 0, 0, 1}, {255, 255, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 1}},
+        // Each scale stops at 0; both at 0 hide the image.
+        {{0, 0, 100, 100, -60, -30, 1}, {0, 0, 40, 70, -60, -30, 1}, {0, 0, 0, 40, 0, -30, 1},
+         {0, 0, 0, 10, 0, -30, 1}, {0, 0, 0, 0, 0, 0, 0}},
+        {{0, 0, 10000, 10000, 500, 0, 0}, {0, 0, 10500, 10000, 500, 0, 0}},
     };
     for (const auto &c : cases) {
         VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
-        v.fade = c.fade;
-        v.fade_value = c.step;
-        v.visible = c.visible;
-        for (const auto &after : c.ticks) {
+        for (int i = 0; i < 7; i++)
+            v.*f[i] = c[0][i];
+        for (size_t t = 1; t < c.size(); t++) {
             move_all();
-            EXPECT_EQ((std::vector<int>{v.fade, v.fade_value, v.visible}), after) << c.fade << " " << c.step;
+            std::vector<int> now;
+            for (auto field : f)
+                now.push_back(v.*field);
+            EXPECT_EQ(now, c[t]) << "case " << &c - cases << " tick " << t;
         }
     }
-}
-
-TEST_F(ComixStage, ScaleStopsAtZeroAndHidesWhenBothAreZero)
-{
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
-    v.re_width = 100;
-    v.re_height = 100;
-    v.r_w = -60;
-    v.r_h = -30;
-    move_all();
-    move_all();
-    EXPECT_EQ((std::vector<int>{v.re_width, v.r_w, v.re_height, v.visible}), (std::vector<int>{0, 0, 40, 1}));
-    move_all();
-    move_all();
-    EXPECT_EQ((std::vector<int>{v.re_height, v.r_h, v.visible}), (std::vector<int>{0, 0, 0}));
-
-    VIRTUAL_IMAGE_TYPE &h = image(1, 0, 0, 0, 8, 8);
-    h.visible = 0;                  // scale runs for hidden images too
-    h.re_width = h.re_height = 10000;
-    h.r_w = 500;
-    move_all();
-    EXPECT_EQ(h.re_width, 10500);
 }
 
 TEST_F(ComixStage, ScrollMovesVisibleImagesAndTheirTargets)
@@ -191,14 +175,12 @@ TEST_F(ComixStage, DrawingOrderAndTheThreeRules)
     show_all();
     EXPECT_EQ(pixel(420, 120), 0);
     EXPECT_EQ(pixel(520, 320), 0);
-}
 
-TEST_F(ComixStage, AnimationFrameIsCutFromThePicturesLeftEdge)
-{
-    BITMAP *p = picture(0, 30, 10, rgb(10, 10, 10));
+    // An animation frame is cut from the picture's left edge, plus pos_X as defined.
+    BITMAP *p = picture(6, 30, 10, rgb(10, 10, 10));
     rectfill(p, 10, 0, 19, 9, rgb(0, 200, 0));
     rectfill(p, 20, 0, 29, 9, rgb(0, 0, 200));
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 50, 50, 10, 10);
+    VIRTUAL_IMAGE_TYPE &v = image(6, 6, 50, 50, 10, 10);
     v.anim_x = 20;                  // as defined: source at pos_X
     show_all();
     EXPECT_EQ(pixel(55, 55), rgb(0, 0, 200));
@@ -216,30 +198,22 @@ TEST_F(ComixStage, AnimationFrameIsCutFromThePicturesLeftEdge)
     EXPECT_EQ(pixel(56, 50), 0);
 }
 
-TEST_F(ComixStage, DelayRunsOneTickPerHundredthAndCatchesUpFirst)
+// A delay runs the stage one tick per hundredth of a second, making up a
+// pause's movement first; Space or the close button end it at once.
+TEST_F(ComixStage, DelayRunsOneTickPerHundredthAndSpaceOrCloseEndIt)
 {
     picture(0, 8, 8, rgb(9, 9, 9));
     VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
     v.new_X = 10000;
-    v.param1 = 1;
+    v.param1 = v.fade = v.fade_value = 1;
     v.old = cas - 50;               // fifty ticks passed during a pause
-    v.fade = 1;
-    v.fade_value = 1;
     long before = cas;
     c_delay(30);
-    EXPECT_GE(cas, before + 30);
     long ran = cas - before;
-    EXPECT_EQ(v.fade, 1 + ran);     // fade: one step per tick of the delay only
-    EXPECT_EQ(v.X, 50 + ran - 1);   // movement: the pause is made up
-}
-
-TEST_F(ComixStage, SpaceOrTheCloseButtonEndsADelayAtOnce)
-{
-    at_ms(100, [] {
-        key[KEY_SPACE] = 1;
-        simulate_keypress(' ');
-    });
-    long before = cas;
+    EXPECT_GE(ran, 30);
+    EXPECT_EQ((std::vector<long>{v.fade, v.X}), (std::vector<long>{1 + ran, 50 + ran - 1}));
+    at_ms(now_us() / 1000 + 100, [] { key[KEY_SPACE] = 1, simulate_keypress(' '); });
+    before = cas;
     c_delay(500);
     EXPECT_LT(cas, before + 20);
     EXPECT_FALSE(keypressed());     // the press is forgotten
