@@ -1,6 +1,7 @@
 // The comic script interpreter: commands and their fields, the way words
 // are read, the scripts it refuses, inclusion, the comic's files and their
 // lifetime, and the player's skips, pauses and the close button.
+#include <malloc.h>
 #include <stdio.h>
 
 #include <vector>
@@ -56,11 +57,13 @@ TEST_F(ComixScript, CommandsSetTheirFields)
 
 TEST_F(ComixScript, OddSpacingNotesAndMalformedNumbers)
 {
-    // setxy ending before y leaves y as it was, whatever the command before read.
+    // A command ending before its last number leaves the fields it would have
+// set as they were, whatever the command before it read.
     play("--THE-STAGE--   virtual\t5\n\n  1   2\n3 4\t\t 5\r\n"
-         "The deputy will setxy 5 -7 +8 and then rest.\nmove 6 1 2 3 4 5\nsetxy 5 1");
-    EXPECT_EQ((std::vector<int>{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y}),
-              (std::vector<int>{1, 2, 5, 1, 8}));
+         "The deputy will setxy 5 -7 +8 and then rest.\nmove 6 1 2 3 4 5\nvirtual 7 3\nsetxy 5 1");
+    EXPECT_EQ((std::vector<int>{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y,
+                                v_image[7].image, v_image[7].pos_X, v_image[7].anim_x}),
+              (std::vector<int>{1, 2, 5, 1, 8, 3, 0, 0}));
     // "delay" in place of y: setxy sets x only, then the delay runs.
     long before = cas;
     play("virtual 0 0 0 0 1 1 setxy 0 40 delay 20 setxy 1 3 4");
@@ -153,6 +156,16 @@ TEST_F(ComixScript, FilesAreReadAheadAndLiveForTheComicOnly)
     EXPECT_EQ(v_image[8].X, 1);                     // the include within an include is passed over
     for (int i = 0; i < COMIX_SLOTS; i++)
         EXPECT_EQ((std::vector<bool>{!c_image[i], !c_sound[i], !v_image[i].visible}), std::vector<bool>(3, true)) << i;
+    // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
+    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
+    dir.write_wav("data/comix/s.wav");
+    size_t before = 0;
+    for (int i = 0; i < 60; i++) {
+        if (i == 10)
+            before = mallinfo2().uordblks;
+        play("image 0 big.bmp image 0 big.bmp sound 1 s.wav sound 1 s.wav image 2 big.bmp destroy 2");
+    }
+    EXPECT_LT(mallinfo2().uordblks, before + 1000);
 }
 
 // While the files are read, the picture before the comic stands and is
