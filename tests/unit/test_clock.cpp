@@ -25,6 +25,8 @@ protected:
         fake_clock::install(0);
         cas = spec_cas = mouse_b = 0;
         frame_stats_reset();
+        for (int i = 0; i < 16; i++)
+            screen_end();           // screens left open by a run that ended inside them
     }
     void TearDown() override { fake_clock::uninstall(); }
     // The frame statistics as the file has them; with the screens', as the way out writes them.

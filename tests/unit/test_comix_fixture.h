@@ -57,7 +57,7 @@ protected:
     void reset()
     {
         memset((void *)key, 0, KEY_MAX);
-        mouse_b = close_requested = 0;
+        mouse_b = mouse_x = mouse_y = close_requested = 0;
         click_latch_clear();
         close_handler = nullptr;
         events().clear();

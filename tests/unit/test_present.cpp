@@ -50,6 +50,7 @@ protected:
     {
         fake_clock::install(1000000);
         frame_stats_reset();
+        present_exit();             // no pointer, nothing sent yet
         mouse.set_range = [](int x1, int y1, int x2, int y2) { range() = {x1, y1, x2, y2}; };
         mouse_driver = &mouse;
         saved_screen = screen;
