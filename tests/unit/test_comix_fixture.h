@@ -1,7 +1,7 @@
 // Shared set-up of the comic player tests: a memory back buffer (no screen),
-// a clock that only moves when the player sleeps, and input events scripted
+// a clock that only moves when the player sleeps, input events scripted
 // against that clock so that blocking waits (delays, pauses, button waits)
-// can be driven from a test.
+// can be driven from a test, and the stage's images set up by hand.
 #ifndef TEST_COMIX_FIXTURE_H
 #define TEST_COMIX_FIXTURE_H
 
@@ -12,6 +12,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "close_focus.h"
@@ -24,95 +25,67 @@
 
 namespace comix_test {
 
-// Thrown when a test's comic would run on for ever.
-struct RanAway : std::runtime_error {
+struct RanAway : std::runtime_error {       // a test's comic would run on for ever
     using std::runtime_error::runtime_error;
 };
+struct CloseRequested {};
 
-#define COMIX_TEST_TIME_LIMIT_US 120000000UL   // two minutes of comic time
-
-struct Event {
-    unsigned long at_us;
-    std::function<void()> action;
-    bool done;
-};
-
-inline unsigned long now_us() { return fake_clock::now(); }
-inline std::vector<Event> &events()
+// Actions run at the first sleep at or after their time, once.
+inline std::vector<std::pair<unsigned long, std::function<void()>>> &events()
 {
-    static std::vector<Event> list;
+    static std::vector<std::pair<unsigned long, std::function<void()>>> list;
     return list;
 }
-inline long sleeps() { return fake_clock::sleeps(); }
-
-inline void fire_due()
-{
-    for (Event &e : events())
-        if (!e.done && now_us() >= e.at_us) {
-            e.done = true;
-            e.action();
-        }
-}
-
-// After every sleep of the fake clock.
+inline unsigned long now_us() { return fake_clock::now(); }
+inline void at_ms(unsigned long ms, std::function<void()> action) { events().push_back({ms * 1000UL, action}); }
 inline void scripted_sleep()
 {
-    if (now_us() > COMIX_TEST_TIME_LIMIT_US)
-        throw RanAway("the comic did not end");
-    fire_due();
+    if (now_us() > 120000000UL)
+        throw RanAway("the comic did not end in two minutes");
+    for (auto &e : events())
+        if (e.second && now_us() >= e.first)
+            std::exchange(e.second, nullptr)();
 }
 
-// Runs `action` at the first sleep at or after `ms` milliseconds.
-inline void at_ms(unsigned long ms, std::function<void()> action)
-{
-    events().push_back(Event{ms * 1000UL, std::move(action), false});
-}
-
-struct CloseRequested {};
+inline int rgb(int r, int g, int b) { return makecol(r, g, b); }
 
 class ComixTest : public ::testing::Test {
 protected:
     ScratchDir dir;
     FatalErrors fatal;
 
+    void reset()
+    {
+        memset((void *)key, 0, KEY_MAX);
+        mouse_b = mouse_x = mouse_y = close_requested = 0;
+        click_latch_clear();
+        close_handler = nullptr;
+        events().clear();
+        memset(v_image, 0, sizeof v_image);
+        scroll_tempo = scroll_x = scroll_y = scroll_tempo_old = 0;
+        for (int i = 0; i < COMIX_SLOTS; i++) {
+            destroy_bitmap(c_image[i]);
+            destroy_sample(c_sound[i]);
+            c_image[i] = nullptr;
+            c_sound[i] = nullptr;
+        }
+    }
     void SetUp() override
     {
-        events().clear();
+        reset();
         fake_clock::install(0, 1, scripted_sleep);
         frame_stats_reset();
         spec_cas = 0;
         cas = 1000;
         game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-        clear_to_color(game_screen, makecol(1, 2, 3));
-        memset((void *)key, 0, KEY_MAX);
-        mouse_b = 0;
-        click_latch_clear();
-        close_requested = 0;
-        close_handler = nullptr;
+        clear_to_color(game_screen, rgb(1, 2, 3));
         sound_volume = 70;
-        memset(v_image, 0, sizeof v_image);
-        scroll_tempo = scroll_x = scroll_y = 0;
-        scroll_tempo_old = 0;
     }
-
     void TearDown() override
     {
-        for (int i = 0; i < COMIX_SLOTS; i++) {
-            if (c_image[i])
-                destroy_bitmap(c_image[i]);
-            c_image[i] = nullptr;
-            if (c_sound[i])
-                destroy_sample(c_sound[i]);
-            c_sound[i] = nullptr;
-        }
+        reset();
         destroy_bitmap(game_screen);
         game_screen = nullptr;
-        memset((void *)key, 0, KEY_MAX);
-        mouse_b = 0;
-        click_latch_clear();
-        close_requested = 0;
-        close_handler = nullptr;
-        events().clear();
         fake_clock::uninstall();
     }
 
@@ -122,11 +95,33 @@ protected:
         dir.write("data/comix/" + name, text);
         comix_play(name.c_str());
     }
-
     int pixel(int x, int y) const { return getpixel(game_screen, x, y); }
-};
 
-inline int rgb(int r, int g, int b) { return makecol(r, g, b); }
+    // A shown image of w x h at (x, y), cut from slot `slot` at (0, 0).
+    VIRTUAL_IMAGE_TYPE &image(int n, int slot, int x, int y, int w, int h)
+    {
+        VIRTUAL_IMAGE_TYPE &v = v_image[n] = VIRTUAL_IMAGE_TYPE{};
+        v.image = slot;
+        v.X = v.new_X = x;
+        v.Y = v.new_Y = y;
+        v.width = w;
+        v.height = h;
+        v.tempo = v.anim_pingpong = v.visible = 1;
+        v.old = v.anim_tempo_old = cas;
+        return v;
+    }
+    BITMAP *picture(int slot, int w, int h, int colour)
+    {
+        c_image[slot] = create_bitmap(w, h);
+        clear_to_color(c_image[slot], colour);
+        return c_image[slot];
+    }
+    void tick_at(long t)
+    {
+        cas = t;
+        move_all();
+    }
+};
 
 }  // namespace comix_test
 

@@ -1,9 +1,12 @@
 // The comic script interpreter: commands and their fields, the way words
-// are read, inclusion, the comic's lifetime and the player's skips.
+// are read, the scripts it refuses, inclusion, the comic's files and their
+// lifetime, and the player's skips, pauses and the close button.
+#include <malloc.h>
+#include <stdio.h>
+
 #include <vector>
 
-#include "close_focus.h"
-#include "input.h"
+#include "present.h"
 #include "test_comix_fixture.h"
 
 using namespace comix_test;
@@ -20,64 +23,47 @@ std::vector<long> fields(const VIRTUAL_IMAGE_TYPE &v)
             v.anim_actual, v.anim_x, v.anim_y, v.anim_tempo, v.anim_type, v.anim_pingpong, v.anim_tempo_old};
 }
 
-TEST_F(ComixScript, VirtualDefinesAndResetsButKeepsAnimationState)
+// The end of a comic hides every image but leaves the other fields as the
+// commands set them, so they can be checked after it.
+TEST_F(ComixScript, CommandsSetTheirFields)
 {
+    // virtual defines and resets an image but keeps its animation's state.
     VIRTUAL_IMAGE_TYPE &v = v_image[3];
-    memset(&v, 0, sizeof v);
-    v.anim_actual = 2;
+    v.anim_actual = v.anim_type = 2;
     v.anim_tempo_old = 55;
-    v.anim_type = 2;
     v.fade = v.re_width = v.param1 = v.tempo = v.anim_count = 9;
     v.anim_pingpong = -1;
     play("virtual 3 4 10 20 30 40");
     EXPECT_EQ(fields(v), (std::vector<long>{4, 10, 20, 0, 0, 0, 0, 30, 40, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 2,
                                             10, 20, 0, 2, 1, 55}));
-}
-
-// The end of a comic hides every image but leaves the other fields as the
-// commands set them, so they can be checked after it.
-TEST_F(ComixScript, CommandsSetTheirFields)
-{
-    play("virtual 0 0 0 0 10 10\n"
-         "virtual 1 0 0 0 20 30\n"
-         "vis_on 0\n"
-         "setxy 0 5 6\n"
-         "setreal 0 -2 3\n"
-         "move 0 100 200 4 -5 0\n"
-         "movereal 0 10 -20\n"
-         "getXY 1 0\n"
-         "fade 0 1 7\n"
-         "resize 1 100 200 -3 4\n"
-         "anime 0 4 12\n"
-         "anime_type 0 1\n"
-         "scroll 3 -1 2\n");
-    VIRTUAL_IMAGE_TYPE &a = v_image[0], &b = v_image[1];
     // move's tempo 0 becomes 1; getXY copies the position only.
-    EXPECT_EQ((std::vector<long>{a.X, a.Y, a.new_X, a.new_Y, a.param1, a.param2, a.tempo, a.old, a.fade,
-                                 a.fade_value, a.anim_count, a.anim_tempo, a.anim_actual, a.anim_type}),
-              (std::vector<long>{3, 9, 110, 180, 4, -5, 1, cas, 1, 7, 4, 12, 0, 1}));
-    EXPECT_EQ((std::vector<long>{b.X, b.Y, b.new_X, b.re_width, b.re_height, b.r_w, b.r_h}),
-              (std::vector<long>{3, 9, 0, 100, 200, -3, 4}));
-    EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old}),
-              (std::vector<long>{3, -1, 2, cas}));
-    EXPECT_EQ(a.visible, 0);        // the end of the comic hides every image
-
+    play("virtual 0 0 0 0 10 10 virtual 1 0 0 0 20 30 vis_on 0 setxy 0 5 6 setreal 0 -2 3 "
+         "move 0 100 200 4 -5 0 movereal 0 10 -20 getXY 1 0 fade 0 1 7 resize 1 100 200 -3 4 "
+         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2");
+    EXPECT_EQ(fields(v_image[0]), (std::vector<long>{0, 0, 0, 3, 9, 110, 180, 10, 10, 4, -5, 1, 1, 7, 0, 0, 0,
+                                                     0, 4, 0, 0, 0, 12, 1, 1, cas}));
+    EXPECT_EQ(fields(v_image[1]), (std::vector<long>{0, 0, 0, 3, 9, 0, 0, 20, 30, 0, 0, 1, 0, 0, 100, 200, -3,
+                                                     4, 0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old, v_image[0].old,
+                                 v_image[0].visible}),
+              (std::vector<long>{3, -1, 2, cas, cas, 0}));
+    // Tenths of the size, truncated first; resize_stop ends the scale only.
     play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1");
-    // Tenths of the size, truncated first.
     EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_w, v_image[2].r_h}),
               (std::vector<int>{30, 100, 0, 50}));
     play("resize_stop 2");
-    EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_h}),
-              (std::vector<int>{0, 0, 50}));
+    EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_h}), (std::vector<int>{0, 0, 50}));
 }
 
 TEST_F(ComixScript, OddSpacingNotesAndMalformedNumbers)
 {
+    // A command ending before its last number leaves the fields it would have
+// set as they were, whatever the command before it read.
     play("--THE-STAGE--   virtual\t5\n\n  1   2\n3 4\t\t 5\r\n"
-         "The deputy will setxy 5 -7 +8 and then rest.\n"
-         "setxy 5 1");      // ends before y: y keeps its value
-    EXPECT_EQ((std::vector<int>{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y}),
-              (std::vector<int>{1, 2, 5, 1, 8}));
+         "The deputy will setxy 5 -7 +8 and then rest.\nmove 6 1 2 3 4 5\nvirtual 7 3\nsetxy 5 1");
+    EXPECT_EQ((std::vector<int>{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y,
+                                v_image[7].image, v_image[7].pos_X, v_image[7].anim_x}),
+              (std::vector<int>{1, 2, 5, 1, 8, 3, 0, 0}));
     // "delay" in place of y: setxy sets x only, then the delay runs.
     long before = cas;
     play("virtual 0 0 0 0 1 1 setxy 0 40 delay 20 setxy 1 3 4");
@@ -93,7 +79,7 @@ TEST_F(ComixScript, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
     memcpy(before, v_image, sizeof before);
     play("image 20 a.bmp image -1 a.bmp sound 99 a.bmp destroy 20 destroy_sound -3 "
          "virtual 20 0 0 0 1 1 vis_on -1 move 25 1 2 3 4 5 setxy 20 1 2 fade -1 1 1 "
-         "setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 resize 20 1 1 1 1 "
+         "setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 getXY 0 20 resize 20 1 1 1 1 "
          "resize_rel 20 1 1 1 1 resize_stop 20 anime 20 1 1 anime_type 20 1 "
          "play_sound 20 1 1 repeat_sound -1 1 1 stop_sound 40");
     for (int i = 0; i < COMIX_SLOTS; i++) {
@@ -103,110 +89,116 @@ TEST_F(ComixScript, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
     EXPECT_EQ(scroll_tempo, 0);
 }
 
-TEST_F(ComixScript, LongWordsAreReadBoundedAndLongNamesRefused)
+// A long note is one word, passed over; a name too long for its path, and
+// a script that is not there, end the program naming the file.
+TEST_F(ComixScript, LongWordsAreReadBoundedAndBrokenScriptsRefused)
 {
     std::string note(300, 'x');
     play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
-    EXPECT_EQ(v_image[2].X, 4);       // the long word was one word, passed over
-    EXPECT_EQ(v_image[1].X, 0);       // "xx..xsetxy" is no keyword
-
-    std::string name(29, 'n');
-    try {
-        play("image 0 " + name + ".bmp");
-        FAIL() << "an over-long picture name was accepted";
-    } catch (const FatalError &e) {
-        EXPECT_NE(std::string(e.what()).find("data/comix/test.cmx"), std::string::npos) << e.what();
-    }
-    EXPECT_THROW(play("include " + std::string(200, 'i')), FatalError);
-    EXPECT_THROW(comix_play(std::string(29, 'c').c_str()), FatalError);
-}
-
-TEST_F(ComixScript, MissingScriptIsFatalAndNamesThePath)
-{
-    try {
-        comix_play("nothere.cmx");
-        FAIL();
-    } catch (const FatalError &e) {
-        EXPECT_STREQ(e.what(), "Unable to open file data/comix/nothere.cmx");
-    }
+    EXPECT_EQ((std::vector<int>{v_image[1].X, v_image[2].X}), (std::vector<int>{0, 4}));   // "xx..xsetxy" is no keyword
     dir.write("data/comix/main.cmx", "include gone.cmx");
-    try {
-        comix_play("main.cmx");
-        FAIL();
-    } catch (const FatalError &e) {
-        EXPECT_STREQ(e.what(), "Unable to open file data/comix/gone.cmx");
+    struct {
+        std::string name, text, message;
+    } cases[] = {{"test.cmx", "image 0 " + std::string(29, 'n') + ".bmp", "data/comix/test.cmx"},
+                 {"test.cmx", "include " + std::string(200, 'i'), "data/comix/test.cmx"},
+                 {std::string(29, 'c'), "", "File name too long"},
+                 {"nothere.cmx", "", "Unable to open file data/comix/nothere.cmx"},
+                 {"main.cmx", "", "Unable to open file data/comix/gone.cmx"}};
+    for (const auto &c : cases) {
+        if (!c.text.empty())
+            dir.write("data/comix/" + c.name, c.text);
+        try {
+            comix_play(c.name.c_str());
+            ADD_FAILURE() << c.name << " was played";
+        } catch (const FatalError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
     }
 }
 
-TEST_F(ComixScript, IncludeIsOneLevelDeepAndSharesTheStage)
+// Every picture and sound a comic names (its included script's too, one
+// level deep) is loaded before its first frame, one per command; the comic
+// starts on a clean stage without the pointer and releases them all at its end.
+TEST_F(ComixScript, FilesAreReadAheadAndLiveForTheComicOnly)
 {
-    dir.write("data/comix/inner.cmx", "setxy 4 11 12 include missing.cmx setxy 5 1 1");
-    play("virtual 4 0 0 0 1 1 include inner.cmx setreal 4 1 1");
-    EXPECT_EQ(v_image[4].X, 12);
-    EXPECT_EQ(v_image[4].Y, 13);
-    EXPECT_EQ(v_image[5].X, 1);       // after the ignored include, the inner script went on
-}
-
-TEST_F(ComixScript, PicturesAndSoundsLiveForTheComicOnly)
-{
-    dir.write_bmp("data/comix/red.bmp", 16, 8, 250, 0, 0);
-    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
+    for (const char *name : {"red.bmp", "big.bmp"})
+        dir.write_bmp(std::string("data/comix/") + name, name[0] == 'r' ? 16 : 32, 8, 0, 250, 0);
     dir.write_wav("data/comix/s.wav");
-    int width0 = 0;
-    bool empty1 = false, sound2 = false;
-    at_ms(0, [&] {
-        width0 = c_image[0] ? c_image[0]->w : -1;
-        empty1 = c_image[1] == nullptr;
-        sound2 = c_sound[2] != nullptr;
-    });
-    // Loading into an occupied slot replaces (and releases) what was there;
-    // a picture that cannot be loaded leaves its slot empty.
-    play("image 0 red.bmp image 0 big.bmp image 1 none.bmp sound 2 s.wav sound 2 s.wav "
-         "play_sound 3 255 128 repeat_sound 3 255 128 stop_sound 3 play_sound 2 255 128 "
-         "virtual 0 0 0 0 32 8 setxy 0 10 10 vis_on 0 delay 1");
-    EXPECT_EQ(width0, 32);
-    EXPECT_TRUE(empty1);
-    EXPECT_TRUE(sound2);
-    EXPECT_EQ(getpixel(game_screen, 30, 12), rgb(0, 250, 0));   // the last frame stays
-    for (int i = 0; i < COMIX_SLOTS; i++) {
-        EXPECT_EQ(c_image[i], nullptr);
-        EXPECT_EQ(c_sound[i], nullptr);
-        EXPECT_EQ(v_image[i].visible, 0);
-    }
-}
-
-TEST_F(ComixScript, ResetBeforeTheComic)
-{
+    dir.write("data/comix/inner.cmx", "image 3 big.bmp include missing.cmx setxy 8 1 1");
     for (int i = 0; i < COMIX_SLOTS; i++)
         v_image[i].visible = 1;
     scroll_tempo = 4;
-    scroll_x = 3;
-    scroll_y = 2;
     c_image[7] = create_bitmap(4, 4);       // left over: released, not drawn
-    int shown = -1;
-    at_ms(0, [&] { shown = v_image[0].visible + (c_image[7] != nullptr) + scroll_tempo; });
-    play("delay 1");
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(scroll_x, 0);
-    EXPECT_EQ(c_image[7], nullptr);
+    BITMAP *hand = create_bitmap(64, 64);
+    clear_to_color(hand, rgb(200, 0, 0));
+    present_init(1);
+    set_pointer(hand);
+    pointer_show(1);
+    std::vector<int> seen;
+    at_ms(0, [&] {
+        seen = {v_image[0].visible, c_image[7] != nullptr, scroll_tempo, getpixel(present_picture(), 2, 2)};
+        for (const char *gone : {"data/comix/big.bmp", "data/comix/s.wav"})
+            remove(gone);                   // gone after the first frame: read already
+    });
+    at_ms(500, [&] {
+        for (int slot : {0, 1, 2, 3, 4})
+            seen.push_back(slot == 2 ? c_sound[2] != nullptr : c_image[slot] ? c_image[slot]->w : 0);
+    });
+    // Loading into an occupied slot replaces (and releases) what was there;
+    // a picture that cannot be loaded leaves its slot empty.
+    play("delay 1 image 0 red.bmp image 0 big.bmp image 1 none.bmp sound 2 s.wav sound 2 s.wav "
+         "include inner.cmx image 4 big.bmp play_sound 5 255 128 repeat_sound 5 255 128 stop_sound 5 "
+         "play_sound 2 255 128 virtual 0 0 0 0 32 8 setxy 0 10 10 vis_on 0 delay 100");
+    present_exit();
+    destroy_bitmap(hand);
+    EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
+    EXPECT_EQ(pixel(30, 12), rgb(0, 250, 0));       // the last frame stays
+    EXPECT_EQ(v_image[8].X, 1);                     // the include within an include is passed over
+    for (int i = 0; i < COMIX_SLOTS; i++)
+        EXPECT_EQ((std::vector<bool>{!c_image[i], !c_sound[i], !v_image[i].visible}), std::vector<bool>(3, true)) << i;
+    // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
+    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
+    dir.write_wav("data/comix/s.wav");
+    size_t before = 0;
+    for (int i = 0; i < 60; i++) {
+        if (i == 10)
+            before = mallinfo2().uordblks;
+        play("image 0 big.bmp image 0 big.bmp sound 1 s.wav sound 1 s.wav image 2 big.bmp destroy 2");
+    }
+    EXPECT_LT(mallinfo2().uordblks, before + 1000);
+}
+
+// While the files are read, the picture before the comic stands and is
+// shown again only when less than 4 ms of its frame remain.
+TEST_F(ComixScript, ReadingAheadKeepsTheFramesPaced)
+{
+    dir.write_bmp("data/comix/a.bmp", 4, 4, 1, 2, 3);
+    std::vector<long> frames;
+    for (long left : {16666, 4000, 3999}) {
+        frame_stats_reset();
+        frame_wait();                       // a frame was just shown
+        fake_clock::advance_us(16666 - left);
+        long before = fake_clock::sleeps();
+        play("image 0 a.bmp");              // a comic without a frame of its own
+        frames.push_back(fake_clock::sleeps() - before);
+    }
+    EXPECT_EQ(frames, (std::vector<long>{0, 0, 1}));
 }
 
 TEST_F(ComixScript, ClsHidesAndClearsQuitOnlyClearsAndNeitherPresents)
 {
-    clear_to_color(game_screen, rgb(5, 5, 5));
     play("vis_on 2 vis_on 3 quit setxy 9 1 1");
-    EXPECT_EQ(sleeps(), 0);                 // no frame was presented
-    EXPECT_EQ(getpixel(game_screen, 0, 0), 0);
-    EXPECT_EQ(v_image[9].X, 1);             // quit did not end the script
-    at_ms(0, [] {});
+    EXPECT_EQ((std::vector<int>{pixel(0, 0), v_image[9].X}), (std::vector<int>{0, 1}));   // quit did not end the script
     play("vis_on 2 cls");
-    EXPECT_EQ(sleeps(), 0);
+    EXPECT_EQ(fake_clock::sleeps(), 0);     // no frame was presented
 }
 
-TEST_F(ComixScript, EscEndsTheWholeComicOnceReleasedEvenFromAnIncludedScript)
+// A skip (Esc, or a click however quick) ends the whole comic, even from an
+// included script, once the key or button is up, and nothing after the
+// comic sees it.  The click that started the level does not skip it.
+TEST_F(ComixScript, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
 {
-    // Held from the start: the first command runs, the comic ends after the release.
-    key[KEY_ESC] = 1;
+    key[KEY_ESC] = 1;                       // held from the start: the first command runs
     at_ms(300, [] { key[KEY_ESC] = 0; });
     play("setxy 0 1 1 setxy 1 2 2");
     EXPECT_EQ((std::vector<int>{v_image[0].X, v_image[1].X}), (std::vector<int>{1, 0}));
@@ -216,46 +208,42 @@ TEST_F(ComixScript, EscEndsTheWholeComicOnceReleasedEvenFromAnIncludedScript)
     at_ms(450, [] { key[KEY_ESC] = 0; });
     play("include inner.cmx setxy 2 2 2");
     EXPECT_EQ((std::vector<int>{v_image[1].X, v_image[2].X}), (std::vector<int>{0, 0}));
-}
 
-TEST_F(ComixScript, AClickDuringADelayEndsTheComicWhenReleasedAndIsConsumed)
-{
-    // A click from before the comic (the one that started the level) does not skip it.
     click_latch_press();
-    play("delay 10 setxy 0 5 5");
-    EXPECT_EQ(v_image[0].X, 5);
-    v_image[0].X = 0;
-
-    // Pressed and released between two frames: only the latch saw it.
-    at_ms(200, [] { click_latch_press(); });
+    play("delay 10 setxy 3 5 5");
+    EXPECT_EQ(v_image[3].X, 5);
+    at_ms(now_us() / 1000 + 200, [] { click_latch_press(); });     // between two frames: only the latch saw it
     long before = cas;
-    play("delay 1000 setxy 0 5 5 delay 1000");
+    play("delay 1000 setxy 4 5 5 delay 1000");
     EXPECT_LT(cas, before + 100);
-    EXPECT_EQ(v_image[0].X, 0);
-    EXPECT_FALSE(left_clicked());           // the next screen does not see it
-    // Held: the comic ends when the button comes up.
+    EXPECT_FALSE(left_clicked());
     unsigned long t = now_us() / 1000;
-    at_ms(t + 100, [] { mouse_b = 1; });
+    at_ms(t + 100, [] { mouse_b = 1; });   // held: the comic ends when the button comes up
     at_ms(t + 700, [] { mouse_b = 0; });
-    play("delay 1000 setxy 0 5 5");
-    EXPECT_EQ(v_image[0].X, 0);
+    play("delay 1000 setxy 4 5 5");
     EXPECT_GE(now_us(), (t + 700) * 1000);
+    EXPECT_EQ(v_image[4].X, 0);
     EXPECT_FALSE(left_clicked());
 }
 
-TEST_F(ComixScript, PauseHoldsTheStageAndAClickThatEndsItLetsTheComicGoOn)
+// The pause holds the stage still; a click or a key goes on with the comic
+// (it does not end it), and the time the player read is nobody's: nothing
+// jumps after it, on the stage or on the game clock.
+TEST_F(ComixScript, PauseHoldsTheStageAndNothingJumpsAfterIt)
 {
     dir.write_bmp("data/comix/p.bmp", 8, 8, 0, 0, 250);
     at_ms(100, [] { mouse_b = 1; });
     at_ms(2000, [] { mouse_b = 0; });
     long before = cas;
-    play("image 0 p.bmp virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 "
-         "pause setxy 3 7 7");
-    EXPECT_EQ(cas, before);                 // the clock did not run during the pause
-    EXPECT_EQ(v_image[0].X, 0);             // nothing moved
-    EXPECT_EQ(v_image[3].X, 7);             // the click did not end the comic
+    play("image 0 p.bmp virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause setxy 3 7 7");
+    EXPECT_EQ((std::vector<long>{cas, v_image[0].X, v_image[3].X}), (std::vector<long>{before, 0, 7}));
     EXPECT_GE(now_us(), 2000000UL);
     EXPECT_FALSE(left_clicked());
+    at_ms(now_us() / 1000 + 1000, [] { simulate_keypress('a'); });
+    play("virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause delay 2");
+    EXPECT_LE(v_image[0].X, 4);             // a step or two at the delay, not a hundred at once
+    EXPECT_LE(cas, before + 4);
+    EXPECT_FALSE(keypressed());
 }
 
 TEST_F(ComixScript, AButtonHeldFromBeforeTheComicSkipsNeitherItNorItsPause)
@@ -269,42 +257,25 @@ TEST_F(ComixScript, AButtonHeldFromBeforeTheComicSkipsNeitherItNorItsPause)
     EXPECT_GE(now_us(), 1500000UL);         // the pause waited for the fresh click
 }
 
-TEST_F(ComixScript, PauseEndsOnAKeyAndNothingJumpsAfterIt)
-{
-    at_ms(1000, [] { simulate_keypress('a'); });
-    long before = cas;
-    play("virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause delay 2");
-    // The second the player read is nobody's: the move goes on a step or
-    // two at the delay instead of a hundred at once, and the clock after the
-    // comic goes on from where it stood.
-    EXPECT_LE(v_image[0].X, 4);
-    EXPECT_LE(cas, before + 4);
-    EXPECT_FALSE(keypressed());
-}
-
 TEST_F(ComixScript, CloseButtonEndsTheComicFromEveryWait)
 {
     // The program's close handler never returns; a test one throws.
     close_handler = [] { throw CloseRequested(); };
-    at_ms(100, [] { close_requested = 1; });
-    EXPECT_THROW(play("delay 100000"), CloseRequested);
-    close_requested = 0;
-    events().clear();
-    at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
-    EXPECT_THROW(play("pause"), CloseRequested);
-    close_requested = 0;
-    events().clear();
-    mouse_b = 1;        // waiting for the button to come up
-    at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
-    EXPECT_THROW(play("setxy 0 1 1"), CloseRequested);
-    mouse_b = 0;
-
+    for (auto [script, held] : {std::pair{"delay 100000", 0}, {"pause", 0}, {"setxy 0 1 1", 1}}) {
+        events().clear();
+        close_requested = 0;
+        mouse_b = held;                     // 1: waiting for the button to come up
+        at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
+        EXPECT_THROW(play(script), CloseRequested) << script;
+        if (!held)
+            screen_end();                   // the program leaves from inside the comic's screen
+    }
     // Without a handler that leaves, the comic still ends at once.
+    mouse_b = 0;
     close_handler = nullptr;
     close_requested = 1;
     play("pause delay 100000 setxy 6 1 1");
     EXPECT_EQ(v_image[6].X, 0);
-    close_requested = 0;
 }
 
 }  // namespace

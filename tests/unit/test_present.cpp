@@ -1,79 +1,101 @@
-// Full screen: where the picture goes, how the mouse maps to it, and that
-// only what changed reaches the display.
+// The picture on the display: the window's scale, the full screen's place,
+// how the mouse maps to it and is confined, and that only what changed
+// reaches the display.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
+#include "pacing.h"
 #include "present.h"
 #include "test_support.h"
 #include "variable.h"
 
-TEST(FullScreen, TheLargestWholeScaleCentredOnCommonDesktops)
+// A window: the scale setup.cfg asks for, or else the largest whose window
+// and its frame (32 x 96 more) fit the desktop.  Full screen: the largest
+// whole scale, centred.
+TEST(Placement, TheWindowsScaleAndTheFullScreensPlace)
 {
     struct {
-        int w, h, scale, x, y;
-    } cases[] = {{1366, 768, 1, 363, 144}, {1920, 1080, 2, 320, 60}, {2560, 1440, 3, 320, 0},
-                 {3840, 2160, 4, 640, 120}, {1280, 1024, 2, 0, 32},  {640, 480, 1, 0, 0},
-                 {600, 400, 1, 0, 0}};
-    for (auto c : cases) {
+        int requested, w, h, scale;
+    } windows[] = {{1, 3840, 2160, 1}, {4, 0, 0, 4}, {0, 1312, 1056, 2}, {0, 1311, 1056, 1}, {0, 1312, 1055, 1},
+                   {5, 1920, 1080, 2}, {-1, 3840, 2160, 4}, {0, 9999, 9999, 4}, {0, 0, 0, 1}};
+    for (auto c : windows)
+        EXPECT_EQ(choose_scale(c.requested, c.w, c.h), c.scale) << c.requested << " " << c.w << "x" << c.h;
+    struct {
+        int w, h;
+        std::vector<int> place;
+    } screens[] = {{1366, 768, {1, 363, 144}}, {1920, 1080, {2, 320, 60}}, {2560, 1440, {3, 320, 0}},
+                   {3840, 2160, {4, 640, 120}}, {1280, 1024, {2, 0, 32}}, {640, 480, {1, 0, 0}}, {600, 400, {1, 0, 0}}};
+    for (const auto &c : screens) {
         PRESENT_PLACE p = full_screen_place(c.w, c.h);
-        EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), (std::vector<int>{c.scale, c.x, c.y}))
-            << c.w << "x" << c.h;
+        EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), c.place) << c.w << "x" << c.h;
     }
 }
 
-// A display of w x h in memory, the picture placed on it as full screen.
+// A display of w x h in memory, the picture placed on it as full screen, and
+// a mouse driver that only notes the range it is given.
 class Display : public ::testing::Test {
 protected:
-    void open(int w, int h)
+    static std::vector<int> &range()
+    {
+        static std::vector<int> r;
+        return r;
+    }
+    MOUSE_DRIVER mouse{};
+    const int BAR = makecol(1, 2, 3);
+    BITMAP *display = nullptr, *saved_screen = nullptr;
+
+    void SetUp() override
     {
         fake_clock::install(1000000);
+        frame_stats_reset();
+        present_exit();             // no pointer, nothing sent yet
+        mouse.set_range = [](int x1, int y1, int x2, int y2) { range() = {x1, y1, x2, y2}; };
+        mouse_driver = &mouse;
         saved_screen = screen;
-        screen = display = create_bitmap(w, h);
+        screen = display = create_bitmap(1920, 1080);
         clear_to_color(screen, BAR);
         game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
         clear_to_color(game_screen, makecol(10, 20, 30));
-        PRESENT_PLACE p = full_screen_place(w, h);
-        present_init(p.scale, p.x, p.y);
+        present_init(2, 320, 60);   // full screen on 1920 x 1080
     }
     void TearDown() override
     {
         present_exit();
+        mouse_driver = nullptr;
         destroy_bitmap(game_screen);
         game_screen = nullptr;
         destroy_bitmap(display);
         screen = saved_screen;
         fake_clock::uninstall();
     }
-    const int BAR = makecol(1, 2, 3);
-    BITMAP *display = nullptr, *saved_screen = nullptr;
 };
 
-TEST_F(Display, TheMouseMapsThroughThePicturesOffsetAndScale)
+TEST_F(Display, TheMouseMapsThroughThePicturesPlaceAndKeepsItsRangeAtEveryMode)
 {
-    open(1920, 1080);       // scale 2 at (320, 60)
-    struct {
-        int mx, my, gx, gy;
-    } cases[] = {{320, 60, 0, 0},        {321, 61, 0, 0},       {322, 62, 1, 1},
-                 {320 + 2 * 195 + 1, 60 + 2 * 285 + 1, 195, 285},
-                 {1599, 1019, 639, 479}, {10, 10, 0, 0},        {1919, 1079, 639, 479}};
-    for (auto c : cases) {
-        mouse_x = c.mx;
-        mouse_y = c.my;
-        EXPECT_EQ(game_mouse_x(), c.gx) << c.mx;
-        EXPECT_EQ(game_mouse_y(), c.gy) << c.my;
+    for (auto [x, y, game_x, game_y] : {std::tuple{320, 60, 0, 0}, {321, 61, 0, 0}, {322, 62, 1, 1}, {711, 631, 195, 285},
+                                         {1599, 1019, 639, 479}, {10, 10, 0, 0}, {1919, 1079, 639, 479}}) {
+        mouse_x = x;
+        mouse_y = y;
+        EXPECT_EQ((std::pair{game_mouse_x(), game_mouse_y()}), (std::pair{game_x, game_y})) << x << "," << y;
     }
+    // The range is set in game pixels, corners included.
+    set_menu_mouse_range();
+    EXPECT_EQ(range(), (std::vector<int>{320 + 40, 60 + 40, 320 + 1241, 60 + 921}));
+    present_init(1, 0, 0);          // a new mode: the same range at the new place
+    EXPECT_EQ(range(), (std::vector<int>{20, 20, 620, 460}));
     mouse_x = mouse_y = 0;
 }
 
 TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
 {
-    open(1920, 1080);       // scale 2 at (320, 60)
     const int back = makecol(10, 20, 30), mark = makecol(200, 0, 0), green = makecol(0, 255, 0);
     present();
     EXPECT_EQ(getpixel(display, 320, 60), back);
     EXPECT_EQ(getpixel(display, 1599, 1019), back);
-    EXPECT_EQ(getpixel(display, 319, 60), BAR);
-    EXPECT_EQ(getpixel(display, 1600, 1019), BAR);
-    EXPECT_EQ(getpixel(display, 320, 1020), BAR);
+    for (auto [x, y] : {std::pair{319, 60}, {1600, 1019}, {320, 1020}})
+        EXPECT_EQ(getpixel(display, x, y), BAR) << x << "," << y;
 
     // Marks on the display stay where the frame did not change.
     putpixel(display, 320, 60, mark);
@@ -99,4 +121,15 @@ TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
     present_again();
     EXPECT_EQ(getpixel(display, 0, 0), back);
     EXPECT_EQ(getpixel(display, 5, 300), green);
+}
+
+// While the game waits, the picture stands for the ticks asked, frame after frame.
+TEST_F(Display, AHoldLastsItsTicksAndKeepsTheFramesComing)
+{
+    brix_timer_wait();
+    long start = cas;
+    fake_clock::advance_us(50000);  // five ticks since the clock was last read
+    present_hold(8);
+    EXPECT_EQ(cas, start + 5 + 8);  // five frames of 16.67 ms
+    EXPECT_EQ(fake_clock::sleeps(), 5);
 }
