@@ -27,7 +27,7 @@ static void *feed_loop(void *)
     const timespec turn = {0, FEED_TURN_US * 1000L};
     while (feed_on) {
         pthread_mutex_lock(&feed_mutex);
-        while (feed_held > 0)
+        while (feed_held > 0 && feed_on)
             pthread_cond_wait(&feed_released, &feed_mutex);
         if (feed_on)
             feed(1);
@@ -71,15 +71,13 @@ static int feed_unregister(bg_func f)
 {
     if (!feed || f != feed)
         return allegro_bg->unregister_func(f);
-    feed_on = 0;
+    pthread_mutex_lock(&feed_mutex);
+    feed_on = 0;                // also when a caller holds the feed off
+    pthread_cond_signal(&feed_released);
+    pthread_mutex_unlock(&feed_mutex);
     pthread_join(feed_thread, nullptr);
     feed = nullptr;
     return 0;
-}
-
-static int feed_is_held(void)
-{
-    return allegro_bg->interrupts_disabled();
 }
 
 static bg_manager feeding_bg;
@@ -93,7 +91,6 @@ int install_sound_fed(int digi, int midi)
         feeding_bg.unregister_func = feed_unregister;
         feeding_bg.enable_interrupts = release_feed;
         feeding_bg.disable_interrupts = hold_feed;
-        feeding_bg.interrupts_disabled = feed_is_held;
         _unix_bg_man = &feeding_bg;
     }
     feed_taking = 1;
