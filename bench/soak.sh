@@ -10,7 +10,9 @@
 # last minutes, the largest value and the growth after the first minute.
 # The game's sound plays into a PulseAudio server of the soak's own (when
 # pulseaudio is installed): each minute's line adds the underruns the server
-# has counted so far and the stream's buffer latency.
+# has counted so far and the stream's buffer latency; at the end, the most
+# the server holds of the stream (its target length) and how often the
+# stream was made anew (ALSA's recovery from an underrun).
 # Fails if the program ends (a crash shows its status) before the time is up.
 # SOAK_SHOTS=DIR keeps a screenshot of every minute there.
 set -uo pipefail
@@ -87,7 +89,11 @@ if ! alive; then
   grep -v '^ALSA' "$work/out.txt" | tail -20
   exit 1
 fi
-[ -n "${pulse_pid:-}" ] && echo "soak: the sound server counted $(pulse_underruns) underruns of the game's stream"
+if [ -n "${pulse_pid:-}" ]; then
+  echo "soak: the sound server counted $(pulse_underruns) underruns of the game's stream"
+  awk '/Requested tlength=/ { sub(/.*tlength=/, ""); t = $1 + 0; if (t > most) most = t; n++ }
+       END { printf "soak: the server held at most %.1f ms of the stream; it was made %d times\n", most, n }' "$pulse_log"
+fi
 n=${#samples[@]}
 [ "$n" -ge 2 ] || { echo "soak: too short to compare"; exit 0; }
 # What is resident depends on the screen and the level of the moment, so the

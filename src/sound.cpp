@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "criterr.h"
+#include "sound_feed.h"
 
 int music_on = 0;
 SAMPLE *s_music = nullptr;
@@ -26,13 +27,13 @@ static SAMPLE *load_effect(const char *path)
 }
 
 // The effects go through Allegro's ALSA driver, which hands the sound over
-// one period at each turn of its background thread (every 10 ms or a little
-// more): a period must hold more than 10 ms of sound for the feed to keep
-// up (441 frames at 44100 Hz), and the more it holds, the sooner the buffer
-// fills again after the thread was held up.  The whole buffer is what a shot
-// waits before it is heard: two periods of 544 frames are 24.7 ms.
-#define ALSA_PERIOD_FRAMES 544
-#define ALSA_PERIODS 2
+// one period at each turn of its feed (sound_feed.h: every 2 ms or a little
+// more).  The whole buffer is what a shot waits before it is heard, and the
+// sound server keeps at least three periods of a stream (its own latency of
+// one period and two more): four periods of 272 frames are 24.7 ms at
+// 44100 Hz, at the driver and at the server alike.
+#define ALSA_PERIOD_FRAMES 272
+#define ALSA_PERIODS 4
 
 // Allegro reads its ALSA settings from the [sound] section of its
 // configuration when the sound is installed; an override leaves a player's
@@ -49,7 +50,7 @@ static void alsa_settings(void)
 int init_sound(void)
 {
     alsa_settings();
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, "") != 0)
+    if (install_sound_fed(DIGI_AUTODETECT, MIDI_AUTODETECT) != 0)
         critical_error("Error initialising sound\n%s", allegro_error);
     s_shot = load_effect("data/sound/colt.wav");
     s_bandit_shot = load_effect("data/sound/b_colt.wav");

@@ -4,8 +4,9 @@
 # sink, PULSE_SERVER pointing at its socket), so the game's sound goes
 # Allegro's ALSA driver -> ALSA's default device -> PulseAudio.  The sink's
 # monitor is recorded with parec: the intro is heard, the quiet street before
-# a shot is silent, and a click on it is heard.  Prints the stream's latency
-# as the server reports it and the underruns it logged.  The server is
+# a shot is silent, and a click on it is heard; the server holds at most
+# 25 ms of the stream.  Prints the stream's latency as the server reports it
+# and the underruns it logged.  The server is
 # stopped by its process id.
 . "$E2E_LIB/common.sh"
 
@@ -77,6 +78,13 @@ note "street RMS $quiet, after the click $shot"
 above 0.002 "${quiet:-1}" || fail "the street is not silent before the shot (RMS ${quiet:-none})"
 above "${shot:-0}" 0.01 || fail "the shot is not heard (RMS ${shot:-none})"
 
+# The most the server holds of the stream (a shot waits that long): the
+# stream's target length, which the server sets to at least three periods.
+held=$(awk '/Requested tlength=/ { sub(/.*tlength=/, ""); t = $1 + 0; if (t > most) most = t }
+            END { print most + 0 }' "$WORK/pulse.log")
+note "the server holds at most $held ms of the game's stream"
+above "$held" 0 || fail "the server never reported the stream's length"
+if above "$held" 25; then fail "the server holds $held ms of the game's stream, more than 25"; fi
 underruns=$(grep -c "Implicit underrun of 'ALSA" "$WORK/pulse.log" || true)
 note "times the game's stream ran dry at the server: $underruns"
 press_key q
