@@ -7,17 +7,7 @@ note() { echo "-- $*"; }
 
 [ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
 
-# A desktop of our own, $1 = WxHxDEPTH: a private Xvfb whose process id is
-# XVFB_PID (a script that calls this is not run under tools/with-xvfb.sh).
-own_desktop() {
-  local fd_file; fd_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
-  [ -s "$fd_file" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$fd_file")"
-  rm -f "$fd_file"
-}
+[ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set (run under tools/with-xvfb.sh)"
 
 # The street's layout as the game has it (DOOR_LEAF_X, CREATURE_ZONE_CENTRE_X,
 # ...), printed by the layout tool that is built beside the data checker.
