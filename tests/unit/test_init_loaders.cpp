@@ -297,70 +297,39 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
         many_creatures += "CREATURE man.txt 1 ";
     for (int i = 0; i < 11; i++)
         many_decorations += "DECORATION bottle.txt ";
-    struct Case {
-        const char *what;
-        std::string text;
-        int wanted;
-        std::vector<std::string> mentions;
-    };
-    const std::string ok = " CREATURE man.txt 1 BACK back.bmp ";
-    const std::vector<Case> cases = {
-        {"level not in the file", "LEVEL 1" + ok + "END_OF_LEVEL 1\n", 3, {"level 3 is not in the file"}},
-        {"empty file", "", 1, {"level 1 is not in the file"}},
-        {"a closing word missing hides the next block",
-         "LEVEL 1" + ok + "END_OF_LEVEL\nLEVEL 3" + ok + "END_OF_LEVEL 3\n", 3, {"level 3 is not in the file"}},
-        {"block runs to the end of the file", "LEVEL 1" + ok, 1, {"level 1 has no END_OF_LEVEL"}},
-        {"block ends inside an entry", "LEVEL 1" + ok + "NEXT", 1, {"NEXT of level 1"}},
-        {"no background", "LEVEL 1 CREATURE man.txt 1 END_OF_LEVEL 1", 1, {"level 1 has no BACK"}},
-        {"background name one too long for its path",
-         "LEVEL 1 CREATURE man.txt 1 BACK " + std::string(27, 'b') + ".bmp END_OF_LEVEL 1", 1,
-         {"BACK " + std::string(27, 'b') + ".bmp of level 1 is too long"}},
-        {"background cannot be loaded", "LEVEL 1 CREATURE man.txt 1 BACK nope.bmp END_OF_LEVEL 1", 1,
-         {"BACK of level 1", "data/gfx/nope.bmp"}},
-        {"no creatures", "LEVEL 1 BACK back.bmp END_OF_LEVEL 1", 1, {"level 1 has no CREATURE"}},
-        {"weights add up to 0", "LEVEL 1 CREATURE man.txt 0 CREATURE lady.txt 0 BACK back.bmp END_OF_LEVEL 1",
-         1, {"weights of level 1 add up to 0"}},
-        {"negative weight", "LEVEL 1 CREATURE man.txt -2" + ok + "END_OF_LEVEL 1", 1,
-         {"weight of CREATURE of level 1 is -2"}},
-        {"more than 24 creatures", "LEVEL 1 BACK back.bmp " + many_creatures + "END_OF_LEVEL 1", 1,
-         {"level 1 lists more than 24 creatures"}},
-        {"more than 10 decorations", "LEVEL 1" + ok + many_decorations + "END_OF_LEVEL 1", 1,
-         {"level 1 lists more than 10 decorations"}},
-        {"word of 40 characters", "LEVEL 1" + ok + "KOMIX_START " + std::string(40, 'k') + " END_OF_LEVEL 1",
-         1, {"longer than 39"}},
-        {"number that is no number", "LEVEL 1" + ok + "NEXT two END_OF_LEVEL 1", 1,
-         {"NEXT of level 1 is not a number"}},
-        {"number beyond any int", "LEVEL 1" + ok + "REFRESH_DOOR 4294967297 END_OF_LEVEL 1", 1,
+    const std::string good = "LEVEL 1 CREATURE man.txt 1 BACK back.bmp END_OF_LEVEL 1\n", bmp31 = std::string(27, 'b') + ".bmp";
+    expect_refused(good, LEVEL_SCRIPT_PATH, {
+        {"level not in the file", "LEVEL 1", "LEVEL 3", {"level 1 is not in the file"}},
+        {"empty file", good.c_str(), "", {"level 1 is not in the file"}},
+        {"a closing word missing hides the next block", "LEVEL 1", "LEVEL 3 BACK back.bmp END_OF_LEVEL\nLEVEL 1",
+         {"level 1 is not in the file"}},
+        {"block runs to the end of the file", "END_OF_LEVEL 1", "", {"level 1 has no END_OF_LEVEL"}},
+        {"block ends inside an entry", "END_OF_LEVEL 1\n", "KOMIX_START", {"level 1 ends inside KOMIX_START"}},
+        {"block ends before a number", "END_OF_LEVEL 1\n", "NEXT", {"ends before NEXT of level 1"}},
+        {"no background", "BACK back.bmp", "", {"level 1 has no BACK"}},
+        {"background name one too long for its path", "back.bmp", bmp31, {"BACK " + bmp31 + " of level 1 is too long"}},
+        {"background cannot be loaded", "back.bmp", "nope.bmp", {"BACK of level 1", "data/gfx/nope.bmp"}},
+        {"no creatures", "CREATURE man.txt 1", "", {"level 1 has no CREATURE"}},
+        {"weights add up to 0", "man.txt 1", "man.txt 0 CREATURE lady.txt 0", {"weights of level 1 add up to 0"}},
+        {"negative weight", "man.txt 1", "man.txt -2", {"weight of CREATURE of level 1 is -2"}},
+        {"more than 24 creatures", "CREATURE man.txt 1", many_creatures, {"level 1 lists more than 24 creatures"}},
+        {"more than 10 decorations", "BACK", many_decorations + "BACK", {"level 1 lists more than 10 decorations"}},
+        {"word of 40 characters", "BACK", "KOMIX_START " + std::string(40, 'k') + " BACK", {"longer than 39"}},
+        {"number that is no number", "BACK", "NEXT two BACK", {"NEXT of level 1 is not a number"}},
+        {"number beyond any int", "BACK", "REFRESH_DOOR 4294967297 BACK",
          {"REFRESH_DOOR of level 1 is 4294967297, not 0 to 1000"}},
-        {"child not in the level", "LEVEL 1 CREATURE twin.txt 1 BACK back.bmp END_OF_LEVEL 1", 1,
-         {"level 1", "CHILD 1"}},
-        {"child too short to take over", "LEVEL 1 CREATURE twin.txt 1 CREATURE short.txt 1 BACK back.bmp END_OF_LEVEL 1",
-         1, {"level 1", "CHILD 1", "3 TICKS"}},
-        {"duel with two duelists", "LEVEL 1 MODE 1 CREATURE man.txt 1 CREATURE man.txt 1 BACK back.bmp END_OF_LEVEL 1",
-         1, {"duel level 1", "2 CREATURE"}},
-        {"duelist too short to retreat",
-         "LEVEL 1 MODE 1 CREATURE man.txt 1 CREATURE man.txt 1 CREATURE stub.txt 1 BACK back.bmp END_OF_LEVEL 1",
-         1, {"duel level 1", "duelist 2 (stub.txt) has 2 TICKS"}},
-        {"unknown mode", "LEVEL 1 MODE 2" + ok + "END_OF_LEVEL 1", 1, {"MODE of level 1 is 2"}},
-        {"more bullets than the cylinder holds", "LEVEL 1" + ok + "BULLETS 7 END_OF_LEVEL 1", 1,
-         {"BULLETS of level 1 is 7"}},
-        {"a zero kill quota", "LEVEL 1" + ok + "MAX_BANDIT 0 END_OF_LEVEL 1", 1, {"MAX_BANDIT of level 1 is 0"}},
-        {"a broken creature is reported by its own file", "LEVEL 1 CREATURE nobody.txt 1 BACK back.bmp END_OF_LEVEL 1",
-         1, {"Unable to open file data/object/nobody.txt"}},
-    };
-    const int files = open_files();
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        level_state_at_start();
-        write_levels(c.text);
-        int wanted = c.wanted;
-        std::vector<std::string> mentions = c.mentions;
-        if (strstr(c.what, "own file") == nullptr)
-            mentions.push_back(LEVEL_SCRIPT_PATH);
-        expect_mentions(fatal_of([wanted] { load_level(LEVEL_SCRIPT, wanted); }), mentions);
-        destroy_level();
-    }
-    EXPECT_EQ(open_files(), files) << "a refused level script was left open";
+        {"child not in the level", "man.txt", "twin.txt", {"level 1", "CHILD 1"}},
+        {"child too short to take over", "man.txt 1", "twin.txt 1 CREATURE short.txt 1", {"level 1", "CHILD 1", "3 TICKS"}},
+        {"duel with two duelists", "CREATURE", "MODE 1 CREATURE man.txt 1 CREATURE", {"duel level 1", "2 CREATURE"}},
+        {"duelist too short to retreat", "CREATURE", "MODE 1 CREATURE man.txt 1 CREATURE man.txt 1 CREATURE stub.txt 1 CREATURE",
+         {"duel level 1", "duelist 2 (stub.txt) has 2 TICKS"}},
+        {"unknown mode", "BACK", "MODE 2 BACK", {"MODE of level 1 is 2"}},
+        {"more bullets than the cylinder holds", "BACK", "BULLETS 7 BACK", {"BULLETS of level 1 is 7"}},
+        {"a zero kill quota", "BACK", "MAX_BANDIT 0 BACK", {"MAX_BANDIT of level 1 is 0"}},
+    }, [] { level_state_at_start(); load_level(LEVEL_SCRIPT, 1); }, [] { return destroy_level() == 0; });
+    // A broken creature of the level is reported by its own file.
+    write_levels("LEVEL 1 CREATURE nobody.txt 1 BACK back.bmp END_OF_LEVEL 1\n");
+    expect_mentions(fatal_of([] { load_level(LEVEL_SCRIPT, 1); }), {"Unable to open file data/object/nobody.txt"});
     expect_mentions(fatal_of([] { load_level("missing.txt", 1); }), {"Unable to open file data/levels/missing.txt"});
 }
 
