@@ -39,7 +39,7 @@ TEST_F(ComixScript, CommandsSetTheirFields)
     // move's tempo 0 becomes 1; getXY copies the position only.
     play("virtual 0 0 0 0 10 10 virtual 1 0 0 0 20 30 vis_on 0 setxy 0 5 6 setreal 0 -2 3 "
          "move 0 100 200 4 -5 0 movereal 0 10 -20 getXY 1 0 fade 0 1 7 resize 1 100 200 -3 4 "
-         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2");
+         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2 quit setxy 9 1 1");
     EXPECT_EQ(fields(v_image[0]), (std::vector<long>{0, 0, 0, 3, 9, 110, 180, 10, 10, 4, -5, 1, 1, 7, 0, 0, 0,
                                                      0, 4, 0, 0, 0, 12, 1, 1, cas}));
     EXPECT_EQ(fields(v_image[1]), (std::vector<long>{0, 0, 0, 3, 9, 0, 0, 20, 30, 0, 0, 1, 0, 0, 100, 200, -3,
@@ -47,8 +47,12 @@ TEST_F(ComixScript, CommandsSetTheirFields)
     EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old, v_image[0].old,
                                  v_image[0].visible}),
               (std::vector<long>{3, -1, 2, cas, cas, 0}));
+    // quit clears the picture without presenting it and does not end the script.
+    EXPECT_EQ((std::vector<long>{pixel(0, 0), v_image[9].X, fake_clock::sleeps()}), (std::vector<long>{0, 1, 0}));
     // Tenths of the size, truncated first; resize_stop ends the scale only.
-    play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1");
+    clear_to_color(game_screen, rgb(5, 5, 5));
+    play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1 cls");
+    EXPECT_EQ((std::vector<long>{pixel(0, 0), fake_clock::sleeps()}), (std::vector<long>{0, 0}));   // cls likewise
     EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_w, v_image[2].r_h}),
               (std::vector<int>{30, 100, 0, 50}));
     play("resize_stop 2");
@@ -183,14 +187,6 @@ TEST_F(ComixScript, ReadingAheadKeepsTheFramesPaced)
         frames.push_back(fake_clock::sleeps() - before);
     }
     EXPECT_EQ(frames, (std::vector<long>{0, 0, 1}));
-}
-
-TEST_F(ComixScript, ClsHidesAndClearsQuitOnlyClearsAndNeitherPresents)
-{
-    play("vis_on 2 vis_on 3 quit setxy 9 1 1");
-    EXPECT_EQ((std::vector<int>{pixel(0, 0), v_image[9].X}), (std::vector<int>{0, 1}));   // quit did not end the script
-    play("vis_on 2 cls");
-    EXPECT_EQ(fake_clock::sleeps(), 0);     // no frame was presented
 }
 
 // A skip (Esc, or a click however quick) ends the whole comic, even from an
