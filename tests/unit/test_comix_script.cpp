@@ -158,6 +158,11 @@ TEST_F(ComixScript, FilesAreReadAheadAndLiveForTheComicOnly)
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
     EXPECT_EQ(pixel(30, 12), rgb(0, 250, 0));       // the last frame stays
     EXPECT_EQ(v_image[8].X, 1);                     // the include within an include is passed over
+    char stats[4096] = "";
+    FILE *f = fmemopen(stats, sizeof stats - 1, "w");
+    screen_stats_write(f);
+    fclose(f);
+    EXPECT_NE(strstr(stats, "screen comic frames "), nullptr) << stats;   // the comic's frames are a screen's own
     for (int i = 0; i < COMIX_SLOTS; i++)
         EXPECT_EQ((std::vector<bool>{!c_image[i], !c_sound[i], !v_image[i].visible}), std::vector<bool>(3, true)) << i;
     // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
