@@ -39,7 +39,7 @@ TEST_F(ComixScript, CommandsSetTheirFields)
     // move's tempo 0 becomes 1; getXY copies the position only.
     play("virtual 0 0 0 0 10 10 virtual 1 0 0 0 20 30 vis_on 0 setxy 0 5 6 setreal 0 -2 3 "
          "move 0 100 200 4 -5 0 movereal 0 10 -20 getXY 1 0 fade 0 1 7 resize 1 100 200 -3 4 "
-         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2");
+         "anime 0 4 12 anime_type 0 1 scroll 3 -1 2 quit setxy 9 1 1");
     EXPECT_EQ(fields(v_image[0]), (std::vector<long>{0, 0, 0, 3, 9, 110, 180, 10, 10, 4, -5, 1, 1, 7, 0, 0, 0,
                                                      0, 4, 0, 0, 0, 12, 1, 1, cas}));
     EXPECT_EQ(fields(v_image[1]), (std::vector<long>{0, 0, 0, 3, 9, 0, 0, 20, 30, 0, 0, 1, 0, 0, 100, 200, -3,
@@ -47,8 +47,12 @@ TEST_F(ComixScript, CommandsSetTheirFields)
     EXPECT_EQ((std::vector<long>{scroll_tempo, scroll_x, scroll_y, scroll_tempo_old, v_image[0].old,
                                  v_image[0].visible}),
               (std::vector<long>{3, -1, 2, cas, cas, 0}));
+    // quit clears the picture without presenting it and does not end the script.
+    EXPECT_EQ((std::vector<long>{pixel(0, 0), v_image[9].X, fake_clock::sleeps()}), (std::vector<long>{0, 1, 0}));
     // Tenths of the size, truncated first; resize_stop ends the scale only.
-    play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1");
+    clear_to_color(game_screen, rgb(5, 5, 5));
+    play("virtual 2 0 0 0 30 50 resize_rel 2 15 25 -9 10 resize_rel 3 1 1 1 1 cls");
+    EXPECT_EQ((std::vector<long>{pixel(0, 0), fake_clock::sleeps()}), (std::vector<long>{0, 0}));   // cls likewise
     EXPECT_EQ((std::vector<int>{v_image[2].re_width, v_image[2].re_height, v_image[2].r_w, v_image[2].r_h}),
               (std::vector<int>{30, 100, 0, 50}));
     play("resize_stop 2");
@@ -154,6 +158,11 @@ TEST_F(ComixScript, FilesAreReadAheadAndLiveForTheComicOnly)
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
     EXPECT_EQ(pixel(30, 12), rgb(0, 250, 0));       // the last frame stays
     EXPECT_EQ(v_image[8].X, 1);                     // the include within an include is passed over
+    char stats[4096] = "";
+    FILE *f = fmemopen(stats, sizeof stats - 1, "w");
+    screen_stats_write(f);
+    fclose(f);
+    EXPECT_NE(strstr(stats, "screen comic frames "), nullptr) << stats;   // the comic's frames are a screen's own
     for (int i = 0; i < COMIX_SLOTS; i++)
         EXPECT_EQ((std::vector<bool>{!c_image[i], !c_sound[i], !v_image[i].visible}), std::vector<bool>(3, true)) << i;
     // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
@@ -183,14 +192,6 @@ TEST_F(ComixScript, ReadingAheadKeepsTheFramesPaced)
         frames.push_back(fake_clock::sleeps() - before);
     }
     EXPECT_EQ(frames, (std::vector<long>{0, 0, 1}));
-}
-
-TEST_F(ComixScript, ClsHidesAndClearsQuitOnlyClearsAndNeitherPresents)
-{
-    play("vis_on 2 vis_on 3 quit setxy 9 1 1");
-    EXPECT_EQ((std::vector<int>{pixel(0, 0), v_image[9].X}), (std::vector<int>{0, 1}));   // quit did not end the script
-    play("vis_on 2 cls");
-    EXPECT_EQ(fake_clock::sleeps(), 0);     // no frame was presented
 }
 
 // A skip (Esc, or a click however quick) ends the whole comic, even from an
