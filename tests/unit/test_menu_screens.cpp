@@ -199,16 +199,17 @@ TEST_F(MenuScreens, TheQuitDialogAnswersFreshTapsAndEscOnly)
 TEST_F(MenuScreens, ACheatCodeTypedInTheQuitDialogIsAppliedAndClosesIt)
 {
     life_cheat = 0;
-    // Letters typed without a modifier are thrown away, not collected.
-    for (char c : std::string("QUA"))
-        then(30, [c] { type(letter_key(c), c); });
-    // A word is compared when the modifier is let go: a part of it is gone.
-    for (const char *word : {"QUARTZ", "LANTERNBOAT", "QUARTZLANTERNBOAT"}) {
-        then(30, [] { key_shifts = KB_SHIFT_FLAG; });
-        for (char c : std::string(word))
+    auto word = [](const char *letters, int shifts) {
+        then(30, [shifts] { key_shifts = shifts; });
+        for (char c : std::string(letters))
             then(30, [c] { type(letter_key(c), c); });
         then(30, [] { key_shifts = 0; });
-    }
+    };
+    // A word is compared when the modifier is let go: a part of it is gone.
+    word("QUARTZ", KB_SHIFT_FLAG);
+    word("LANTERNBOAT", KB_SHIFT_FLAG);
+    word("QUA", 0);     // letters typed without a modifier are thrown away, not collected
+    word("QUARTZLANTERNBOAT", KB_SHIFT_FLAG);
     EXPECT_EQ(menu_yesno(), 0);
     EXPECT_EQ(life_cheat, 1);
     EXPECT_TRUE(script.empty());
