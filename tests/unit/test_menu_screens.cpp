@@ -252,7 +252,8 @@ TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsC
         EXPECT_TRUE(lit_at(75, 300));                   // Cancel
         tap(400, 420);                                  // the difficulty screen...
     });
-    then(300, [] { tap(530, 240); });                  // ...its third column
+    then(50, [] { EXPECT_EQ(shown(320, 60), 0); });    // ...opening on a clear picture...
+    then(250, [] { tap(530, 240); });                  // ...its third column
     then(300, [] {
         EXPECT_TRUE(shows("difugly.bmp", 280, 350, 259, 87));
         tap(75, 300);
