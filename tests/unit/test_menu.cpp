@@ -97,7 +97,7 @@ TEST(TopTen, RowsThatDoNotFitAreSkippedAndTheRestFilled)
     dir.write(TOPTEN_FILE,
               "500\tANNA\n"
               "oops\n"                          // no score
-              "450\tA NAME FAR TOO LONG TO FIT\n"  // over 19 characters
+              "450\tABCDEFGHIJKLMNOPQRST\n"  // 20 characters: one too many
               "440\tlower\n"                    // not capitals
               "99999999999\tHUGE\n"             // no int holds it
               "\n"
