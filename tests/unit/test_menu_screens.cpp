@@ -228,21 +228,16 @@ TEST_F(MenuScreens, ACheatCodeTypedInTheQuitDialogIsAppliedAndClosesIt)
 TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsChosen)
 {
     music_volume = 50, sound_volume = 70, mouse_sensitivity = 50, obtiznost = DIFFICULTY_EASY;
-    auto press = [](int x, int y) {
-        point(x, y);
-        mouse_b = 1;
-        click_latch_press();
-    };
     point(80, 310);         // the click on Options, still held where Cancel is
     mouse_b = 1;
     then(200, [] { mouse_b = 0; });
-    then(50, [press] { press(328, 200); });            // the music figure up 60, held at the top...
+    then(50, [] { tap(328, 200), mouse_b = 1; });      // the music figure up 60, held at the top...
     then(50, [] { point(328, 140); });
     then(50, [] { point(328, 145); });                 // ...and down again at once
     then(50, [] { mouse_b = 0; });
-    then(50, [press] {
+    then(50, [] {
         EXPECT_EQ(midi_set, 190);                       // set when let go
-        press(400, 150);                                // the sound figure down, to the bottom
+        tap(400, 150), mouse_b = 1;                     // the sound figure down, to the bottom
     });
     then(50, [] { point(400, 300); });
     then(50, [] {
@@ -251,7 +246,7 @@ TEST_F(MenuScreens, TheOptionsFiguresSetTheVolumesAndTheMouseAndTheDifficultyIsC
         EXPECT_FALSE(shows("mute.bmp", 318, 220, 28, 31));
         mouse_b = 0;
     });
-    then(50, [press] { press(484, 150); });            // the mouse figure down 20
+    then(50, [] { tap(484, 150), mouse_b = 1; });      // the mouse figure down 20
     then(50, [] { point(484, 170); });
     then(50, [] { mouse_b = 0; });
     then(50, [] {
