@@ -58,8 +58,6 @@ TEST_F(Fonts, NumbersAreDrawnMostSignificantDigitFirstAndAmountsEndInADollar)
             s += colour == 0 ? '.' : cell == 0 ? '$' : (char)('0' + cell - 1);
         }
         EXPECT_EQ(s, c.shown) << c.number;
-        EXPECT_EQ(getpixel(game_screen, 64, 10), 0);
-        EXPECT_EQ(getpixel(game_screen, 70, 5 + DIGIT_H), 0);
         EXPECT_TRUE(c.shown[0] != '1' || getpixel(game_screen, 65, 5) == 0);  // a mask pixel stays clear
     }
 }
