@@ -43,6 +43,7 @@ test: build sanitize-build fuzz-build
 sanitize-build: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEADEYE_SANITIZE=ON >/dev/null
 	cmake --build $(SANITIZE_BUILD) --target unit_tests -j $(JOBS)
+	ln -sfn ../game $(SANITIZE_BUILD)/game    # the tests that read the built data find it there
 
 # The readers' fuzz targets (clang, libFuzzer, ASan, UBSan), fed from the data
 # tree of $(BUILD).
