@@ -146,8 +146,7 @@ protected:
         cas = spec_cas = 0;
         brix_timer();
         frame_stats_reset();
-        for (int i = 0; i < 16; i++)
-            screen_end();       // no screen left open by a run that a test broke off
+        close_screens();
         world::build(test_look());
         saved_screen = screen;
         screen = test_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
@@ -223,6 +222,14 @@ protected:
             release(*b);
         fake_clock::uninstall();
         clear_input();
+        close_screens();
+    }
+
+    // No screen of the frame statistics left open by a run a test broke off.
+    static void close_screens()
+    {
+        for (int i = 0; i < 16; i++)
+            screen_end();
     }
 
     static void clear_input()
