@@ -1,17 +1,14 @@
 // Duels: the duelists' random hesitation, their hold, their bodies, the
-// brother who steps in, the retreat after a lost life, the end after 7.5 s,
-// the duel frame, and the loader's refusal of duel levels that cannot run.
+// brother who steps in, the retreat after a lost life, the duel frame, the
+// end after 7.5 s that a comic does not shorten, and the loader's refusal
+// of duel levels that cannot run.
 #include <string>
-#include <vector>
 
-#include "comix.h"
 #include "test_game_fixture.h"
 
 using namespace game_test;
 
 namespace {
-
-int no_comic(const char *) { return 0; }
 
 class Duel : public GameWorld {
 protected:
@@ -20,19 +17,13 @@ protected:
         GameWorld::SetUp();
         advance(400);
         level_mode = MODE_DUEL;
-        game_comix = no_comic;
-    }
-    void TearDown() override
-    {
-        game_comix = comix_play;
-        GameWorld::TearDown();
     }
 
     // Three duelists of the given script, delay 10, started as a level does.
     void three(std::initializer_list<int> ticks)
     {
-        for (int i = 0; i < 3; i++)
-            creature(i, ticks, 1, 10, 0);
+        for (int i = 0; i < DOOR_COUNT; i++)
+            creature(i, ticks, TYPE_BANDIT, 10, 0);
         duel_start();
         duel_pohni_objekty();   // the first frame starts their clocks
     }
@@ -44,252 +35,165 @@ protected:
         }
     }
     // The next `n` numbers rand() gives from `seed`.
-    static std::vector<int> draws(unsigned seed, int n)
+    static V draws(unsigned seed, int n)
     {
         srand(seed);
-        std::vector<int> r;
+        V r;
         for (int i = 0; i < n; i++)
-            r.push_back(rand());
+            r.push_back(rand() % 100);
         return r;
     }
-    SMALL_OBJECT_STRUCTURE &slot(int i) { return small_object[i]; }
+    static SMALL_OBJECT_STRUCTURE &slot(int i) { return small_object[i]; }
+    static V tiks() { return {slot(0).tik, slot(1).tik, slot(2).tik}; }
+
+    // Duel levels 7 and 8, each after its comic, with the given creatures in level 7.
+    void script(const std::string &creatures)
+    {
+        const std::string head = "BACK back.bmp\nMODE 1\nMAX_BANDIT 3\nKOMIX_START duel.cmx\n";
+        dir.write(LEVEL_SCRIPT_PATH, "LEVEL 7\n" + head + creatures + "NEXT 8\nEND_OF_LEVEL 7\nLEVEL 8\n" + head +
+                                         "CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\nNEXT 7\n"
+                                         "END_OF_LEVEL 8\n");
+    }
 };
 
 const std::initializer_list<int> plain = {0, 0, 0, 0, 1, 1, 2, 1, 1};
 
-TEST_F(Duel, TheStartFillsTheThreeSlotsFromTheFirstCreaturesAndStartsTheClock)
+TEST_F(Duel, EachDueMomentOfTheFirstTicksIsPutOffWithAChanceOf70In100DrawnInSlotOrder)
 {
-    creature(0, plain);
-    creature(1, plain);
-    creature(2, plain);
-    creature(3, plain);
-    duel_start();
-    for (int i = 0; i < 3; i++) {
-        EXPECT_EQ(slot(i).draw, 1);
-        EXPECT_EQ(slot(i).animation, i);
-        EXPECT_EQ(slot(i).X, slot_x[i]);
-        EXPECT_EQ(slot(i).Y, SLOT_Y);
-    }
-    EXPECT_EQ(duel_time, cas);
-
-    // On an ordinary level it does nothing.
-    for (auto &s : small_object)
-        s = SMALL_OBJECT_STRUCTURE{};
-    level_mode = MODE_ORDINARY;
-    duel_time = 0;
-    duel_start();
-    EXPECT_EQ(slot(0).draw + slot(1).draw + slot(2).draw, 0);
-    EXPECT_EQ(duel_time, 0);
-}
-
-TEST_F(Duel, EachDueMomentOfTheFirstTicksTakesOneRandomNumberInSlotOrder)
-{
-    // Find a seed whose first three numbers put off slots 0 and 2 and let
-    // slot 1 step on, so the order of the draws shows.
+    // A seed whose first numbers put off slot 0 (69), let slot 1 step on
+    // (70, just not below 70) and put off slot 2.
     unsigned seed = 1;
-    for (;; seed++) {
-        std::vector<int> r = draws(seed, 3);
-        if (r[0] % 100 < 70 && r[1] % 100 >= 70 && r[2] % 100 < 70)
-            break;
+    for (V r = draws(seed, 3); !(r[0] == 69 && r[1] == 70 && r[2] < 70); r = draws(++seed, 3)) {
     }
     three(plain);
-    std::vector<int> r = draws(seed, 4);
+    srand(seed + 1000);
+    int untouched = rand();
+    srand(seed + 1000);
+    duel_step(10);      // 10 ticks are not more than delay 10: nobody is due, nothing drawn
+    EXPECT_EQ(rand(), untouched);
     srand(seed);
-    duel_step(10);  // 10 ticks are not more than delay 10: nobody is due, nothing drawn
-    EXPECT_EQ(slot(1).tik, 0);
-    duel_step(1);   // 11: all three are due
-    EXPECT_EQ(slot(0).tik, 0);
-    EXPECT_EQ(slot(1).tik, 1);
-    EXPECT_EQ(slot(2).tik, 0);
-    EXPECT_EQ(rand(), r[3]);    // exactly three numbers were taken
+    rand(), rand(), rand();
+    int fourth = rand();
+    srand(seed);
+    duel_step(1);       // 11: all three are due
+    EXPECT_EQ(tiks(), (V{0, 1, 0}));
+    EXPECT_EQ(rand(), fourth);
 
     // A fallen duelist and one past tick 3 take none, though due; tick 3
     // still hesitates.
     slot(0).mode = 1;
     slot(1).tik = 4;
     slot(2).tik = 3;
-    std::vector<int> after = draws(seed + 1000, 2);
+    srand(seed + 1000);
+    bool put_off = rand() % 100 < 70;
+    int second = rand();
     srand(seed + 1000);
     duel_step(11);
-    EXPECT_EQ(slot(1).tik, 5);
-    EXPECT_EQ(slot(2).tik, after[0] % 100 < 70 ? 3 : 4);
-    EXPECT_EQ(rand(), after[1]);
-}
-
-TEST_F(Duel, PutOffMomentsAreWholeTicksAndTheDrawComesAtARandomTime)
-{
-    // Over many seeded duels the first tick arrives after 1, 2, 3 ... whole
-    // delays with chances 30 %, 21 %, 14.7 % ...
-    int first[4] = {0, 0, 0, 0};
-    const int runs = 400;
-    for (int run = 0; run < runs; run++) {
-        srand(run);
-        creature(0, plain);
-        init_small(0, 0);
-        duel_pohni_objekty();
-        int periods = 0;
-        while (slot(0).tik == 0) {
-            duel_step(11);
-            periods++;
-        }
-        if (periods <= 4)
-            first[periods - 1]++;
-        slot(0) = SMALL_OBJECT_STRUCTURE{};
-    }
-    EXPECT_NEAR(first[0] / (double)runs, 0.30, 0.07);
-    EXPECT_NEAR(first[1] / (double)runs, 0.21, 0.06);
-    EXPECT_NEAR(first[2] / (double)runs, 0.147, 0.05);
+    EXPECT_EQ((V{slot(1).tik, slot(2).tik}), (V{5, put_off ? 3 : 4}));
+    EXPECT_EQ(rand(), second);
 }
 
 TEST_F(Duel, ADuelistFiresOnHisScriptAndHoldsHisLastPoseForGood)
 {
-    sound_volume = 0;
     three(plain);
     slot(0).tik = 4;    // past the hesitation
     slot(1).draw = slot(2).draw = 0;
     duel_step(11, 2);
-    EXPECT_EQ(slot(0).tik, 6);
-    EXPECT_EQ(pocet_hitu, 1);
-    EXPECT_EQ(dira[0].visible, 1);
+    EXPECT_EQ((V{slot(0).tik, pocet_hitu, dira[0].visible}), (V{6, 1, 1}));
+    long fired = cas;
     duel_step(11, 2);
     for (int i = 0; i < 6; i++) {
         duel_step(11);
         EXPECT_EQ(slot(0).tik, 8);  // end_tick 9 - 1, for good
     }
-    EXPECT_EQ(slot(0).draw, 1);
-    EXPECT_EQ(pocet_hitu, 1);       // the hold never fires again
-    EXPECT_EQ(dira[0].visible, 1);  // 88 ticks after the shot
-    duel_step(11, 2);
-    EXPECT_EQ(dira[0].visible, 0);  // the mark lasts a second
+    EXPECT_EQ((V{slot(0).draw, pocet_hitu}), (V{1, 1}));   // the hold never fires again
+    // His mark lasts a second, strictly.
+    duel_step((int)(fired + BANDIT_HOLE_TIME - cas));
+    EXPECT_EQ(dira[0].visible, 1);
+    duel_step(1);
+    EXPECT_EQ(dira[0].visible, 0);
 }
 
-TEST_F(Duel, AShotDuelistFallsAndKeepsLyingAtTickSeven)
+TEST_F(Duel, AShotDuelistFallsAndKeepsLyingAtTickSevenAndATypeTwoGivesWayToHisChild)
 {
-    three(plain);
+    creature(0, plain, TYPE_BANDIT);
+    creature(1, plain, TYPE_WITH_CHILD).next_name = 3;
+    creature(2, plain);
+    creature(3, {0, 0, 0, 0, 1, 2, 1}, TYPE_BANDIT, 7);
+    duel_start();
+    duel_pohni_objekty();
     slot(0).tik = 4;
     strela(0);
-    EXPECT_EQ(pocet_zabitych, 1);
-    for (int i = 0; i < 7; i++) {
+    slot(1).tik = 5;
+    strela(1);
+    EXPECT_EQ(pocet_zabitych, 2);
+    for (int i = 1; i <= 4; i++) {
         duel_step(11);
-        EXPECT_EQ(slot(0).tik, i + 1);
+        EXPECT_EQ((V{slot(0).tik, slot(1).animation}), (V{i, 1}));
     }
-    for (int i = 0; i < 6; i++) {
-        duel_step(11);
-        EXPECT_EQ(slot(0).tik, 7);
-    }
-    EXPECT_EQ(slot(0).draw, 1);
-    EXPECT_EQ(slot(0).mode, 1);
-    EXPECT_EQ(pocet_hitu, 0);   // his script's firing tick went by while he fell
-}
-
-TEST_F(Duel, ATypeTwoDuelistGivesWayToHisChildFromTickThree)
-{
-    creature(0, plain, 2).next_name = 3;
-    creature(1, plain);
-    creature(2, plain);
-    creature(3, {0, 0, 0, 0, 1, 2, 1}, 1, 7);
-    duel_start();
-    slot(0).tik = 5;
-    strela(0);
-    duel_step(11, 4);
-    EXPECT_EQ(slot(0).animation, 0);
     duel_step(11);
-    EXPECT_EQ(slot(0).animation, 3);
-    EXPECT_EQ(slot(0).mode, 0);
-    EXPECT_EQ(slot(0).tik, 3);
-    EXPECT_EQ(slot(0).delay, 7);
-    EXPECT_EQ(slot(0).end_tick, 7);
-    EXPECT_EQ(slot(0).X, slot_x[0]);
+    const SMALL_OBJECT_STRUCTURE &child = slot(1);
+    EXPECT_EQ((V{child.animation, child.mode, child.tik, child.delay, child.end_tick, child.X}),
+              (V{3, 0, 3, 7, 7, slot_x[1]}));
+    for (int i = 0; i < 8; i++) {
+        duel_step(11);
+        EXPECT_EQ(slot(0).tik, i < 2 ? 6 + i : 7);
+    }
+    EXPECT_EQ((V{slot(0).draw, slot(0).mode}), (V{1, 1}));
 }
 
 TEST_F(Duel, ALostLifeSendsTheLivingDuelistsNearTheEndOfTheirScripts)
 {
-    sound_volume = 0;
     three({0, 0, 0, 0, 1, 2, 1, 1, 1, 1});
     slot(1).tik = 4;
-    strela(1);  // felled
+    strela(1);          // felled
     slot(2).tik = 4;
-    duel_step(11);  // duelist 2 fires at tick 5 ...
+    duel_step(11);      // duelist 2 fires at tick 5 ...
     obtiznost = DIFFICULTY_HARD;
     slot(2).tik = 4;
-    duel_step(11);  // ... and again with 3 hits: a life
-    EXPECT_EQ(bang, 1);
-    EXPECT_EQ(pocet_zivotu, 2);
+    duel_step(11);      // ... and again with 3 hits: a life
+    EXPECT_EQ((V{bang, pocet_zivotu}), (V{1, 2}));
     game_retreat();
-    EXPECT_EQ(slot(0).tik, 7);
-    EXPECT_EQ(slot(1).tik, 2);  // the fallen one is left alone
-    EXPECT_EQ(slot(2).tik, 7);
+    EXPECT_EQ(tiks(), (V{7, 2, 7}));    // the fallen one is left alone
     duel_step(11, 6);
-    EXPECT_EQ(slot(0).tik, 9);
-    EXPECT_EQ(slot(2).tik, 9);
-    EXPECT_EQ(slot(0).draw, 1);
+    EXPECT_EQ((V{slot(0).tik, slot(2).tik, slot(0).draw}), (V{9, 9, 1}));
 }
 
 TEST_F(Duel, TheFrameShowsTheDuelistsInTheOpenStreetWithoutDoorsDecorationsOrKillBar)
 {
     three(plain);
-    slot(1).tik = 4;    // drawing: pose 1
+    object[0].tick[0] = 2;  // duelist 0 stands in his pose 2 from the start
+    slot(1).tik = 4;        // drawing: pose 1
     slot(2).mode = 1;
-    slot(2).tik = 7;    // lying: pose 4, and he stays as the frame steps on
-    slot(2).last_time = cas;
+    slot(2).tik = 7;        // lying: pose 4, and he stays as the frame steps on
+    slot(0).last_time = slot(1).last_time = cas;
+    slot(2).last_time = cas - 11;
     decor(0, 200, 60, 20, 20);
-    advance(11);
-    duel_draw_game_screen();
+    notice_miss(200, 250);
+    mouse_x = 600;
+    mouse_y = 300;
+    game_frame();
     EXPECT_EQ(slot(2).tik, 7);
-    EXPECT_EQ(at(80, 200), anim_colour(CREATURE_BASE + 0, 0, 0));
+    EXPECT_EQ(at(80, 200), anim_colour(CREATURE_BASE + 0, 2, 0));
     EXPECT_EQ(at(301, 200), anim_colour(CREATURE_BASE + 1, 1, 0));
     EXPECT_EQ(at(523, 200), anim_colour(CREATURE_BASE + 2, 4, 0));
     EXPECT_EQ(at(40, 100), background_colour());   // where door 0 would stand
     EXPECT_EQ(at(205, 65), background_colour());   // the decoration
     EXPECT_EQ(at(634, 300), background_colour());  // the kill bar
     EXPECT_EQ(at(560, 10), star_colour());         // the status display is there
+    EXPECT_EQ(at(200, 250), puff_colour(0, 1));    // and so are the notices
 }
 
-class DuelLevels : public Duel {
-protected:
-    void SetUp() override
-    {
-        Duel::SetUp();
-        dir.write_bmp("data/gfx/back.bmp", SCREEN_WIDTH, SCREEN_HEIGHT, 90, 60, 30);
-        dir.write_bmp("data/gfx/man.bmp", 30, 40, 200, 10, 10);
-        dir.write_wav("data/sound/a.wav");
-        dir.write("data/text/man.txt",
-                  "1\nman.bmp\n1\n0 30 40 0 0 -16 0\n5\n0 1\n0 5 0\n1 1\n0 5 0\n2 1\n0 5 0\n3 1\n0 5 0\n"
-                  "4 1\n0 5 0\n");
-        man("man.txt", 1, 0, 6);
-        man("short.txt", 1, 0, 2);
-        man("twin.txt", 2, 3, 6);
-        man("boy.txt", 1, 0, 3);
-    }
-    void man(const char *file, int type, int child, int ticks)
-    {
-        std::string text = "ANIMATION man.txt\nTYPE " + std::to_string(type) +
-                           "\nDELAY 10\nMAX_SHOW 1\nSCORE 50\nSOUND_DEAD a.wav\nSOUND_SHOT a.wav\n"
-                           "SOUND_CRY a.wav\nCHILD " +
-                           std::to_string(child) + "\nTICKS " + std::to_string(ticks) + "\n";
-        for (int t = 0; t < ticks; t++)
-            text += std::to_string(t) + (t == ticks - 1 && ticks > 4 ? " 2\n" : " 0\n");
-        dir.write(std::string("data/object/") + file, text);
-    }
-    void script(const std::string &creatures)
-    {
-        dir.write(LEVEL_SCRIPT_PATH, "LEVEL 7\nBACK back.bmp\nMODE 1\nMAX_BANDIT 3\n" + creatures +
-                                                "NEXT 8\nEND_OF_LEVEL 7\n"
-                                                "LEVEL 8\nBACK back.bmp\nMODE 1\nMAX_BANDIT 3\n"
-                                                "CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\n"
-                                                "NEXT 7\nEND_OF_LEVEL 8\n");
-    }
-    ScratchDir dir;
-    FatalErrors fatal;
-};
-
-TEST_F(DuelLevels, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
+TEST_F(Duel, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
 {
+    man("man.txt", {0, 0, 0, 0, 0, 2});
+    man("short.txt", {0, 0});
+    man("twin.txt", {0, 0, 0, 0, 0, 2}, TYPE_WITH_CHILD, 3);
+    man("boy.txt", {0, 0, 0});
     struct Case {
         const char *creatures;
         const char *message;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"CREATURE man.txt 0\nCREATURE man.txt 0\n", "duel level 7 has 2 CREATURE lines"},
         {"CREATURE man.txt 0\nCREATURE short.txt 0\nCREATURE man.txt 0\n",
          "duel level 7: its duelist 1 (short.txt) has 2 TICKS"},
@@ -307,29 +211,37 @@ TEST_F(DuelLevels, ADuelThatCannotRunIsRefusedNamingTheLevelAndTheCreature)
         destroy_level();
     }
     // Three duelists of three ticks and a child of four are fine.
-    man("short.txt", 1, 0, 3);
-    man("boy.txt", 1, 0, 4);
+    man("short.txt", {0, 0, 0});
+    man("boy.txt", {0, 0, 0, 0});
     script("CREATURE short.txt 0\nCREATURE short.txt 0\nCREATURE twin.txt 0\nCREATURE boy.txt 0\n");
     EXPECT_NO_THROW(load_level(LEVEL_SCRIPT, 7));
 }
 
-TEST_F(DuelLevels, ADuelEndsAfter750TicksWhateverHappenedAndTheNextDuelStarts)
+// The player reads the duel's comic as long as he likes: none of that time
+// is the duel's.
+TEST_F(Duel, ADuelLasts750TicksAfterItsComicAndREADYWhateverHappensThenTheNextStarts)
 {
+    seen.comic_us = 30000000;
     script("CREATURE man.txt 0\nCREATURE man.txt 0\nCREATURE man.txt 0\n");
     game_load_level(7);
     game_start();
-    long began = duel_time;
-    EXPECT_EQ(began, cas);
-    EXPECT_EQ(slot(2).draw, 1);
-    advance(DUEL_TIME);
+    EXPECT_EQ(seen.comics, (std::vector<std::string>{"duel.cmx"}));
+    EXPECT_EQ(game_frame(), 0);
+    EXPECT_LE(cas - duel_time, 2);
+    for (int i = 0; i < DOOR_COUNT; i++)    // the level's first three, where the doors would be
+        EXPECT_EQ((V{slot(i).draw, slot(i).animation, slot(i).X, slot(i).Y}), (V{1, i, slot_x[i], SLOT_Y}));
+    EXPECT_EQ(level, 7);
+    brix_timer_wait();      // whole ticks from here
+    advance((int)(duel_time + DUEL_TIME - cas));
     game_end_rules();
     EXPECT_EQ(level, 7);
     advance(1);
     game_end_rules();
     EXPECT_EQ(level, 8);
     EXPECT_EQ(duel_time, cas);
-    EXPECT_EQ(slot(0).draw + slot(1).draw + slot(2).draw, 3);
-    EXPECT_EQ(slot(0).tik, 0);
+    EXPECT_EQ((V{slot(0).draw + slot(1).draw + slot(2).draw, slot(0).tik}), (V{3, 0}));
+    EXPECT_EQ(game_frame(), 0);
+    EXPECT_LE(cas - duel_time, 2);
 }
 
 }  // namespace

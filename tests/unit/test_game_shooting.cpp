@@ -1,48 +1,27 @@
-// What one shot of the player's revolver hits: creatures in the doors,
-// decorations, and the background that takes the holes.
+// What one shot of the player's revolver hits: creatures in the doors, fair
+// or foul, decorations, and the street that takes the holes; and what a
+// shot that hits nothing shows.
+#include <string>
 #include <vector>
 
-#include "input.h"
-#include "notice.h"
 #include "test_game_fixture.h"
 
 using namespace game_test;
 
 namespace {
 
-class Shooting : public GameWorld {
-protected:
-    // A bandit standing in `door` at its tick `tik`.
-    void bandit_in(int door, int tik, std::initializer_list<int> ticks = {0, 1, 2, 1, 1, 0},
-                   int type = 1)
-    {
-        int index = object_count;
-        creature(index, ticks, type);
-        init_small(door, index);
-        small_object[door].tik = tik;
-        small_object[door].last_time = cas;
-    }
-
-    // Fires one shot at (x, y) through the frame's shot step, from a full cylinder.
-    int fire_at(int x, int y)
-    {
-        pocet_naboju = max_pocet_naboju;
-        mouse_x = x;
-        mouse_y = y;
-        advance(40);
-        click_latch_press();
-        return game_shoot();
-    }
-};
+using Shooting = GameWorld;
 
 TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
 {
     struct Case {
         int x, y, door, frame;
     } cases[] = {
-        {80, 200, 0, 1}, {32, 200, -1, 1}, {128, 200, -1, 1}, {80, 128, -1, 1}, {80, 315, -1, 1},
-        {300, 200, 1, 2}, {351, 200, -1, 2}, {500, 314, 2, 3}, {200, 200, -1, 0}, {20, 200, -1, 1},
-        {8, 200, -1, 0}, {300, 322, -1, 2}, {300, 323, -1, 0}, {610, 86, -1, 3},
+        {80, 200, 0, 1}, {32, 200, -1, 1}, {33, 200, 0, 1}, {128, 200, -1, 1}, {127, 200, 0, 1},
+        {80, 128, -1, 1}, {80, 129, 0, 1}, {80, 315, -1, 1}, {80, 314, 0, 1}, {300, 200, 1, 2},
+        {351, 200, -1, 2}, {500, 314, 2, 3}, {200, 200, -1, 0}, {20, 200, -1, 1}, {8, 200, -1, 0},
+        {9, 200, -1, 1}, {300, 322, -1, 2}, {300, 323, -1, 0}, {610, 86, -1, 3}, {611, 86, -1, 0},
+        {300, 85, -1, 0},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(door_shot(c.x, c.y), c.door) << c.x << ", " << c.y;
@@ -50,239 +29,193 @@ TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
     }
 }
 
-TEST_F(Shooting, AFairBanditIsAKillWorthItsScoreTimesTheDifficultyFactor)
+// A shot at a creature in each part of his script: fair while his gun is
+// out, a foul that costs a life (and says why over his door) before he has
+// drawn, after he has put it away, and at a townsperson in any pose.
+TEST_F(Shooting, AHitIsFairOrAFoulAsTheCreaturesTickSays)
 {
-    bandit_in(1, 1);   // tick value 1
-    obtiznost = DIFFICULTY_HARD;
-    EXPECT_EQ(strela(1), 1);
-    EXPECT_EQ((std::vector<long>{score, pocet_zabitych, small_object[1].mode, small_object[1].tik,
-                                 small_object[1].last_time, pocet_zivotu, bang}),
-              (std::vector<long>{100, 1, 1, 0, cas, 3, 0}));
-    // A creature already hit cannot be hit again.
-    strela(1);
-    EXPECT_EQ(pocet_zabitych, 1);
-    EXPECT_EQ(score, 100);
-    // Difficulty 0 counts the kill and pays nothing; difficulty 1 pays.
-    obtiznost = DIFFICULTY_EASY;
-    bandit_in(0, 2);
-    strela(0);
-    EXPECT_EQ(score, 100);
-    obtiznost = DIFFICULTY_MEDIUM;
-    bandit_in(2, 3);
-    strela(2);
-    EXPECT_EQ(score, 200);
-    EXPECT_EQ(pocet_zabitych, 3);
-    // Shots at no creature (nor at an empty door) change nothing.
-    small_object[2].draw = 0;
-    EXPECT_EQ(strela(-1), -1);
-    EXPECT_EQ(strela(3), 3);
-    EXPECT_EQ(strela(2), 2);
-    EXPECT_EQ(pocet_zabitych, 3);
-}
-
-TEST_F(Shooting, FoulsCostALifeUnlessACheatIsOn)
-{
-    // A bandit who has not drawn yet (tick value 0).
-    pocet_hitu = 2;
-    score = -50;
-    bandit_in(0, 0);
-    strela(0);
-    EXPECT_EQ(pocet_zivotu, 2);
-    EXPECT_EQ(pocet_hitu, 0);
-    EXPECT_EQ(bang, 1);
-    EXPECT_EQ(pocet_zabitych, 0);
-    EXPECT_EQ(score, 0);                // a negative score is lifted to 0
-    EXPECT_EQ(small_object[0].mode, 1); // he falls all the same
-
-    // A civilian is a foul in any pose.
-    bang = 0;
-    obtiznost = DIFFICULTY_HARD;
-    bandit_in(1, 4, {0, 1, 2, 1, 2, 1}, 0);
-    strela(1);
-    EXPECT_EQ(pocet_zivotu, 1);
-    EXPECT_EQ(score, 0);
-    EXPECT_EQ(pocet_zabitych, 0);
-
-    // With either cheat the foul costs nothing, the victim still falls.
-    for (int cheat = 0; cheat < 2; cheat++) {
-        life_cheat = cheat == 0;
-        kill_civil_cheat = cheat == 1;
-        bang = 0;
-        pocet_hitu = 1;
-        bandit_in(2, 1, {0, 1, 1}, 0);
-        strela(2);
-        EXPECT_EQ(pocet_zivotu, 1) << "cheat " << cheat;
-        EXPECT_EQ(pocet_hitu, 1);
-        EXPECT_EQ(bang, 0);
-        EXPECT_EQ(small_object[2].mode, 1);
-        EXPECT_EQ(score, 0);
-    }
-}
-
-TEST_F(Shooting, TheFoulWordSaysWhetherHeHadNotDrawnHadPutHisGunAwayOrWasATownsperson)
-{
+    enum { NONE, LIFE, CIVIL };
+    const std::initializer_list<int> drawn_first = {1, 0, 2, 0}, feint = {0, 1, 0, -1, 0};
     struct Case {
-        int tik, type;
+        std::initializer_list<int> ticks;
+        int tik, type, difficulty, cheat, score_before;
+        int score, kills, lives;
         const char *word;
     } cases[] = {
-        {0, 1, "TOO EARLY"}, {1, 1, nullptr}, {2, 1, "TOO LATE"}, {3, 1, "TOO LATE"}, {1, 0, "TOWNSFOLK"},
+        {feint, 1, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 0, 100, 1, 3, nullptr},
+        {feint, 1, TYPE_BANDIT, DIFFICULTY_MEDIUM, NONE, 0, 100, 1, 3, nullptr},
+        {feint, 1, TYPE_BANDIT, DIFFICULTY_EASY, NONE, 0, 0, 1, 3, nullptr},  // counts, pays nothing
+        {drawn_first, 0, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 0, 100, 1, 3, nullptr},
+        {drawn_first, 2, TYPE_WITH_CHILD, DIFFICULTY_HARD, NONE, 0, 100, 1, 3, nullptr},    // firing
+        {drawn_first, 1, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 0, 0, 0, 2, "TOO LATE"},
+        {feint, 0, TYPE_BANDIT, DIFFICULTY_HARD, NONE, -50, 0, 0, 2, "TOO EARLY"},  // no debt
+        {feint, 2, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 70, 70, 0, 2, "TOO LATE"},
+        {feint, 3, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 70, 70, 0, 2, "TOO LATE"},
+        {feint, 1, TYPE_TOWNSFOLK, DIFFICULTY_HARD, NONE, 70, 70, 0, 2, "TOWNSFOLK"},
+        {feint, 1, TYPE_TOWNSFOLK, DIFFICULTY_HARD, LIFE, 70, 70, 0, 3, "TOWNSFOLK"},
+        {feint, 0, TYPE_BANDIT, DIFFICULTY_HARD, CIVIL, 70, 70, 0, 3, "TOO EARLY"},
     };
-    life_cheat = 1;
     for (const Case &c : cases) {
+        std::string what = "tick " + std::to_string(c.tik) + " type " + std::to_string(c.type) + " difficulty " +
+                           std::to_string(c.difficulty) + " cheat " + std::to_string(c.cheat);
         notice_level_start();
-        bandit_in(1, c.tik, {0, 1, 0, -1, 0}, c.type);
+        creature(0, c.ticks, c.type);
+        put(1, 0, c.tik);
+        obtiznost = c.difficulty;
+        life_cheat = c.cheat == LIFE;
+        kill_civil_cheat = c.cheat == CIVIL;
+        score = c.score_before;
+        pocet_zabitych = bang = 0;
+        pocet_zivotu = 3;
+        pocet_hitu = 2;
+        EXPECT_EQ(strela(1), 1);
+        EXPECT_EQ((std::vector<long>{score, pocet_zabitych, pocet_zivotu, pocet_hitu, bang}),
+                  (std::vector<long>{c.score, c.kills, c.lives, c.lives < 3 ? 0 : 2, c.lives < 3}))
+            << what;
+        EXPECT_STREQ(notice_foul_word(1), c.word) << what;
+        EXPECT_EQ((std::vector<int>{tally.bandit_hits, tally.townsfolk_hit}),
+                  (std::vector<int>{c.type != TYPE_TOWNSFOLK, c.type == TYPE_TOWNSFOLK}))
+            << what;
+        // He falls all the same, and is not hit twice.
+        EXPECT_EQ((std::vector<long>{small_object[1].mode, small_object[1].tik, small_object[1].last_time}),
+                  (std::vector<long>{1, 0, cas}));
         strela(1);
-        const char *word = notice_foul_word(1);
-        if (c.word)
-            EXPECT_STREQ(word, c.word) << "tick " << c.tik << " type " << c.type;
-        else
-            EXPECT_EQ(word, nullptr) << "tick " << c.tik;
+        EXPECT_EQ((std::vector<long>{score, pocet_zabitych, pocet_zivotu}),
+                  (std::vector<long>{c.score, c.kills, c.lives}));
     }
+    // Shots at no door or an empty one change nothing.
+    small_object[1].draw = 0;
+    for (int door : {-1, 1, DOOR_COUNT})
+        EXPECT_EQ(strela(door), door);
+    EXPECT_EQ(pocet_zabitych, 0);
 }
 
 // Door 0's creature shows, in pose 0, only a post of 20 x 170 pixels: screen
 // x 70..89, y 147..316 (his picture, 100 x 210, has its top-left corner at
 // (96 - 16 - 50, 107) = (30, 107)).  At tick 0 his door is still shut.
-TEST_F(Shooting, ATownspersonIsMissedMoreThanThreePixelsFromWhatHeShowsABanditNeverNobodyBehindAShutDoor)
+TEST_F(Shooting, ATownspersonIsMissedAwayFromWhatHeShowsABanditNeverAndNobodyBehindAShutDoor)
 {
     struct Case {
-        int x, y, type, tik;
+        int x, y, type, tik, mode;
         bool felled;
     } cases[] = {
-        {66, 200, 0, 1, false}, {67, 200, 0, 1, true}, {92, 200, 0, 1, true}, {93, 200, 0, 1, false},
-        {80, 143, 0, 1, false}, {80, 144, 0, 1, true}, {80, 200, 0, 1, true},
-        {127, 200, 0, 1, false},    // 3 pixels from his picture's right edge, far from him
-        {40, 200, 0, 2, true},      // in his other, solid pose the same doorway is all him
-        {40, 200, 1, 1, true},      // a bandit is hit anywhere in his doorway (here too early)
-        {80, 200, 0, 0, false},     // the door has not opened yet: a shot at it hits neither
-        {80, 200, 1, 0, false},
+        {66, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, false}, {67, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, true},
+        {92, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, true}, {93, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, false},
+        {80, 143, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, false}, {80, 144, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, true},
+        {127, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, false},    // 3 pixels from his picture's edge, far from him
+        {40, 200, TYPE_TOWNSFOLK, 2, MODE_ORDINARY, true},      // in his other, solid pose the doorway is all him
+        {40, 200, TYPE_BANDIT, 1, MODE_ORDINARY, true},         // a bandit is hit anywhere in his doorway
+        {80, 200, TYPE_TOWNSFOLK, 0, MODE_ORDINARY, false},     // the door has not opened yet
+        {80, 200, TYPE_BANDIT, 0, MODE_ORDINARY, false},
+        {40, 200, TYPE_BANDIT, 0, MODE_DUEL, true},             // a duelist stands in the open from the start
     };
     for (const Case &c : cases) {
         pocet_zivotu = 3;
         bang = 0;
+        level_mode = c.mode;
+        notice_level_start();
         OBJECT_STRUCTURE &o = creature(0, {0, 0, 1, 1, 1, 0}, c.type);
         BITMAP *b = o.anim_object->image[0];
         clear_to_color(b, bitmap_mask_color(b));
         rectfill(b, 40, 40, 59, 209, makecol(30, 90, 200));
-        init_small(0, 0);
-        small_object[0].tik = c.tik;
-        small_object[0].last_time = cas;
+        put(0, 0, c.tik);
         fire_at(c.x, c.y);
-        EXPECT_EQ(small_object[0].mode == 1, c.felled) << c.x << ", " << c.y << " type " << c.type << " tick " << c.tik;
-        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << c.x << ", " << c.y;     // all fouls here
-        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << c.x << ", " << c.y;   // a miss shows its puff
+        std::string what = std::to_string(c.x) + ", " + std::to_string(c.y) + " type " + std::to_string(c.type) +
+                           " tick " + std::to_string(c.tik);
+        EXPECT_EQ(small_object[0].mode == 1, c.felled) << what;
+        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << what;             // all fouls here
+        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << what;        // a miss shows its puff
     }
 }
 
 TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
 {
     decor(0, 400, 20, 30, 30);
+    creature(0, {0, 1, 1, 1, 1, 1, 0});
     struct Case {
-        int x, y, duel;
+        int x, y, mode, door_mode;
         bool puff;
         const char *what;
     } cases[] = {
-        {200, 250, 0, false, "the wall takes a hole"},
-        {20, 200, 0, true, "a door frame"},
-        {300, 200, 0, true, "an empty doorway"},
-        {200, 330, 0, true, "below the holes' line"},
-        {200, 250, 1, true, "the open street of a duel"},
-        {410, 30, 1, false, "a decoration breaks"},
-        {410, 30, 1, true, "a broken one takes the shot and shows nothing"},
+        {200, 250, MODE_ORDINARY, 0, false, "the wall takes a hole"},
+        {20, 200, MODE_ORDINARY, 0, true, "a door frame"},
+        {300, 200, MODE_ORDINARY, 0, true, "an empty doorway"},
+        {200, 330, MODE_ORDINARY, 0, true, "below the holes' line"},
+        {200, 250, MODE_DUEL, 0, true, "the open street of a duel"},
+        {410, 30, MODE_DUEL, 0, false, "a decoration breaks"},
+        {410, 30, MODE_DUEL, 0, true, "a broken one takes the shot and shows nothing"},
+        {80, 200, MODE_ORDINARY, 0, false, "a bandit falls"},
+        {80, 200, MODE_ORDINARY, 1, true, "one already falling is not felled again"},
     };
     for (const Case &c : cases) {
-        level_mode = c.duel;
+        level_mode = c.mode;
         notice_level_start();
+        put(0, 0, 2);
+        small_object[0].mode = c.door_mode;
         fire_at(c.x, c.y);
         EXPECT_EQ(notice_puff_step(), c.puff ? 0 : -1) << c.what;
     }
+    // Its three pictures take a third of its 0.3 s each.
     level_mode = MODE_ORDINARY;
-    notice_level_start();
     fire_at(20, 200);
-    advance(NOTICE_PUFF_TIME);
-    EXPECT_EQ(notice_puff_step(), NOTICE_PUFF_STEPS - 1);
-    advance(1);
-    EXPECT_EQ(notice_puff_step(), -1);
+    const int step_at[][2] = {{10, 0}, {11, 1}, {20, 1}, {21, 2}, {30, 2}, {31, -1}};
+    long fired = cas;
+    for (const auto &s : step_at) {
+        advance((int)(fired + s[0] - cas));
+        EXPECT_EQ(notice_puff_step(), s[1]) << "age " << s[0];
+    }
 }
 
-TEST_F(Shooting, DecorationsAreTestedInTableOrderAndADestroyedOneStillStopsTheShot)
+TEST_F(Shooting, DecorationsAreHitInTableOrderWithinTheirZoneAndADestroyedOneStillStopsTheShot)
 {
-    decor(0, 200, 100, 40, 40);                 // zone x 192..240, y 92..140
-    decor(1, 220, 120, 40, 40);                 // overlaps the first
+    decor(0, 200, 100, 40, 40);     // zone: x 193..239, y 93..139
+    decor(1, 220, 120, 40, 40);     // overlaps the first
+    decor(2, 400, 100, 40, 40);
+    decoration_count = 2;           // the third is not in this level's table
+    const int outside[][2] = {{192, 110}, {210, 92}, {420, 110}};
+    for (const auto &p : outside)
+        EXPECT_EQ(decoration_shot(p[0], p[1]), 0) << p[0] << ", " << p[1];
+    decoration_count = 3;
     EXPECT_EQ(decoration_shot(193, 93), 1);
-    EXPECT_EQ(decoration_shot(192, 100), 0);    // the margin's edge is outside
-    EXPECT_EQ(decoration[0].mode, 1);
-    EXPECT_EQ(decoration[0].old_time, cas);
-    EXPECT_EQ(decoration[1].mode, 0);
-
+    EXPECT_EQ((std::vector<long>{decoration[0].mode, decoration[0].old_time, decoration[1].mode}),
+              (std::vector<long>{1, cas, 0}));
     // In the overlap the first listed takes the shot even when destroyed.
     EXPECT_EQ(decoration_shot(230, 130), 1);
     EXPECT_EQ(decoration[1].mode, 0);
-    // Beyond the first, the second is reached.
     EXPECT_EQ(decoration_shot(250, 150), 2);
     EXPECT_EQ(decoration[1].mode, 1);
-    EXPECT_EQ(decoration_shot(260, 160), 0);    // right and bottom edges are outside
-    EXPECT_EQ(decoration_shot(500, 400), 0);
+    // Right and bottom edges are outside.
+    EXPECT_EQ(decoration_shot(260, 150), 0);
+    EXPECT_EQ(decoration_shot(250, 160), 0);
+    EXPECT_EQ(decoration_shot(259, 159), 2);
+
+    // One shot fells a bandit and breaks a decoration in front of him.
+    creature(0, {0, 1, 1, 1, 0});
+    put(0, 0, 2);
+    decor(0, 60, 150, 30, 30);
+    fire_at(70, 160);
+    EXPECT_EQ((std::vector<int>{small_object[0].mode, pocet_zabitych, decoration[0].mode, pocet_naboju, shot_show}),
+              (std::vector<int>{1, 1, 1, CYLINDER_SIZE - 1, 1}));
 }
 
 TEST_F(Shooting, HolesAreLeftOnlyInTheOpenStreetOfAnOrdinaryLevel)
 {
     int bg = background_colour();
-    // Between two doors, on the lowest line that takes a hole.
-    EXPECT_EQ(fire_at(200, 314), 1);
+    EXPECT_EQ(fire_at(200, 314), 1);    // between two doors, on the lowest line that takes a hole
     EXPECT_NE(getpixel(game_screen2, 202, 316), bg);
-    // One line lower: no hole.
-    fire_at(190, 315);
+    fire_at(190, 315);                  // one line lower: none
     EXPECT_EQ(getpixel(game_screen2, 192, 317), bg);
-    // On the middle door (its frame zone): no hole.
-    fire_at(300, 200);
+    fire_at(300, 200);                  // on the middle door: none
     EXPECT_EQ(getpixel(game_screen2, 302, 202), bg);
-    // In a duel level: no hole anywhere.
-    level_mode = MODE_DUEL;
+    level_mode = MODE_DUEL;             // in a duel: none anywhere
     fire_at(200, 250);
     EXPECT_EQ(getpixel(game_screen2, 202, 252), bg);
     level_mode = MODE_ORDINARY;
     fire_at(200, 250);
-    EXPECT_NE(getpixel(game_screen2, 202, 252), bg);
     // The hole is multiplied in: darker than the wall, not the hole's own grey.
     int c = getpixel(game_screen2, 202, 252);
     EXPECT_LT(getr(c), getr(bg));
     EXPECT_NE(c, hole_colour());
-}
-
-TEST_F(Shooting, OneShotCanFellACreatureAndADecorationAtOnce)
-{
-    bandit_in(0, 2);
-    decor(0, 60, 150, 30, 30);
-    obtiznost = DIFFICULTY_MEDIUM;
-    fire_at(70, 160);
-    EXPECT_EQ(small_object[0].mode, 1);
-    EXPECT_EQ(pocet_zabitych, 1);
-    EXPECT_EQ(decoration[0].mode, 1);
-    EXPECT_EQ(pocet_naboju, 5);
-    EXPECT_EQ(shot_show, 1);
-}
-
-TEST_F(Shooting, NullSoundsAreSkippedAtAnyVolume)
-{
-    // Every sample in this world is null and the effect volume is 70: the
-    // player's shot, a death, a destroyed decoration, a bandit's shot and
-    // a reload must all pass without touching a sample.
-    bandit_in(1, 1, {0, 1, 2, 2, 1, 0});
-    decor(0, 290, 150, 20, 20);
-    fire_at(300, 160);
-    EXPECT_EQ(small_object[1].mode, 1);
-    bandit_in(0, 1, {0, 1, 2, 2, 1, 0});
-    small_object[0].delay = 0;
-    step(1);
-    EXPECT_EQ(pocet_hitu, 1);
-    obtiznost = DIFFICULTY_MEDIUM;
-    pocet_naboju = 0;
-    shot_show = 0;
-    mouse_b = 2;
-    advance(40);
-    game_reload();
-    EXPECT_EQ(pocet_naboju, 6);
 }
 
 }  // namespace

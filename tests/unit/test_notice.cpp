@@ -1,42 +1,42 @@
-// What the game tells the player, and the scaled window's arithmetic: the
-// reload hint, the foul words, the level's tally, the scale a desktop gets
-// and the mouse read in game pixels at every scale.
-#include <gtest/gtest.h>
+// What the game tells the player, by its rules: the reload hint, the foul
+// words, the level's tally, and the notices' files; and the scale a
+// desktop gets for the game's window.
+#include <stdio.h>
 
-#include "game.h"
-#include "menu.h"
-#include "notice.h"
-#include "present.h"
-#include "variable.h"
+#include <string>
+
+#include "test_game_fixture.h"
+
+using namespace game_test;
 
 namespace {
 
-class Notices : public ::testing::Test {
+class Notices : public GameWorld {
 protected:
     void SetUp() override
     {
+        GameWorld::SetUp();
         cas = 1000;
-        obtiznost = DIFFICULTY_MEDIUM;
-        hand_reloads = 0;
-        notice_level_start();
     }
 };
 
-TEST_F(Notices, TheHintShowsOnAnEmptyClickFadesAndStopsAfterThreeReloads)
+TEST_F(Notices, TheHintShowsOnAnEmptyClickAtTheHandReloadsFadesAndStopsAfterThreeReloads)
 {
-    obtiznost = DIFFICULTY_EASY;
-    notice_empty_click();
-    EXPECT_EQ(notice_hint_alpha(), 0);      // the easiest difficulty reloads by itself
-    obtiznost = DIFFICULTY_HARD;
-    notice_empty_click();
-    EXPECT_EQ(notice_hint_alpha(), 255);
-    cas += NOTICE_HINT_TIME;
-    EXPECT_EQ(notice_hint_alpha(), 255);
-    cas += NOTICE_HINT_FADE / 2;
-    EXPECT_GT(notice_hint_alpha(), 0);
-    EXPECT_LT(notice_hint_alpha(), 255);
-    cas += NOTICE_HINT_FADE / 2;
-    EXPECT_EQ(notice_hint_alpha(), 0);
+    for (int difficulty : {DIFFICULTY_EASY, DIFFICULTY_MEDIUM, DIFFICULTY_HARD}) {
+        obtiznost = difficulty;
+        notice_level_start();
+        notice_empty_click();
+        EXPECT_EQ(notice_hint_alpha(), difficulty == DIFFICULTY_EASY ? 0 : 255) << difficulty;
+    }
+    const struct {
+        int age, alpha;
+    } fade[] = {{NOTICE_HINT_TIME, 255}, {NOTICE_HINT_TIME + NOTICE_HINT_FADE / 2, 127},
+                {NOTICE_HINT_TIME + NOTICE_HINT_FADE - 1, 5}, {NOTICE_HINT_TIME + NOTICE_HINT_FADE, 0}};
+    long shown = cas;
+    for (const auto &f : fade) {
+        cas = shown + f.age;
+        EXPECT_EQ(notice_hint_alpha(), f.alpha) << f.age;
+    }
     notice_empty_click();
     notice_hand_reload();                   // reloading takes it away at once
     EXPECT_EQ(notice_hint_alpha(), 0);
@@ -48,65 +48,65 @@ TEST_F(Notices, TheHintShowsOnAnEmptyClickFadesAndStopsAfterThreeReloads)
     EXPECT_EQ(notice_hint_alpha(), 0);      // three: the player knows
 }
 
-TEST_F(Notices, AFoulSaysWhyOverItsDoorAndTheTallyCountsEveryHit)
+TEST_F(Notices, AFoulSaysWhyOverItsDoorForASecondAndTheTallyCountsEveryHit)
 {
     notice_shot();
     notice_hit(0, 0, FOUL_NONE);            // a fair kill: no word
     notice_shot();
-    notice_hit(1, 0, FOUL_EARLY);           // a bandit who had not drawn
+    notice_hit(1, 0, FOUL_EARLY);
     notice_shot();
-    notice_hit(2, 1, FOUL_TOWNSFOLK);       // a townsman
+    notice_hit(2, 1, FOUL_TOWNSFOLK);
     notice_shot();
+    notice_hit(-1, 0, FOUL_LATE);           // no door: counted, no word
+    notice_hit(DOOR_COUNT, 0, FOUL_LATE);
     EXPECT_EQ(notice_foul_word(0), nullptr);
     EXPECT_STREQ(notice_foul_word(1), "TOO EARLY");
     EXPECT_STREQ(notice_foul_word(2), "TOWNSFOLK");
-    cas += NOTICE_FOUL_TIME + 1;
+    EXPECT_EQ(notice_foul_word(-1), nullptr);
+    cas += 10;
+    notice_hit(1, 0, FOUL_NONE);            // a fair kill in the same door keeps the word
+    cas += NOTICE_FOUL_TIME - 10;
+    EXPECT_STREQ(notice_foul_word(1), "TOO EARLY");
+    cas += 1;
     EXPECT_EQ(notice_foul_word(1), nullptr);
-    EXPECT_EQ(tally.shots, 4);
-    EXPECT_EQ(tally.bandit_hits, 2);
-    EXPECT_EQ(tally.townsfolk_hit, 1);
-    EXPECT_EQ(accuracy_percent(tally.shots, tally.bandit_hits), 50);
+    EXPECT_EQ((std::vector<int>{tally.shots, tally.bandit_hits, tally.townsfolk_hit}), (std::vector<int>{4, 5, 1}));
+    EXPECT_EQ(accuracy_percent(4, 2), 50);
     EXPECT_EQ(accuracy_percent(3, 2), 66);
     EXPECT_EQ(accuracy_percent(0, 0), 0);
     notice_level_start();
-    EXPECT_EQ(tally.shots, 0);
+    EXPECT_EQ((std::vector<int>{tally.shots, tally.bandit_hits, tally.townsfolk_hit}), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(notice_foul_word(2), nullptr);
 }
 
-TEST(Scale, TheLargestWholeScaleThatFitsTheDesktop)
+TEST_F(Notices, AMissingNoticeFileEndsTheGameNamingIt)
 {
+    for (const char *file : {"data/gfx/level/plate.bmp", "data/gfx/level/summary.bmp", "data/gfx/level/puff.bmp",
+                             "data/gfx/level/hint.bmp", "data/sound/dry.wav"}) {
+        notice_destroy();
+        std::string path = dir.path() + "/" + file, aside = path + ".aside";
+        ASSERT_EQ(rename(path.c_str(), aside.c_str()), 0);
+        try {
+            notice_init();
+            ADD_FAILURE() << "no fault without " << file;
+        } catch (const FatalError &e) {
+            EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+        }
+        rename(aside.c_str(), path.c_str());
+    }
+    notice_destroy();
+    EXPECT_NO_THROW(notice_init());
+}
+
+TEST(Scale, TheLargestWholeScaleWhoseWindowFitsTheDesktop)
+{
+    const int w2 = 2 * SCREEN_WIDTH + WINDOW_FRAME_ROOM_X, h2 = 2 * SCREEN_HEIGHT + WINDOW_FRAME_ROOM_Y;
     struct {
         int requested, w, h, scale;
-    } cases[] = {{0, 1024, 768, 1},   {0, 1366, 768, 1},  {0, 1920, 1080, 2}, {0, 2560, 1440, 2},
-                 {0, 3840, 2160, 4},  {0, 0, 0, 1},       {3, 1024, 768, 3},  {4, 0, 0, 4},
-                 {5, 1920, 1080, 2},  {-1, 1920, 1080, 2}};
+    } cases[] = {{0, 1024, 768, 1},   {0, 1920, 1080, 2}, {0, 3840, 2160, 4}, {0, 0, 0, 1},
+                 {0, w2, h2, 2},      {0, w2 - 1, h2, 1}, {0, w2, h2 - 1, 1}, {3, 1024, 768, 3},
+                 {MAX_SCALE, 0, 0, MAX_SCALE}, {MAX_SCALE + 1, 1920, 1080, 2}, {-1, 1920, 1080, 2}};
     for (auto c : cases)
-        EXPECT_EQ(choose_scale(c.requested, c.w, c.h), c.scale)
-            << c.requested << " on " << c.w << "x" << c.h;
+        EXPECT_EQ(choose_scale(c.requested, c.w, c.h), c.scale) << c.requested << " on " << c.w << "x" << c.h;
 }
-
-TEST(Scale, TheMouseIsReadInGamePixelsAtEveryScale)
-{
-    for (int s = 1; s <= MAX_SCALE; s++) {
-        present_scale = s;
-        // Every window pixel of game pixel (40, 246) and of its neighbours.
-        for (int d = 0; d < s; d++) {
-            mouse_x = 40 * s + d;
-            mouse_y = 246 * s + d;
-            EXPECT_EQ(game_mouse_x(), 40);
-            EXPECT_EQ(game_mouse_y(), 246);
-            EXPECT_EQ(is_on(40, 246, 90, 281), 0);      // the border is outside
-            mouse_x = 41 * s + d;
-            mouse_y = 247 * s + d;
-            EXPECT_EQ(is_on(40, 246, 90, 281), 1);
-            mouse_x = 89 * s + d;
-            mouse_y = 280 * s + d;
-            EXPECT_EQ(is_on(40, 246, 90, 281), 1);
-            mouse_x = 90 * s + d;
-            EXPECT_EQ(is_on(40, 246, 90, 281), 0);
-        }
-    }
-    present_scale = 1;
-}
-
 
 }  // namespace
