@@ -13,10 +13,15 @@
 . "$E2E_LIB/common.sh"
 
 [ "$(xdpyinfo | awk '/dimensions:/{print $2}')" = 1920x1080 ] || fail "needs a 1920 x 1080 desktop (XVFB_SCREEN=1920x1080x24)"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "Openbox did not start"
+for _ in 1 2 3; do      # (Openbox now and then gives up at start on a busy machine)
+  openbox --sm-disable >/tmp/openbox.$$ 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+  wmctrl -m >/dev/null 2>&1 && break
+  kill $wm_pid 2>/dev/null
+done
+wmctrl -m >/dev/null 2>&1 || fail "Openbox did not start: $(cat /tmp/openbox.$$)"
+rm -f /tmp/openbox.$$
 
 make_game_copy
 other_pid=""
@@ -29,7 +34,8 @@ marked_pointer c_hand1.bmp
 root_shot() { import -window root "$1" 2>/dev/null; }
 # "W H X Y" of the game's window on the screen.
 geometry() {
-  xwininfo -id "$WID" | awk '/Absolute upper-left X/{x = $NF} /Absolute upper-left Y/{y = $NF}
+  [ -n "$WID" ] || fail "no game window to measure"
+  timeout 5 xwininfo -id "$WID" | awk '/Absolute upper-left X/{x = $NF} /Absolute upper-left Y/{y = $NF}
     /^ *Width/{w = $NF} /^ *Height/{h = $NF} END{print w, h, x, y}'
 }
 is_full_screen() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
@@ -164,7 +170,7 @@ wait_window 20
 sleep 2
 click_at $((NEW_GAME_X * 2)) $((NEW_GAME_Y * 2))
 sleep 1.5
-"$E2E_TOOLS/destroy_window" "$WID"
+xdotool windowclose "$WID"      # destroys the window from outside
 wait_exit 10
 [ "$RC" -eq 255 ] || fail "the window destroyed in play gave status $RC: $(cat "$WORK/out.txt")"
 grep -q "the connection to the X display was lost" "$WORK/out.txt" ||
