@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -38,12 +39,7 @@ using V = std::vector<long>;    // several values checked at once
 // Step `step` of slot `slot` of a test animation whose red is `base`.
 inline int anim_colour(int base, int slot, int step) { return makecol(base, 20 + slot * 20, 10 + step * 40); }
 
-inline BITMAP *solid(int w, int h, int colour)
-{
-    BITMAP *b = create_bitmap(w, h);
-    clear_to_color(b, colour);
-    return b;
-}
+inline BITMAP *solid(int w, int h, int colour) { BITMAP *b = create_bitmap(w, h); clear_to_color(b, colour); return b; }
 
 inline ANIM_OBJECT_STRUCTURE *make_anim(int base, std::initializer_list<int> steps, int w, int h, int move_x = 0)
 {
@@ -52,12 +48,7 @@ inline ANIM_OBJECT_STRUCTURE *make_anim(int base, std::initializer_list<int> ste
         base, move_x, 0);
 }
 
-inline void release(BITMAP *&b)
-{
-    if (b)
-        destroy_bitmap(b);
-    b = nullptr;
-}
+inline void release(BITMAP *&b) { if (b) destroy_bitmap(b); b = nullptr; }
 
 inline int background_colour() { return makecol(90, 60, 30); }
 inline int star_colour() { return makecol(250, 220, 0); }
@@ -79,37 +70,28 @@ inline int letter_colour(char c) { return makecol(0, 30 + (c - 'A') * 5, 250); }
 // Red of the test animations.
 enum { DOOR_BASE = 40, KOLT_BASE = 60, CARTRIDGE_BASE = 80, CREATURE_BASE = 120, DECOR_BASE = 160 };
 
-inline BITMAP *world_picture(int w, int h, world::Picture which)
-{
-    const int colour[] = {star_colour(),     head_colour(0), head_colour(1),         head_colour(2),   cheat_life_colour(),
-                          civil_colour(), bandits_label_colour(), hit_mark_colour(), hole_colour()};
-    return solid(w, h, colour[which]);
-}
 
 // The door leaf, 102 x 236: shut (step 0) it covers the doorway; half shut
 // (1) and nearly open (2) keep their left 72 and 42 columns; open (3) it has
 // swung to the far side and keeps only columns 92..101.  So a pixel at
 // column 5 tells the last of steps 0..2 drawn, one at column 95 whether the
 // open step was drawn.
-inline ANIM_OBJECT_STRUCTURE *world_door(int door)
-{
-    ANIM_OBJECT_STRUCTURE *a = make_anim(DOOR_BASE + door, {DOOR_STEPS}, 102, 236);
-    for (int s = 1; s < DOOR_STEPS; s++) {
-        BITMAP *b = a->image[s];
-        if (s == DOOR_OPEN_STEP)
-            rectfill(b, 0, 0, 91, 235, bitmap_mask_color(b));
-        else
-            rectfill(b, 102 - s * 30, 0, 101, 235, bitmap_mask_color(b));
-    }
-    return a;
-}
-
 inline const world::Look &test_look()
 {
     static const world::Look look = {
-        world_picture,
+        [](int w, int h, world::Picture which) {
+            const int colour[] = {star_colour(),  head_colour(0),         head_colour(1),    head_colour(2), cheat_life_colour(),
+                                  civil_colour(), bandits_label_colour(), hit_mark_colour(), hole_colour()};
+            return solid(w, h, colour[which]);
+        },
         [](BITMAP *street) { clear_to_color(street, background_colour()); },
-        world_door,
+        [](int door) {
+            ANIM_OBJECT_STRUCTURE *a = make_anim(DOOR_BASE + door, {DOOR_STEPS}, 102, 236);
+            for (int s = 1; s < DOOR_STEPS; s++)
+                rectfill(a->image[s], s == DOOR_OPEN_STEP ? 0 : 102 - s * 30, 0, s == DOOR_OPEN_STEP ? 91 : 101, 235,
+                         bitmap_mask_color(a->image[s]));
+            return a;
+        },
         [] { return make_anim(KOLT_BASE, {2, 2, 2, 2, 2, 2, 2}, 11, 60); },
         [] { return make_anim(CARTRIDGE_BASE, {2, 2, 2, 2, 2, 2, 2}, 21, 20); },
     };
@@ -144,57 +126,33 @@ protected:
         seen = StandIns{};
         fake_clock::install(1000000, 1, [] { if (seen.on_sleep) seen.on_sleep(); });    // 100 ticks in
         cas = spec_cas = 0;
-        brix_timer();
-        frame_stats_reset();
+        brix_timer(), frame_stats_reset();
         close_screens();
         world::build(test_look());
-        saved_screen = screen;
-        screen = test_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-        present_init(1);
-        mouse_shot = solid(64, 64, sight_colour());
+        saved_screen = screen, screen = test_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
+        present_init(1), set_pointer(mouse_shot = solid(64, 64, sight_colour()));
         mouse_pointer = solid(64, 64, hand_colour());
-        set_pointer(mouse_shot);
-        make_fonts();
-        write_files();
+        make_fonts(), write_files();
         // A fixture derived from this one may have made another scratch
         // folder the working folder: the notices load from this one.
-        std::string cwd = std::filesystem::current_path();
-        std::filesystem::current_path(dir.path());
-        notice_init();
-        std::filesystem::current_path(cwd);
+        std::filesystem::path cwd = std::filesystem::current_path();
+        std::filesystem::current_path(dir.path()), notice_init(), std::filesystem::current_path(cwd);
 
         object_count = decoration_count = hand_reloads = 0;
-        for (auto &s : small_object)
-            s = SMALL_OBJECT_STRUCTURE{};
-        for (auto &d : dira)
-            d = DIRA_STRUCT{};
-        vrstva[0].image = nullptr;
-        komix_start[0] = komix_finish[0] = '\0';
-        level = next_level = 1;
-        level_mode = MODE_ORDINARY;
-        kolt_X = MIDDLE_SECTOR;
-        max_doors_open = DOOR_COUNT;
-        refresh_door = max_pravdepodobnost = 0;
-        max_level_bandit = 20;
-        pocet_naboju = max_pocet_naboju = CYLINDER_SIZE;
-        celkem_naboju = 44;
-        pocet_zivotu = 3;
-        obtiznost = DIFFICULTY_EASY;
+        std::fill(std::begin(small_object), std::end(small_object), SMALL_OBJECT_STRUCTURE{});
+        std::fill(std::begin(dira), std::end(dira), DIRA_STRUCT{});
+        vrstva[0].image = nullptr, komix_start[0] = komix_finish[0] = '\0';
+        level = next_level = 1, level_mode = MODE_ORDINARY, kolt_X = MIDDLE_SECTOR, max_doors_open = DOOR_COUNT;
+        refresh_door = max_pravdepodobnost = 0, max_level_bandit = 20, celkem_naboju = 44, pocet_zivotu = 3;
+        pocet_naboju = max_pocet_naboju = CYLINDER_SIZE, obtiznost = DIFFICULTY_EASY;
         pocet_hitu = pocet_zabitych = score = shot_last_time = reload_last_time = 0;
         shot_show = reload_show = life_cheat = kill_civil_cheat = close_requested = focus_lost = 0;
         game_phase_reset();
-        // Every sample here is null and the effects are loud: every shot,
-        // death, broken decoration, bandit's shot and reload in these tests
-        // passes without touching one.
-        sound_volume = 70;
-        s_shot = s_reload = nullptr;
-        mouse_x = 320;
-        mouse_y = 200;
+        sound_volume = 70, s_shot = s_reload = nullptr;     // loud effects, null samples: sounds pass untouched
+        mouse_x = 320, mouse_y = 200;
         clear_input();
-        close_handler = nullptr;
         game_comix = [](const char *name) {
-            seen.comics.push_back(name);
-            seen.comic_at_us.push_back(fake_clock::now());
+            seen.comics.push_back(name), seen.comic_at_us.push_back(fake_clock::now());
             if (seen.in_comic)
                 seen.in_comic();
             fake_clock::advance_us(seen.comic_us);
@@ -208,50 +166,37 @@ protected:
     void TearDown() override
     {
         seen = StandIns{};
-        game_comix = comix_play;
-        game_topten = menu_topten;
-        game_yesno = menu_yesno;
-        close_handler = nullptr;
+        game_comix = comix_play, game_topten = menu_topten, game_yesno = menu_yesno;
         close_requested = 0;
-        destroy_level();
-        notice_destroy();
-        world::release();
-        present_exit();
+        destroy_level(), notice_destroy(), world::release(), present_exit();
         screen = saved_screen;
         for (BITMAP **b : {&test_screen, &mouse_shot, &mouse_pointer, &bfont1, &bfont2})
             release(*b);
-        fake_clock::uninstall();
-        clear_input();
-        close_screens();
+        fake_clock::uninstall(), clear_input(), close_screens();
     }
 
     // No screen of the frame statistics left open by a run a test broke off.
-    static void close_screens()
-    {
-        for (int i = 0; i < 16; i++)
-            screen_end();
-    }
+    static void close_screens() { for (int i = 0; i < 16; i++) screen_end(); }
 
     static void clear_input()
     {
         mouse_b = 0;
-        for (int k = 0; k < KEY_MAX; k++) {
-            key[k] = 0;
-            key_latch_event(k | 0x80);
-        }
+        for (int k = 0; k < KEY_MAX; k++)
+            key[k] = 0, key_latch_event(k | 0x80);
         key_latch_clear();
         click_latch_clear();
+        close_handler = nullptr;
     }
 
     // Fonts whose every cell is a colour of its own.
     static void make_fonts()
     {
         bfont1 = create_bitmap(DIGIT_CELLS * DIGIT_W, DIGIT_H);
-        for (int c = 0; c < DIGIT_CELLS; c++)
-            rectfill(bfont1, c * DIGIT_W, 0, (c + 1) * DIGIT_W - 1, DIGIT_H - 1, digit_colour(c - 1));
         bfont2 = create_bitmap(LETTER_CELLS * LETTER_W, LETTER_H);
-        for (int c = 0; c < LETTER_CELLS; c++)
+        for (int c = 0; c < DIGIT_CELLS || c < LETTER_CELLS; c++) {
+            rectfill(bfont1, c * DIGIT_W, 0, (c + 1) * DIGIT_W - 1, DIGIT_H - 1, digit_colour(c - 1));
             rectfill(bfont2, c * LETTER_W, 0, (c + 1) * LETTER_W - 1, LETTER_H - 1, letter_colour('A' + c));
+        }
     }
 
     // The notices' pictures and sound, and the files of the two levels.
@@ -261,15 +206,13 @@ protected:
         paper("data/gfx/level/plate.bmp", 112, 29, plate_colour());
         paper("data/gfx/level/summary.bmp", 300, 180, summary_colour());
         paper("data/gfx/level/hint.bmp", 212, 29, hint_colour());
-        paper("data/gfx/level/puff.bmp", 3 * 64, 2 * 64, 0);     // three steps of light, then dark dust
-        BITMAP *puff = load_bitmap((dir.path() + "/data/gfx/level/puff.bmp").c_str(), nullptr);
+        BITMAP *puff = create_bitmap(3 * 64, 2 * 64);    // three steps of light, then dark dust
         for (int step = 0; step < 3; step++)
             for (int light = 0; light < 2; light++)
                 rectfill(puff, step * 64, 64 - light * 64, step * 64 + 63, 127 - light * 64, puff_colour(step, light));
-        save_bmp((dir.path() + "/data/gfx/level/puff.bmp").c_str(), puff, nullptr);
-        destroy_bitmap(puff);
-        dir.write_wav("data/sound/dry.wav");
-        dir.write_wav("data/sound/a.wav");
+        save_bmp((dir.path() + "/data/gfx/level/puff.bmp").c_str(), puff, nullptr), destroy_bitmap(puff);
+        for (const char *wav : {"data/sound/dry.wav", "data/sound/a.wav"})
+            dir.write_wav(wav);
         dir.write(LEVEL_SCRIPT_PATH, two_levels);
         dir.write_bmp("data/gfx/back.bmp", SCREEN_WIDTH, SCREEN_HEIGHT, 70, 80, 90);
         dir.write_bmp("data/gfx/man.bmp", 30, 40, 200, 10, 10);
@@ -291,13 +234,7 @@ protected:
 
     // Loads level 1 and starts a game on it as the menu does (with its
     // comic and READY); forgets the comic.
-    void start_level_one()
-    {
-        game_load_level(FIRST_LEVEL);
-        game_start();
-        seen.comics.clear();
-        seen.comic_at_us.clear();
-    }
+    void start_level_one() { game_load_level(FIRST_LEVEL), game_start(), seen.comics.clear(), seen.comic_at_us.clear(); }
 
     // A creature kind in object[index]: its ticks, type, delay, weight and
     // score.  Its poses are slots 0..4, 100 x 210, drawn 16 pixels left of
@@ -306,69 +243,46 @@ protected:
                                int weight = 1, int points = 100)
     {
         OBJECT_STRUCTURE &o = object[index];
-        destroy_object(index);
-        o = OBJECT_STRUCTURE{};
+        destroy_object(index), o = OBJECT_STRUCTURE{};
         o.anim_object = make_anim(CREATURE_BASE + index, {1, 1, 1, 1, 1}, 100, 210, -16);
-        o.type = type;
-        o.delay = delay;
-        o.score = points;
+        o.type = type, o.delay = delay, o.score = points;
         for (int v : ticks)
             o.tick[o.end_tick++] = v;
-        if (index >= object_count)
-            object_count = index + 1;
-        max_pravdepodobnost += weight;
-        o.vaha = max_pravdepodobnost;
+        object_count = std::max(object_count, index + 1);
+        o.vaha = max_pravdepodobnost += weight;
         return o;
     }
 
     // Creature `index` in door `door` at its tick `tik`, its tick just begun.
-    void put(int door, int index, int tik)
-    {
-        init_small(door, index);
-        small_object[door].tik = tik;
-        small_object[door].last_time = cas;
-    }
+    void put(int door, int index, int tik) { init_small(door, index), small_object[door].tik = tik, small_object[door].last_time = cas; }
 
     // A decoration at (x, y) whose picture frame 0 is w x h.
     DECORATION_STRUCTURE &decor(int index, int x, int y, int w, int h, int type = 0)
     {
         DECORATION_STRUCTURE &e = decoration[index];
-        destroy_decoration(index);
-        e = DECORATION_STRUCTURE{};
+        destroy_decoration(index), e = DECORATION_STRUCTURE{};
         e.anim_object = make_anim(DECOR_BASE + index * 8, {1, 1}, w, h);
-        e.type = type;
-        e.X = x;
-        e.Y = y;
-        if (index >= decoration_count)
-            decoration_count = index + 1;
+        e.type = type, e.X = x, e.Y = y;
+        decoration_count = std::max(decoration_count, index + 1);
         return e;
     }
 
     // Moves the game clock on by whole ticks (the fake source and cas agree).
-    void advance(int ticks)
-    {
-        fake_clock::advance_us((unsigned long)ticks * 10000UL);
-        brix_timer();
-    }
+    void advance(int ticks) { fake_clock::advance_us((unsigned long)ticks * 10000UL), brix_timer(); }
 
     // Steps pohni_objekty with the clock moved on by `ticks` before each.
     void step(int ticks = 1, int times = 1)
     {
-        for (int i = 0; i < times; i++) {
-            advance(ticks);
-            pohni_objekty();
-        }
+        for (int i = 0; i < times; i++)
+            advance(ticks), pohni_objekty();
     }
 
     // A click at (x, y) through the frame's shot step, from a full cylinder,
     // long after the last shot.
     int fire_at(int x, int y)
     {
-        pocet_naboju = max_pocet_naboju;
-        mouse_x = x;
-        mouse_y = y;
-        advance(40);
-        click_latch_press();
+        pocet_naboju = max_pocet_naboju, mouse_x = x, mouse_y = y;
+        advance(40), click_latch_press();
         return game_shoot();
     }
 
@@ -376,8 +290,7 @@ protected:
 
     ScratchDir dir;
     FatalErrors fatal;
-    BITMAP *test_screen = nullptr;
-    BITMAP *saved_screen = nullptr;
+    BITMAP *test_screen = nullptr, *saved_screen = nullptr;
 };
 
 }  // namespace game_test
