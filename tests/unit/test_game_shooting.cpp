@@ -1,9 +1,6 @@
 // What one shot of the player's revolver hits: creatures in the doors, fair
 // or foul, decorations, and the street that takes the holes; and what a
 // shot that hits nothing shows.
-#include <string>
-#include <vector>
-
 #include "test_game_fixture.h"
 
 using namespace game_test;
@@ -14,19 +11,15 @@ using Shooting = GameWorld;
 
 TEST_F(Shooting, CreatureAndDoorFrameZonesHaveExclusiveBorders)
 {
-    struct Case {
-        int x, y, door, frame;
-    } cases[] = {
+    const int cases[][4] = {     // x, y, door, frame
         {80, 200, 0, 1}, {32, 200, -1, 1}, {33, 200, 0, 1}, {128, 200, -1, 1}, {127, 200, 0, 1},
         {80, 128, -1, 1}, {80, 129, 0, 1}, {80, 315, -1, 1}, {80, 314, 0, 1}, {300, 200, 1, 2},
         {351, 200, -1, 2}, {500, 314, 2, 3}, {200, 200, -1, 0}, {20, 200, -1, 1}, {8, 200, -1, 0},
         {9, 200, -1, 1}, {300, 322, -1, 2}, {300, 323, -1, 0}, {610, 86, -1, 3}, {611, 86, -1, 0},
         {300, 85, -1, 0},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(door_shot(c.x, c.y), c.door) << c.x << ", " << c.y;
-        EXPECT_EQ(no_shot(c.x, c.y), c.frame) << c.x << ", " << c.y;
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ((V{door_shot(c[0], c[1]), no_shot(c[0], c[1])}), (V{c[2], c[3]})) << c[0] << ", " << c[1];
 }
 
 // A shot at a creature in each part of his script: fair while his gun is
@@ -38,8 +31,7 @@ TEST_F(Shooting, AHitIsFairOrAFoulAsTheCreaturesTickSays)
     const std::initializer_list<int> drawn_first = {1, 0, 2, 0}, feint = {0, 1, 0, -1, 0};
     struct Case {
         std::initializer_list<int> ticks;
-        int tik, type, difficulty, cheat, score_before;
-        int score, kills, lives;
+        int tik, type, difficulty, cheat, score_before, score, kills, lives;
         const char *word;
     } cases[] = {
         {feint, 1, TYPE_BANDIT, DIFFICULTY_HARD, NONE, 0, 100, 1, 3, nullptr},
@@ -56,8 +48,7 @@ TEST_F(Shooting, AHitIsFairOrAFoulAsTheCreaturesTickSays)
         {feint, 0, TYPE_BANDIT, DIFFICULTY_HARD, CIVIL, 70, 70, 0, 3, "TOO EARLY"},
     };
     for (const Case &c : cases) {
-        std::string what = "tick " + std::to_string(c.tik) + " type " + std::to_string(c.type) + " difficulty " +
-                           std::to_string(c.difficulty) + " cheat " + std::to_string(c.cheat);
+        SCOPED_TRACE(&c - cases);
         notice_level_start();
         creature(0, c.ticks, c.type);
         put(1, 0, c.tik);
@@ -69,19 +60,14 @@ TEST_F(Shooting, AHitIsFairOrAFoulAsTheCreaturesTickSays)
         pocet_zivotu = 3;
         pocet_hitu = 2;
         EXPECT_EQ(strela(1), 1);
-        EXPECT_EQ((std::vector<long>{score, pocet_zabitych, pocet_zivotu, pocet_hitu, bang}),
-                  (std::vector<long>{c.score, c.kills, c.lives, c.lives < 3 ? 0 : 2, c.lives < 3}))
-            << what;
-        EXPECT_STREQ(notice_foul_word(1), c.word) << what;
-        EXPECT_EQ((std::vector<int>{tally.bandit_hits, tally.townsfolk_hit}),
-                  (std::vector<int>{c.type != TYPE_TOWNSFOLK, c.type == TYPE_TOWNSFOLK}))
-            << what;
+        EXPECT_EQ((V{score, pocet_zabitych, pocet_zivotu, pocet_hitu, bang, tally.bandit_hits, tally.townsfolk_hit}),
+                  (V{c.score, c.kills, c.lives, c.lives < 3 ? 0 : 2, c.lives < 3, c.type != TYPE_TOWNSFOLK,
+                     c.type == TYPE_TOWNSFOLK}));
+        EXPECT_STREQ(notice_foul_word(1), c.word);
         // He falls all the same, and is not hit twice.
-        EXPECT_EQ((std::vector<long>{small_object[1].mode, small_object[1].tik, small_object[1].last_time}),
-                  (std::vector<long>{1, 0, cas}));
+        EXPECT_EQ((V{small_object[1].mode, small_object[1].tik, small_object[1].last_time}), (V{1, 0, cas}));
         strela(1);
-        EXPECT_EQ((std::vector<long>{score, pocet_zabitych, pocet_zivotu}),
-                  (std::vector<long>{c.score, c.kills, c.lives}));
+        EXPECT_EQ((V{score, pocet_zabitych, pocet_zivotu}), (V{c.score, c.kills, c.lives}));
     }
     // Shots at no door or an empty one change nothing.
     small_object[1].draw = 0;
@@ -105,8 +91,7 @@ TEST_F(Shooting, ATownspersonIsMissedAwayFromWhatHeShowsABanditNeverAndNobodyBeh
         {127, 200, TYPE_TOWNSFOLK, 1, MODE_ORDINARY, false},    // 3 pixels from his picture's edge, far from him
         {40, 200, TYPE_TOWNSFOLK, 2, MODE_ORDINARY, true},      // in his other, solid pose the doorway is all him
         {40, 200, TYPE_BANDIT, 1, MODE_ORDINARY, true},         // a bandit is hit anywhere in his doorway
-        {80, 200, TYPE_TOWNSFOLK, 0, MODE_ORDINARY, false},     // the door has not opened yet
-        {80, 200, TYPE_BANDIT, 0, MODE_ORDINARY, false},
+        {80, 200, TYPE_TOWNSFOLK, 0, MODE_ORDINARY, false}, {80, 200, TYPE_BANDIT, 0, MODE_ORDINARY, false},  // shut
         {40, 200, TYPE_BANDIT, 0, MODE_DUEL, true},             // a duelist stands in the open from the start
     };
     for (const Case &c : cases) {
@@ -120,11 +105,10 @@ TEST_F(Shooting, ATownspersonIsMissedAwayFromWhatHeShowsABanditNeverAndNobodyBeh
         rectfill(b, 40, 40, 59, 209, makecol(30, 90, 200));
         put(0, 0, c.tik);
         fire_at(c.x, c.y);
-        std::string what = std::to_string(c.x) + ", " + std::to_string(c.y) + " type " + std::to_string(c.type) +
-                           " tick " + std::to_string(c.tik);
-        EXPECT_EQ(small_object[0].mode == 1, c.felled) << what;
-        EXPECT_EQ(pocet_zivotu, c.felled ? 2 : 3) << what;             // all fouls here
-        EXPECT_EQ(notice_puff_step() >= 0, !c.felled) << what;        // a miss shows its puff
+        // All fouls here; a miss shows its puff.
+        EXPECT_EQ((V{small_object[0].mode == 1, pocet_zivotu, notice_puff_step() >= 0}),
+                  (V{c.felled, c.felled ? 2 : 3, !c.felled}))
+            << c.x << ", " << c.y << " type " << c.type << " tick " << c.tik;
     }
 }
 
@@ -138,13 +122,11 @@ TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
         const char *what;
     } cases[] = {
         {200, 250, MODE_ORDINARY, 0, false, "the wall takes a hole"},
-        {20, 200, MODE_ORDINARY, 0, true, "a door frame"},
-        {300, 200, MODE_ORDINARY, 0, true, "an empty doorway"},
+        {20, 200, MODE_ORDINARY, 0, true, "a door frame"}, {300, 200, MODE_ORDINARY, 0, true, "an empty doorway"},
         {200, 330, MODE_ORDINARY, 0, true, "below the holes' line"},
         {200, 250, MODE_DUEL, 0, true, "the open street of a duel"},
-        {410, 30, MODE_DUEL, 0, false, "a decoration breaks"},
+        {410, 30, MODE_DUEL, 0, false, "a decoration breaks"}, {80, 200, MODE_ORDINARY, 0, false, "a bandit falls"},
         {410, 30, MODE_DUEL, 0, true, "a broken one takes the shot and shows nothing"},
-        {80, 200, MODE_ORDINARY, 0, false, "a bandit falls"},
         {80, 200, MODE_ORDINARY, 1, true, "one already falling is not felled again"},
     };
     for (const Case &c : cases) {
@@ -155,6 +137,9 @@ TEST_F(Shooting, EveryShotThatLeavesNoMarkShowsAPuffForAMoment)
         fire_at(c.x, c.y);
         EXPECT_EQ(notice_puff_step(), c.puff ? 0 : -1) << c.what;
     }
+    // The wall's hole is multiplied in: darker than the wall, not the hole's own grey.
+    const int hole = getpixel(game_screen2, 202, 252);
+    EXPECT_EQ((V{getr(hole) < getr(background_colour()), hole == hole_colour()}), (V{1, 0}));
     // Its three pictures take a third of its 0.3 s each.
     level_mode = MODE_ORDINARY;
     fire_at(20, 200);
@@ -172,50 +157,21 @@ TEST_F(Shooting, DecorationsAreHitInTableOrderWithinTheirZoneAndADestroyedOneSti
     decor(1, 220, 120, 40, 40);     // overlaps the first
     decor(2, 400, 100, 40, 40);
     decoration_count = 2;           // the third is not in this level's table
-    const int outside[][2] = {{192, 110}, {210, 92}, {420, 110}};
-    for (const auto &p : outside)
-        EXPECT_EQ(decoration_shot(p[0], p[1]), 0) << p[0] << ", " << p[1];
-    decoration_count = 3;
-    EXPECT_EQ(decoration_shot(193, 93), 1);
-    EXPECT_EQ((std::vector<long>{decoration[0].mode, decoration[0].old_time, decoration[1].mode}),
-              (std::vector<long>{1, cas, 0}));
-    // In the overlap the first listed takes the shot even when destroyed.
-    EXPECT_EQ(decoration_shot(230, 130), 1);
-    EXPECT_EQ(decoration[1].mode, 0);
-    EXPECT_EQ(decoration_shot(250, 150), 2);
-    EXPECT_EQ(decoration[1].mode, 1);
-    // Right and bottom edges are outside.
-    EXPECT_EQ(decoration_shot(260, 150), 0);
-    EXPECT_EQ(decoration_shot(250, 160), 0);
-    EXPECT_EQ(decoration_shot(259, 159), 2);
+    // In the overlap the first listed takes the shot even when destroyed;
+    // right and bottom edges are outside.
+    const int shots[][3] = {{192, 110, 0}, {210, 92, 0}, {420, 110, 0}, {193, 93, 1}, {230, 130, 1},
+                            {250, 150, 2}, {260, 150, 0}, {250, 160, 0}, {259, 159, 2}};
+    for (const auto &p : shots)
+        EXPECT_EQ(decoration_shot(p[0], p[1]), p[2]) << p[0] << ", " << p[1];
+    EXPECT_EQ((V{decoration[0].mode, decoration[0].old_time, decoration[1].mode}), (V{1, cas, 1}));
 
     // One shot fells a bandit and breaks a decoration in front of him.
     creature(0, {0, 1, 1, 1, 0});
     put(0, 0, 2);
     decor(0, 60, 150, 30, 30);
     fire_at(70, 160);
-    EXPECT_EQ((std::vector<int>{small_object[0].mode, pocet_zabitych, decoration[0].mode, pocet_naboju, shot_show}),
-              (std::vector<int>{1, 1, 1, CYLINDER_SIZE - 1, 1}));
-}
-
-TEST_F(Shooting, HolesAreLeftOnlyInTheOpenStreetOfAnOrdinaryLevel)
-{
-    int bg = background_colour();
-    EXPECT_EQ(fire_at(200, 314), 1);    // between two doors, on the lowest line that takes a hole
-    EXPECT_NE(getpixel(game_screen2, 202, 316), bg);
-    fire_at(190, 315);                  // one line lower: none
-    EXPECT_EQ(getpixel(game_screen2, 192, 317), bg);
-    fire_at(300, 200);                  // on the middle door: none
-    EXPECT_EQ(getpixel(game_screen2, 302, 202), bg);
-    level_mode = MODE_DUEL;             // in a duel: none anywhere
-    fire_at(200, 250);
-    EXPECT_EQ(getpixel(game_screen2, 202, 252), bg);
-    level_mode = MODE_ORDINARY;
-    fire_at(200, 250);
-    // The hole is multiplied in: darker than the wall, not the hole's own grey.
-    int c = getpixel(game_screen2, 202, 252);
-    EXPECT_LT(getr(c), getr(bg));
-    EXPECT_NE(c, hole_colour());
+    EXPECT_EQ((V{small_object[0].mode, pocet_zabitych, decoration[0].mode, pocet_naboju, shot_show}),
+              (V{1, 1, 1, CYLINDER_SIZE - 1, 1}));
 }
 
 }  // namespace
