@@ -1,6 +1,5 @@
-// The picture on the display: the window's scale, the full screen's place,
-// how the mouse maps to it and is confined, and that only what changed
-// reaches the display.
+// The picture on the display: the window's scale, the full screen's place, how
+// the mouse maps to it and is confined, and that only what changed reaches the display.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -11,30 +10,25 @@
 #include "test_support.h"
 #include "variable.h"
 
-// A window: the scale setup.cfg asks for, or else the largest whose window
-// and its frame (32 x 96 more) fit the desktop.  Full screen: the largest
-// whole scale, centred.
+// A window: the scale setup.cfg asks for, or else the largest whose window and
+// its frame (32 x 96 more) fit the desktop.  Full screen: the largest whole scale, centred.
 TEST(Placement, TheWindowsScaleAndTheFullScreensPlace)
 {
-    struct {
-        int requested, w, h, scale;
-    } windows[] = {{1, 3840, 2160, 1}, {4, 0, 0, 4}, {0, 1312, 1056, 2}, {0, 1311, 1056, 1}, {0, 1312, 1055, 1},
-                   {5, 1920, 1080, 2}, {-1, 3840, 2160, 4}, {0, 9999, 9999, 4}, {0, 0, 0, 1}};
+    struct { int requested, w, h, scale; } windows[] = {
+        {1, 3840, 2160, 1}, {0, 1312, 1056, 2}, {0, 1311, 1056, 1}, {0, 1312, 1055, 1}, {-1, 3840, 2160, 4}, {0, 9999, 9999, 4}};
     for (auto c : windows)
         EXPECT_EQ(choose_scale(c.requested, c.w, c.h), c.scale) << c.requested << " " << c.w << "x" << c.h;
-    struct {
-        int w, h;
-        std::vector<int> place;
-    } screens[] = {{1366, 768, {1, 363, 144}}, {1920, 1080, {2, 320, 60}}, {2560, 1440, {3, 320, 0}},
-                   {3840, 2160, {4, 640, 120}}, {1280, 1024, {2, 0, 32}}, {640, 480, {1, 0, 0}}, {600, 400, {1, 0, 0}}};
+    struct { int w, h; std::vector<int> place; } screens[] = {
+        {1366, 768, {1, 363, 144}}, {1920, 1080, {2, 320, 60}}, {2560, 1440, {3, 320, 0}}, {3840, 2160, {4, 640, 120}},
+        {1280, 1024, {2, 0, 32}}, {640, 480, {1, 0, 0}}, {600, 400, {1, 0, 0}}};
     for (const auto &c : screens) {
         PRESENT_PLACE p = full_screen_place(c.w, c.h);
         EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), c.place) << c.w << "x" << c.h;
     }
 }
 
-// A display of w x h in memory, the picture placed on it as full screen, and
-// a mouse driver that only notes the range it is given.
+// A display of 1920 x 1080 in memory, the picture placed on it as full screen,
+// and a mouse driver that only notes the range it is given.
 class Display : public ::testing::Test {
 protected:
     static std::vector<int> &range()
@@ -54,11 +48,9 @@ protected:
         mouse.set_range = [](int x1, int y1, int x2, int y2) { range() = {x1, y1, x2, y2}; };
         mouse_driver = &mouse;
         saved_screen = screen;
-        screen = display = create_bitmap(1920, 1080);
-        clear_to_color(screen, BAR);
-        game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
-        clear_to_color(game_screen, makecol(10, 20, 30));
-        present_init(2, 320, 60);   // full screen on 1920 x 1080
+        clear_to_color(screen = display = create_bitmap(1920, 1080), BAR);
+        clear_to_color(game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT), makecol(10, 20, 30));
+        present_init(2, 320, 60);
     }
     void TearDown() override
     {
@@ -70,18 +62,22 @@ protected:
         screen = saved_screen;
         fake_clock::uninstall();
     }
+    std::vector<int> pixels(std::vector<std::pair<int, int>> at)
+    {
+        std::vector<int> got;
+        for (auto [x, y] : at) got.push_back(getpixel(display, x, y));
+        return got;
+    }
 };
 
 TEST_F(Display, TheMouseMapsThroughThePicturesPlaceAndKeepsItsRangeAtEveryMode)
 {
     for (auto [x, y, game_x, game_y] : {std::tuple{320, 60, 0, 0}, {321, 61, 0, 0}, {322, 62, 1, 1}, {711, 631, 195, 285},
                                          {1599, 1019, 639, 479}, {10, 10, 0, 0}, {1919, 1079, 639, 479}}) {
-        mouse_x = x;
-        mouse_y = y;
+        mouse_x = x, mouse_y = y;
         EXPECT_EQ((std::pair{game_mouse_x(), game_mouse_y()}), (std::pair{game_x, game_y})) << x << "," << y;
     }
-    // The range is set in game pixels, corners included.
-    set_menu_mouse_range();
+    set_menu_mouse_range();         // in game pixels, corners included
     EXPECT_EQ(range(), (std::vector<int>{320 + 40, 60 + 40, 320 + 1241, 60 + 921}));
     present_init(1, 0, 0);          // a new mode: the same range at the new place
     EXPECT_EQ(range(), (std::vector<int>{20, 20, 620, 460}));
@@ -92,11 +88,7 @@ TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
 {
     const int back = makecol(10, 20, 30), mark = makecol(200, 0, 0), green = makecol(0, 255, 0);
     present();
-    EXPECT_EQ(getpixel(display, 320, 60), back);
-    EXPECT_EQ(getpixel(display, 1599, 1019), back);
-    for (auto [x, y] : {std::pair{319, 60}, {1600, 1019}, {320, 1020}})
-        EXPECT_EQ(getpixel(display, x, y), BAR) << x << "," << y;
-
+    EXPECT_EQ(pixels({{320, 60}, {1599, 1019}, {319, 60}, {1600, 1019}, {320, 1020}}), (std::vector<int>{back, back, BAR, BAR, BAR}));
     // Marks on the display stay where the frame did not change.
     putpixel(display, 320, 60, mark);
     putpixel(display, 320, 60 + 2 * 400, mark);
@@ -105,22 +97,17 @@ TEST_F(Display, OnlyAChangedFrameReachesTheDisplayAndANewModeGetsItWhole)
     EXPECT_EQ(getpixel(display, 320, 60), mark);
     putpixel(game_screen, 5, 300, green);
     present();
-    EXPECT_EQ(getpixel(display, 320 + 10, 60 + 600), green);
-    EXPECT_EQ(getpixel(display, 320 + 11, 60 + 601), green);
-    EXPECT_EQ(getpixel(display, 320, 60 + 600), back);      // the row sent whole
-    EXPECT_EQ(getpixel(display, 320 + 10, 60 + 602), back);
-    EXPECT_EQ(getpixel(display, 320, 60), mark);            // rows above and below not sent
-    EXPECT_EQ(getpixel(display, 320, 60 + 800), mark);
+    // The changed row sent whole, the rows above and below not.
+    EXPECT_EQ(pixels({{330, 660}, {331, 661}, {320, 660}, {330, 662}, {320, 60}, {320, 860}}),
+              (std::vector<int>{green, green, back, back, mark, mark}));
     putpixel(display, 320 + 10, 60 + 600, mark);            // the changed row is known as sent
     present();
     EXPECT_EQ(getpixel(display, 320 + 10, 60 + 600), mark);
-
     // A new graphics mode: the same frame, sent whole at its new place.
     clear_to_color(display, BAR);
     present_init(1, 0, 0);
     present_again();
-    EXPECT_EQ(getpixel(display, 0, 0), back);
-    EXPECT_EQ(getpixel(display, 5, 300), green);
+    EXPECT_EQ(pixels({{0, 0}, {5, 300}}), (std::vector<int>{back, green}));
 }
 
 // While the game waits, the picture stands for the ticks asked, frame after frame.
@@ -130,6 +117,5 @@ TEST_F(Display, AHoldLastsItsTicksAndKeepsTheFramesComing)
     long start = cas;
     fake_clock::advance_us(50000);  // five ticks since the clock was last read
     present_hold(8);
-    EXPECT_EQ(cas, start + 5 + 8);  // five frames of 16.67 ms
-    EXPECT_EQ(fake_clock::sleeps(), 5);
+    EXPECT_EQ((std::vector<long>{cas, fake_clock::sleeps()}), (std::vector<long>{start + 5 + 8, 5}));  // five frames of 16.67 ms
 }
