@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
-#include <string>
 #include <vector>
 
-#include "animator.h"
 #include "setup.h"
 #include "criterr.h"
 #include "display.h"
@@ -46,10 +44,9 @@ TEST_F(Animator, ReadsTheLayoutAndReleasesAllItHeld)
     ANIM_OBJECT_STRUCTURE *obj = load_anim_object("a.txt");
     const ONE_FRAME_STRUCTURE *f = anim_frame(obj, 0, 0);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ((std::vector<int>{f->image, f->width, f->height, f->image_position_X, f->image_position_Y, f->move_X, f->move_Y}),
-              (std::vector<int>{0, 40, 60, 10, 20, -5, -3}));
-    EXPECT_EQ(anim_frame(obj, 0, 1), &obj->frame[2]);
-    EXPECT_EQ(obj->image[anim_frame(obj, 5, 0)->image]->w, 50);
+    EXPECT_EQ((std::vector<long>{f->image, f->width, f->height, f->image_position_X, f->image_position_Y, f->move_X, f->move_Y,
+                                 anim_frame(obj, 0, 1) == &obj->frame[2], obj->image[anim_frame(obj, 5, 0)->image]->w}),
+              (std::vector<long>{0, 40, 60, 10, 20, -5, -3, 1, 50}));
     for (int k : {1, 4, 6, 39}) EXPECT_EQ(anim_frame(obj, k, 0), nullptr) << "slot " << k;
     destroy_anim_object(obj);
     size_t before = 0;
