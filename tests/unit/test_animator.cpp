@@ -147,7 +147,7 @@ TEST_F(Animator, TheHitTestStaysInsideTheRectangleAndThePictureList)
 }
 
 // The keys in their order, or else the defaults; the mode's driver.
-TEST(Setup, ReadsTheThreeKeysOrFallsBackToTheDefaults)
+TEST(SetupAndFatal, SetupFallsBackToTheDefaultsAndALongFatalMessageIsCut)
 {
     ScratchDir dir;
     const int M = DEFAULT_GFX_MODE, C = DEFAULT_GFX_COLOR;
@@ -162,11 +162,7 @@ TEST(Setup, ReadsTheThreeKeysOrFallsBackToTheDefaults)
     }
     for (auto [mode, driver] : {std::pair{1, GFX_SAFE}, {2, GFX_AUTODETECT}, {0, GFX_XWINDOWS}, {3, GFX_XWINDOWS}, {-1, GFX_XWINDOWS}})
         EXPECT_EQ(gfx_driver_for_mode(mode), driver) << mode;
-}
-
-TEST(CriticalError, LongMessagesAreCutNotOverflowed)
-{
-    FatalErrors fatal;
+    FatalErrors fatal;  // a long fatal message is cut, not overflowed
     std::string message = fatal_of([] { critical_error("Unable to open file %s", std::string(5000, 'z').c_str()); });
     EXPECT_EQ(message.size(), (size_t)CRITERR_BUFFER_SIZE - 1);
 }

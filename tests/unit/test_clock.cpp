@@ -30,12 +30,9 @@ protected:
             screen_end();           // screens left open by a run that ended inside them
     }
     void TearDown() override { fake_clock::uninstall(); }
-    // The frame statistics as the file has them; with the screens', as the way out writes them.
-    std::string stats(bool way_out = false)
+    std::string stats()     // the frame statistics as the file has them
     {
-        setenv("DEADEYE_FRAME_STATS", "stats.txt", 1);
-        way_out ? frame_stats_save() : (void)frame_stats_write("stats.txt");
-        unsetenv("DEADEYE_FRAME_STATS");
+        frame_stats_write("stats.txt");
         std::ifstream in("stats.txt");
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
@@ -96,23 +93,6 @@ TEST_F(Clock, PressesAreTimedToTheFrameThatReadThemAndToItsCopy)
     std::string text = stats();
     EXPECT_EQ(text.substr(text.find('\n') + 1),
               "clicks 1024 click_to_blit_ms p50 8.1 p95 12.7 max 13.2 click_to_read_ms p50 5.1 p95 9.7 max 10.2\n");
-}
-
-// A screen opened over another is a screen of its own and hands its last
-// frame back to the one under it.
-TEST_F(Clock, TheWayOutWritesTheRunAndEveryScreenToTheNamedFile)
-{
-    screen_begin("under");
-    for (int frames : {3, 2, 1}) {
-        for (int i = 0; i < frames; i++) frame_wait();
-        frames == 3 ? screen_begin("over") : screen_end();
-    }
-    screen_end();
-    std::string text = stats(true);
-    EXPECT_EQ(text.rfind("frames ", 0), 0u) << text;
-    for (const char *line : {"\nscreen under frames 3 max_interval_ms 16.7\n", "\nscreen over frames 1 max_interval_ms 16.7\n",
-                             "\nchange under>over count 1 max_interval_ms 16.7\n", "\nchange over>under count 1 max_interval_ms 16.7\n"})
-        EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
 TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)

@@ -100,7 +100,6 @@ protected:
     void tick_at(long t) { cas = t, move_all(); }
 };
 
-
 Ints fields(const VIRTUAL_IMAGE_TYPE &v)     // for whole-record comparisons
 {
     return {v.image, v.pos_X, v.pos_Y, v.X, v.Y, v.new_X, v.new_Y, v.width, v.height, v.param1, v.param2, v.tempo, v.fade,
@@ -135,11 +134,7 @@ TEST_F(Comix, CommandsSetTheirFields)
     EXPECT_EQ((Ints{pixel(0, 0), fake_clock::sleeps(), r.re_width, r.re_height, r.r_w, r.r_h}), (Ints{0, 0, 30, 100, 0, 50}));
     play("resize_stop 2");
     EXPECT_EQ((Ints{r.re_width, r.re_height, r.r_h}), (Ints{0, 0, 50}));
-}
-
-TEST_F(Comix, OddSpacingNotesAndMalformedNumbers)
-{
-    // A command ending before its last number leaves the fields it would have set as they were.
+    // Odd spacing and notes.  A command ending before its last number leaves the fields it would have set as they were.
     play("--THE-STAGE--   virtual\t5\n\n  1   2\n3 4\t\t 5\r\n"
          "The deputy will setxy 5 -7 +8 and then rest.\nmove 6 1 2 3 4 5\nvirtual 7 3\nsetxy 5 1");
     EXPECT_EQ((Ints{v_image[5].image, v_image[5].pos_X, v_image[5].height, v_image[5].X, v_image[5].Y, v_image[7].image,
@@ -156,16 +151,12 @@ TEST_F(Comix, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
     memset(v_image, 0x55, sizeof v_image);   // any write outside would show up as changed
     VIRTUAL_IMAGE_TYPE before[COMIX_SLOTS];
     memcpy(before, v_image, sizeof before);
-    play("image 20 a.bmp image -1 a.bmp sound 99 a.bmp destroy 20 destroy_sound -3 "
-         "virtual 20 0 0 0 1 1 vis_on -1 move 25 1 2 3 4 5 setxy 20 1 2 fade -1 1 1 "
-         "setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 getXY 0 20 resize 20 1 1 1 1 "
-         "resize_rel 20 1 1 1 1 resize_stop 20 anime 20 1 1 anime_type 20 1 "
-         "play_sound 20 1 1 repeat_sound -1 1 1 stop_sound 40");
-    for (int i = 0; i < COMIX_SLOTS; i++) {
-        before[i].visible = 0;          // the comic's start and end hide all
-        EXPECT_EQ(memcmp(&before[i], &v_image[i], sizeof before[i]), 0) << "image " << i;
-    }
-    EXPECT_EQ(scroll_tempo, 0);
+    play("image 20 a.bmp image -1 a.bmp sound 99 a.bmp destroy 20 destroy_sound -3 virtual 20 0 0 0 1 1 vis_on -1 "
+         "move 25 1 2 3 4 5 setxy 20 1 2 fade -1 1 1 setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 getXY 0 20 "
+         "resize 20 1 1 1 1 resize_rel 20 1 1 1 1 resize_stop 20 anime 20 1 1 anime_type 20 1 play_sound 20 1 1 "
+         "repeat_sound -1 1 1 stop_sound 40");
+    for (auto &b : before) b.visible = 0;     // the comic's start and end hide all
+    EXPECT_EQ((Ints{memcmp(before, v_image, sizeof before), scroll_tempo}), (Ints{0, 0}));
 }
 
 // A long note is one word, passed over; a name too long for its path, and
@@ -300,16 +291,14 @@ TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterIt)
     play("virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause delay 2");
     // A step or two at the delay, not a hundred at once.
     EXPECT_EQ((Ints{v_image[0].X <= 4, cas <= before + 4, keypressed()}), (Ints{1, 1, 0}));
-}
-
-TEST_F(Comix, AButtonHeldFromBeforeTheComicSkipsNeitherItNorItsPause)
-{
-    mouse_b = 1;                            // the click on New game, still down
-    at_ms(500, [] { mouse_b = 0; });
-    at_ms(1500, [] { mouse_b = 1; click_latch_press(); });
-    at_ms(1600, [] { mouse_b = 0; });
+    // A button held from before the comic (the click on New game) skips neither it nor its pause.
+    unsigned long t = now_us() / 1000;
+    mouse_b = 1;
+    at_ms(t + 500, [] { mouse_b = 0; });
+    at_ms(t + 1500, [] { mouse_b = 1; click_latch_press(); });
+    at_ms(t + 1600, [] { mouse_b = 0; });
     play("setxy 0 5 5 pause setxy 1 6 6");
-    EXPECT_EQ((Ints{v_image[0].X, v_image[1].X, now_us() >= 1500000UL}), (Ints{5, 6, 1}));   // the pause waited for the fresh click
+    EXPECT_EQ((Ints{v_image[0].X, v_image[1].X, now_us() >= (t + 1500) * 1000}), (Ints{5, 6, 1}));   // waited for the fresh click
 }
 
 TEST_F(Comix, CloseButtonEndsTheComicFromEveryWait)
@@ -328,7 +317,6 @@ TEST_F(Comix, CloseButtonEndsTheComicFromEveryWait)
     play("pause delay 100000 setxy 6 1 1");
     EXPECT_EQ(v_image[6].X, 0);
 }
-
 
 // Steps are due once more than the tempo has passed since the last one; a
 // burst catches up.  Their limits are signed and each axis goes its own way.
@@ -349,6 +337,21 @@ TEST_F(Comix, MovementStepsWhenDueWithSignedLimits)
     tick_at(1200);
     EXPECT_EQ(v.X, 44);
     move_one(-1), move_one(COMIX_SLOTS);    // out of the table: nothing
+    cas = 1000;             // a scroll moves the visible images and their targets
+    VIRTUAL_IMAGE_TYPE &shown = image(0, 0, 100, 100, 8, 8);
+    shown.new_X = 300, shown.param1 = 1, shown.tempo = 100000;    // heading right, one pixel per step, tempo far away
+    VIRTUAL_IMAGE_TYPE &hidden = image(1, 0, 50, 50, 8, 8);
+    hidden.visible = 0;
+    scroll_tempo = 3, scroll_x = -2, scroll_y = 1, scroll_tempo_old = 1000;
+    tick_at(1000);
+    EXPECT_EQ(shown.X, 100);        // nothing due while the clock has not passed it
+    tick_at(1001);
+    EXPECT_EQ((Ints{shown.X, shown.new_X, shown.Y, shown.new_Y}), (Ints{98, 298, 101, 101}));
+    tick_at(1010);                  // due at 1003, 1006, 1009
+    EXPECT_EQ((Ints{shown.X, scroll_tempo_old, hidden.X, hidden.Y}), (Ints{92, 1012, 50, 50}));
+    scroll_tempo = 0;               // off: nothing more
+    tick_at(1100);
+    EXPECT_EQ(shown.X, 92);
 }
 
 // {fade, its step, width and height scale, their steps, visible} at the
@@ -365,8 +368,7 @@ TEST_F(Comix, FadeAndScaleStopAtTheirEdges)
         {{255, 0, 0, 0, 0, 0, 1}, {255, 0, 0, 0, 0, 0, 1}},         // exactly 255 is still translucent
         {{0, 255, 0, 0, 0, 0, 1}, {255, 255, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 1}},
         // Each scale stops at 0; both at 0 hide the image.
-        {{0, 0, 100, 100, -60, -30, 1}, {0, 0, 40, 70, -60, -30, 1}, {0, 0, 0, 40, 0, -30, 1}, {0, 0, 0, 10, 0, -30, 1},
-         {0, 0, 0, 0, 0, 0, 0}},
+        {{0, 0, 100, 100, -60, -30, 1}, {0, 0, 40, 70, -60, -30, 1}, {0, 0, 0, 40, 0, -30, 1}, {0, 0, 0, 10, 0, -30, 1}, {0, 0, 0, 0, 0, 0, 0}},
         {{0, 0, 10000, 10000, 500, 0, 0}, {0, 0, 10500, 10000, 500, 0, 0}},
     };
     for (const auto &c : cases) {
@@ -379,24 +381,6 @@ TEST_F(Comix, FadeAndScaleStopAtTheirEdges)
             EXPECT_EQ(now, c[t]) << "case " << &c - cases << " tick " << t;
         }
     }
-}
-
-TEST_F(Comix, ScrollMovesVisibleImagesAndTheirTargets)
-{
-    VIRTUAL_IMAGE_TYPE &shown = image(0, 0, 100, 100, 8, 8);
-    shown.new_X = 300, shown.param1 = 1, shown.tempo = 100000;    // heading right, one pixel per step, tempo far away
-    VIRTUAL_IMAGE_TYPE &hidden = image(1, 0, 50, 50, 8, 8);
-    hidden.visible = 0;
-    scroll_tempo = 3, scroll_x = -2, scroll_y = 1, scroll_tempo_old = 1000;
-    tick_at(1000);
-    EXPECT_EQ(shown.X, 100);        // nothing due while the clock has not passed it
-    tick_at(1001);
-    EXPECT_EQ((Ints{shown.X, shown.new_X, shown.Y, shown.new_Y}), (Ints{98, 298, 101, 101}));
-    tick_at(1010);                  // due at 1003, 1006, 1009
-    EXPECT_EQ((Ints{shown.X, scroll_tempo_old, hidden.X, hidden.Y}), (Ints{92, 1012, 50, 50}));
-    scroll_tempo = 0;               // off: nothing more
-    tick_at(1100);
-    EXPECT_EQ(shown.X, 92);
 }
 
 // The frames shown tick after tick, for every order; ping-pong turns at the
