@@ -23,11 +23,9 @@ protected:
     ScratchDir dir;
     void SetUp() override
     {
-        fake_clock::install(0);
+        fake_clock::install(0), frame_stats_reset();
         cas = spec_cas = mouse_b = 0;
-        frame_stats_reset();
-        for (int i = 0; i < 16; i++)
-            screen_end();           // screens left open by a run that ended inside them
+        for (int i = 0; i < 16; i++) screen_end();           // screens left open by a run that ended inside them
     }
     void TearDown() override { fake_clock::uninstall(); }
     std::string stats()     // the frame statistics as the file has them
@@ -117,10 +115,8 @@ TEST(ClickLatch, APressIsSeenOnceWhereTheButtonWentDownAndAHeldButtonWhereThePoi
     static int chained;
     chained = 0;
     mouse_callback = [](int) { chained++; };
-    click_latch_install();
-    click_latch_install();              // twice: still once in the chain
     mouse_b = 0;
-    click_latch_clear();
+    click_latch_install(), click_latch_install(), click_latch_clear();   // twice: still once in the chain
     mouse_callback(MOUSE_FLAG_MOVE);    // a move alone is no press
     EXPECT_FALSE(left_clicked());
     struct { int scale, px, py, press, x, y; } cases[] = {{2, 0, 0, 1, 200, 50}, {2, 0, 0, 0, 450, 25}, {2, 320, 60, 1, 40, 20}};
@@ -134,8 +130,7 @@ TEST(ClickLatch, APressIsSeenOnceWhereTheButtonWentDownAndAHeldButtonWhereThePoi
         EXPECT_EQ((std::vector<int>{x, y, left_clicked()}), (std::vector<int>{c.x, c.y, !c.press})) << c.px << " " << c.press;
     }
     EXPECT_EQ(chained, 3);
-    click_latch_press();
-    click_latch_clear();                // clearing forgets a pending press
+    click_latch_press(), click_latch_clear();   // clearing forgets a pending press
     mouse_b = 2;                        // the right button is not a left click
     EXPECT_FALSE(left_clicked());
     present_x = present_y = mouse_b = 0, present_scale = 1, mouse_callback = nullptr;
@@ -152,46 +147,32 @@ TEST(Placement, TheWindowsScaleAndTheFullScreensPlace)
     struct { int w, h; std::vector<int> place; } screens[] = {
         {1366, 768, {1, 363, 144}}, {1920, 1080, {2, 320, 60}}, {2560, 1440, {3, 320, 0}}, {3840, 2160, {4, 640, 120}},
         {1280, 1024, {2, 0, 32}}, {640, 480, {1, 0, 0}}, {600, 400, {1, 0, 0}}};
-    for (const auto &c : screens) {
-        PRESENT_PLACE p = full_screen_place(c.w, c.h);
-        EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), c.place) << c.w << "x" << c.h;
-    }
+    for (const auto &c : screens)
+        for (PRESENT_PLACE p : {full_screen_place(c.w, c.h)}) EXPECT_EQ((std::vector<int>{p.scale, p.x, p.y}), c.place) << c.w << "x" << c.h;
 }
 
 // A display of 1920 x 1080 in memory, the picture placed on it as full screen,
 // and a mouse driver that only notes the range it is given.
 class Display : public ::testing::Test {
 protected:
-    static std::vector<int> &range()
-    {
-        static std::vector<int> r;
-        return r;
-    }
+    static inline std::vector<int> range;
     MOUSE_DRIVER mouse{};
     const int BAR = makecol(1, 2, 3);
     BITMAP *display = nullptr, *saved_screen = nullptr;
 
     void SetUp() override
     {
-        fake_clock::install(1000000);
-        frame_stats_reset();
-        present_exit();             // no pointer, nothing sent yet
-        mouse.set_range = [](int x1, int y1, int x2, int y2) { range() = {x1, y1, x2, y2}; };
+        fake_clock::install(1000000), frame_stats_reset(), present_exit();   // no pointer, nothing sent yet
+        mouse.set_range = [](int x1, int y1, int x2, int y2) { range = {x1, y1, x2, y2}; };
         mouse_driver = &mouse;
-        saved_screen = screen;
-        clear_to_color(screen = display = create_bitmap(1920, 1080), BAR);
+        clear_to_color((saved_screen = screen, screen = display = create_bitmap(1920, 1080)), BAR);
         clear_to_color(game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT), makecol(10, 20, 30));
         present_init(2, 320, 60);
     }
     void TearDown() override
     {
-        present_exit();
-        mouse_driver = nullptr;
-        destroy_bitmap(game_screen);
-        game_screen = nullptr;
-        destroy_bitmap(display);
-        screen = saved_screen;
-        fake_clock::uninstall();
+        present_exit(), destroy_bitmap(game_screen), destroy_bitmap(display), fake_clock::uninstall();
+        mouse_driver = nullptr, game_screen = nullptr, screen = saved_screen;
     }
     std::vector<int> pixels(std::vector<std::pair<int, int>> at)
     {
@@ -209,9 +190,9 @@ TEST_F(Display, TheMouseMapsThroughThePicturesPlaceAndKeepsItsRangeAtEveryMode)
         EXPECT_EQ((std::pair{game_mouse_x(), game_mouse_y()}), (std::pair{game_x, game_y})) << x << "," << y;
     }
     set_menu_mouse_range();         // in game pixels, corners included
-    EXPECT_EQ(range(), (std::vector<int>{320 + 40, 60 + 40, 320 + 1241, 60 + 921}));
+    EXPECT_EQ(range, (std::vector<int>{320 + 40, 60 + 40, 320 + 1241, 60 + 921}));
     present_init(1, 0, 0);          // a new mode: the same range at the new place
-    EXPECT_EQ(range(), (std::vector<int>{20, 20, 620, 460}));
+    EXPECT_EQ(range, (std::vector<int>{20, 20, 620, 460}));
     mouse_x = mouse_y = 0;
 }
 

@@ -27,17 +27,13 @@ using Ints = std::vector<long>;
 struct CloseRequested {};
 
 // Actions run at the first sleep at or after their time, once.
-std::vector<std::pair<unsigned long, std::function<void()>>> &events()
-{
-    static std::vector<std::pair<unsigned long, std::function<void()>>> list;
-    return list;
-}
+std::vector<std::pair<unsigned long, std::function<void()>>> events;
 unsigned long now_us() { return fake_clock::now(); }
-void at_ms(unsigned long ms, std::function<void()> action) { events().push_back({ms * 1000UL, action}); }
+void at_ms(unsigned long ms, std::function<void()> action) { events.push_back({ms * 1000UL, action}); }
 void scripted_sleep()
 {
     if (now_us() > 120000000UL) throw std::runtime_error("the comic did not end in two minutes");
-    for (auto &e : events())
+    for (auto &e : events)
         if (e.second && now_us() >= e.first) std::exchange(e.second, nullptr)();
 }
 int rgb(int r, int g, int b) { return makecol(r, g, b); }
@@ -49,39 +45,24 @@ protected:
 
     void reset()
     {
-        memset((void *)key, 0, KEY_MAX);
-        mouse_b = mouse_x = mouse_y = close_requested = 0;
-        click_latch_clear();
+        memset((void *)key, 0, KEY_MAX), memset(v_image, 0, sizeof v_image), click_latch_clear(), events.clear();
+        mouse_b = mouse_x = mouse_y = close_requested = scroll_tempo = scroll_x = scroll_y = scroll_tempo_old = 0;
         close_handler = nullptr;
-        events().clear();
-        memset(v_image, 0, sizeof v_image);
-        scroll_tempo = scroll_x = scroll_y = scroll_tempo_old = 0;
-        for (int i = 0; i < COMIX_SLOTS; i++) {
-            destroy_bitmap(c_image[i]);
-            destroy_sample(c_sound[i]);
-            c_image[i] = nullptr, c_sound[i] = nullptr;
-        }
+        for (int i = 0; i < COMIX_SLOTS; i++)
+            destroy_bitmap(c_image[i]), destroy_sample(c_sound[i]), c_image[i] = nullptr, c_sound[i] = nullptr;
     }
     void SetUp() override
     {
-        reset();
-        fake_clock::install(0, 1, scripted_sleep);
-        frame_stats_reset();
+        reset(), fake_clock::install(0, 1, scripted_sleep), frame_stats_reset();
         spec_cas = 0, cas = 1000, sound_volume = 70;
         clear_to_color(game_screen = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT), rgb(1, 2, 3));
     }
     void TearDown() override
     {
-        reset();
-        destroy_bitmap(game_screen);
+        reset(), destroy_bitmap(game_screen), fake_clock::uninstall();
         game_screen = nullptr;
-        fake_clock::uninstall();
     }
-    void play(const std::string &text)      // as data/comix/test.cmx
-    {
-        dir.write("data/comix/test.cmx", text);
-        comix_play("test.cmx");
-    }
+    void play(const std::string &text) { dir.write("data/comix/test.cmx", text), comix_play("test.cmx"); }
     int pixel(int x, int y) const { return getpixel(game_screen, x, y); }
     // A shown image of w x h at (x, y), cut from slot `slot` at (0, 0).
     VIRTUAL_IMAGE_TYPE &image(int n, int slot, int x, int y, int w, int h)
@@ -92,11 +73,7 @@ protected:
         v.old = v.anim_tempo_old = cas;
         return v;
     }
-    BITMAP *picture(int slot, int w, int h, int colour)
-    {
-        clear_to_color(c_image[slot] = create_bitmap(w, h), colour);
-        return c_image[slot];
-    }
+    BITMAP *picture(int slot, int w, int h, int colour) { return clear_to_color(c_image[slot] = create_bitmap(w, h), colour), c_image[slot]; }
     void tick_at(long t) { cas = t, move_all(); }
 };
 
@@ -305,7 +282,7 @@ TEST_F(Comix, CloseButtonEndsTheComicFromEveryWait)
 {
     close_handler = [] { throw CloseRequested(); };     // the program's never returns
     for (auto [script, held] : {std::pair{"delay 100000", 0}, {"pause", 0}, {"setxy 0 1 1", 1}}) {
-        events().clear();
+        events.clear();
         close_requested = 0, mouse_b = held;            // 1: waiting for the button to come up
         at_ms(now_us() / 1000 + 100, [] { close_requested = 1; });
         EXPECT_THROW(play(script), CloseRequested) << script;
