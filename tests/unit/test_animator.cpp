@@ -60,26 +60,21 @@ TEST_F(Animator, ReadsTheLayoutAndReleasesAllItHeld)
 // A fault of "" is a file that loads: the limits themselves are allowed.
 TEST_F(Animator, BrokenFilesAreRefusedWithTheFileAndTheFault)
 {
-    const std::string frame = "1 pic.bmp 1 0 10 10 0 0 0 0 ";
-    const std::string outside = "lies outside its 200 x 100 picture";
+    // A picture frame is "picture width height x y move_x move_y" after "1 pic.bmp 1".
+    const std::string p = "1 pic.bmp 1 ", frame = p + "0 10 10 0 0 0 0 ", outside = "lies outside its 200 x 100 picture";
     struct Case { std::string text, fault; } cases[] = {
-        {frame + "1 40 1 0 0 0", "animation slot is 40"}, {frame + "1 -1 1 0 0 0", "animation slot is -1"},
-        {frame + "1 0 -3 0", "step count is -3"}, {frame + "1 0 999999 0", "step count is 999999"},
-        {"-2 pic.bmp", "picture count is -2"}, {"1 pic.bmp -1", "picture-frame count is -1"},
+        {frame + "1 40 1 0 0 0", "animation slot is 40"}, {frame + "1 -1 1 0 0 0", "animation slot is -1"}, {frame + "1 0 -3 0", "step count is -3"},
+        {frame + "1 0 999999 0", "step count is 999999"}, {"-2 pic.bmp", "picture count is -2"}, {"1 pic.bmp -1", "picture-frame count is -1"},
         {frame + "1 0 1 1 0 0", "names picture frame 1 of 1"}, {frame + "1 0 1 -1 0 0", "names picture frame -1 of 1"},
-        {"1 pic.bmp 1 1 10 10 0 0 0 0 0", "names picture 1 of 1"}, {"1 pic.bmp 1 -1 10 10 0 0 0 0 0", "picture -1 of 1"},
-        {"1 pic.bmp 1 0 10 10 195 0 0 0 0", outside}, {"1 pic.bmp 1 0 10 10 0 95 0 0 0", outside},
-        {"1 pic.bmp 1 0 -1 10 0 0 0 0 0", outside}, {"1 pic.bmp 1 0 10 -1 0 0 0 0 0", outside},
-        {"1 pic.bmp 1 0 10 10 -1 0 0 0 0", outside}, {"1 pic.bmp 1 0 10 10 0 -1 0 0 0", outside},
-        {"1 pic.bmp 1 0 200 100 0 0 0 0 0", ""}, {"1 pic.bmp 1 0 0 0 200 100 640 -480 0", ""},
-        {"1 pic.bmp 1 0 0 0 0 0 641 0 0", "move x is 641"}, {"1 pic.bmp 1 0 0 0 0 0 0 -481 0", "move y is -481"},
-        {frame + "1 0 2 0 0 0 0 2", "loop start 2 of slot 0"}, {frame + "1 0 2 0 0 0 0 -1", "loop start -1 of slot 0"},
-        {frame + "1 0 0 0", ""}, {frame + "2 0 1 0 0 0", "ends before an animation slot"},
-        {"1 pic.bmp 1 0 10 10 0", "ends before a picture frame's y"}, {"1 pic.bmp 1 0 ten 10 0 0 0 0 0", "width is not"},
-        {"", "ends before the picture count"}, {"1 gone.bmp 0 0", "Unable to open file data/gfx/gone.bmp"},
-        {"1 " + std::string(27, 'p') + ".bmp 0 0", "File name too long"},
+        {p + "1 10 10 0 0 0 0 0", "names picture 1 of 1"}, {p + "-1 10 10 0 0 0 0 0", "picture -1 of 1"}, {p + "0 10 10 195 0 0 0 0", outside},
+        {p + "0 10 10 0 95 0 0 0", outside}, {p + "0 -1 10 0 0 0 0 0", outside}, {p + "0 10 -1 0 0 0 0 0", outside},
+        {p + "0 10 10 -1 0 0 0 0", outside}, {p + "0 10 10 0 -1 0 0 0", outside}, {p + "0 200 100 0 0 0 0 0", ""},
+        {p + "0 0 0 200 100 640 -480 0", ""}, {p + "0 0 0 0 0 641 0 0", "move x is 641"}, {p + "0 0 0 0 0 0 -481 0", "move y is -481"},
+        {frame + "1 0 2 0 0 0 0 2", "loop start 2 of slot 0"}, {frame + "1 0 2 0 0 0 0 -1", "loop start -1 of slot 0"}, {frame + "1 0 0 0", ""},
+        {frame + "2 0 1 0 0 0", "ends before an animation slot"}, {p + "0 10 10 0", "ends before a picture frame's y"},
+        {p + "0 ten 10 0 0 0 0 0", "width is not"}, {"", "ends before the picture count"}, {"1 gone.bmp 0 0", "Unable to open file data/gfx/gone.bmp"},
+        {"1 " + std::string(27, 'p') + ".bmp 0 0", "File name too long"}, {"1 " + std::string(5000, 'q') + " 0 0", "longer than"},
         {"1 " + std::string(26, 'p') + ".bmp 0 0", ""},     // 30 characters still fit the path
-        {"1 " + std::string(5000, 'q') + " 0 0", "longer than"},
     };
     dir.write_bmp("data/gfx/" + std::string(26, 'p') + ".bmp", 10, 10, 1, 2, 3);
     for (const Case &c : cases) {
@@ -110,11 +105,9 @@ TEST_F(Animator, EachAnchorPlacesTheRectangleItsOwnWayWithItsOffsets)
                     b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
         return b;
     };
-    EXPECT_EQ(box(draw_center_bottom, 1, 2), (std::vector<int>{80, 170, 120, 199}));
-    EXPECT_EQ(box(draw_center_top, 1, 2), (std::vector<int>{80, 200, 120, 229}));
-    EXPECT_EQ(box(fr_draw_anim_object, 1, 2), (std::vector<int>{100, 200, 140, 229}));
-    EXPECT_EQ(box(fr_draw_anim_object, 2, 0), (std::vector<int>{95, 203, 135, 232}));
-    EXPECT_EQ(box(draw_center_bottom, 2, 0), (std::vector<int>{75, 173, 115, 202}));
+    EXPECT_EQ((std::vector<std::vector<int>>{box(draw_center_bottom, 1, 2), box(draw_center_top, 1, 2), box(fr_draw_anim_object, 1, 2),
+                                             box(fr_draw_anim_object, 2, 0), box(draw_center_bottom, 2, 0)}),
+              (std::vector<std::vector<int>>{{80, 170, 120, 199}, {80, 200, 120, 229}, {100, 200, 140, 229}, {95, 203, 135, 232}, {75, 173, 115, 202}}));
     // Empty slots, steps outside a slot and slots outside the table draw nothing.
     for (auto [slot, step] : {std::pair{3, 0}, {1, 3}, {1, -1}, {40, 0}, {-1, 0}})
         EXPECT_EQ(box(fr_draw_anim_object, slot, step), (std::vector<int>{10000, 10000, -1, -1})) << slot << " " << step;
@@ -125,8 +118,8 @@ TEST_F(Animator, EachAnchorPlacesTheRectangleItsOwnWayWithItsOffsets)
 // pictures of the object's own list, whatever its frame table says.
 TEST_F(Animator, TheHitTestStaysInsideTheRectangleAndThePictureList)
 {
-    BITMAP *opaque = create_bitmap(20, 20);     // opaque beyond the 10 x 10 rectangle too
-    clear_to_color(opaque, makecol(9, 9, 9));
+    BITMAP *opaque = create_bitmap(20, 20);
+    clear_to_color(opaque, makecol(9, 9, 9));   // opaque beyond the 10 x 10 rectangle too
     BITMAP *around[3] = {opaque, opaque, opaque};
     ONE_FRAME_STRUCTURE frame{0, 0, 0, 10, 10, 0, 0};
     FRAME_STRUCTURE step{0, 0};
@@ -134,15 +127,12 @@ TEST_F(Animator, TheHitTestStaysInsideTheRectangleAndThePictureList)
     obj.animation[0] = ANIMATION_STRUCTURE{1, 0, &step};
     obj.frame = &frame, obj.image = around + 1;     // a list of one, with pictures on either side
     obj.bitmap_count = obj.frame_count = 1;
-    // Drawn centre-top at (50, 50): columns 45..54, rows 50..59.
-    struct { int image, px, py, radius, hit; } cases[] = {
-                 {0, 45, 50, 0, 1}, {0, 54, 59, 0, 1}, {0, 55, 55, 0, 0}, {0, 50, 60, 0, 0}, {0, 44, 49, 0, 0},
-                 {0, 50, 61, 1, 0}, {0, 50, 61, 2, 1}, {-1, 50, 55, 2, 0}, {1, 50, 55, 2, 0}};
-    for (auto c : cases) {
-        frame.image = c.image;
-        EXPECT_EQ(center_top_opaque_near(&obj, 50, 50, 0, 0, c.px, c.py, c.radius), c.hit)
-            << c.image << " at " << c.px << "," << c.py << " r " << c.radius;
-    }
+    std::vector<bool> hits;     // drawn centre-top at (50, 50): columns 45..54, rows 50..59
+    struct { int image, px, py, radius, hit; } cases[] = {{0, 45, 50, 0, 1}, {0, 54, 59, 0, 1}, {0, 55, 55, 0, 0}, {0, 50, 60, 0, 0},
+                 {0, 44, 49, 0, 0}, {0, 50, 61, 1, 0}, {0, 50, 61, 2, 1}, {-1, 50, 55, 2, 0}, {1, 50, 55, 2, 0}};
+    for (auto c : cases)
+        frame.image = c.image, hits.push_back(center_top_opaque_near(&obj, 50, 50, 0, 0, c.px, c.py, c.radius) == c.hit);
+    EXPECT_EQ(hits, std::vector<bool>(std::size(cases), true));
     destroy_bitmap(opaque);
 }
 
