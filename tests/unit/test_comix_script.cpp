@@ -164,16 +164,12 @@ TEST_F(Comix, FilesAreReadAheadAndLiveForTheComicOnly)
 {
     for (const char *name : {"red.bmp", "big.bmp"})
         dir.write_bmp(std::string("data/comix/") + name, name[0] == 'r' ? 16 : 32, 8, 0, 250, 0);
-    dir.write_wav("data/comix/s.wav");
-    dir.write("data/comix/inner.cmx", "image 3 big.bmp include missing.cmx setxy 8 1 1");
+    dir.write_wav("data/comix/s.wav"), dir.write("data/comix/inner.cmx", "image 3 big.bmp include missing.cmx setxy 8 1 1");
     for (int i = 0; i < COMIX_SLOTS; i++) v_image[i].visible = 1;
     scroll_tempo = 4;
     c_image[7] = create_bitmap(4, 4);       // left over: released, not drawn
     BITMAP *hand = create_bitmap(64, 64);
-    clear_to_color(hand, rgb(200, 0, 0));
-    present_init(1);
-    set_pointer(hand);
-    pointer_show(1);
+    clear_to_color(hand, rgb(200, 0, 0)), present_init(1), set_pointer(hand), pointer_show(1);
     Ints seen;
     at_ms(0, [&] {
         seen = {v_image[0].visible, c_image[7] != nullptr, scroll_tempo, getpixel(present_picture(), 2, 2)};
@@ -187,8 +183,7 @@ TEST_F(Comix, FilesAreReadAheadAndLiveForTheComicOnly)
     play("delay 1 image 0 red.bmp image 0 big.bmp image 1 none.bmp sound 2 s.wav sound 2 s.wav include inner.cmx image 4 "
          "big.bmp play_sound 5 255 128 repeat_sound 5 255 128 stop_sound 5 play_sound 2 255 128 virtual 0 0 0 0 32 8 "
          "setxy 0 10 10 vis_on 0 delay 100");
-    present_exit();
-    destroy_bitmap(hand);
+    present_exit(), destroy_bitmap(hand);
     // The last frame stays; the include within an include is passed over.
     EXPECT_EQ(seen, (Ints{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
     EXPECT_EQ((Ints{pixel(30, 12), v_image[8].X}), (Ints{rgb(0, 250, 0), 1}));
@@ -198,8 +193,7 @@ TEST_F(Comix, FilesAreReadAheadAndLiveForTheComicOnly)
     EXPECT_NE(strstr(stats, "screen comic frames "), nullptr) << stats;   // the comic's frames are a screen's own
     for (int i = 0; i < COMIX_SLOTS; i++) EXPECT_TRUE(!c_image[i] && !c_sound[i] && !v_image[i].visible) << i;
     // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
-    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
-    dir.write_wav("data/comix/s.wav");
+    dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0), dir.write_wav("data/comix/s.wav");
     size_t before = 0;
     for (int i = 0; i < 60; i++) {
         before = i == 10 ? mallinfo2().uordblks : before;
@@ -231,16 +225,12 @@ TEST_F(Comix, ReadingAheadKeepsTheFramesPaced)
 TEST_F(Comix, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
 {
     key[KEY_ESC] = 1;                       // held from the start: the first command runs
-    at_ms(300, [] { key[KEY_ESC] = 0; });
-    play("setxy 0 1 1 setxy 1 2 2");
+    at_ms(300, [] { key[KEY_ESC] = 0; }), play("setxy 0 1 1 setxy 1 2 2");
     EXPECT_EQ((Ints{v_image[0].X, v_image[1].X, now_us() >= 300000UL}), (Ints{1, 0, 1}));
-    dir.write("data/comix/inner.cmx", "delay 1000 setxy 1 1 1");
-    at_ms(400, [] { key[KEY_ESC] = 1; });
-    at_ms(450, [] { key[KEY_ESC] = 0; });
-    play("include inner.cmx setxy 2 2 2");
+    dir.write("data/comix/inner.cmx", "delay 1000 setxy 1 1 1"), at_ms(400, [] { key[KEY_ESC] = 1; });
+    at_ms(450, [] { key[KEY_ESC] = 0; }), play("include inner.cmx setxy 2 2 2");
     EXPECT_EQ((Ints{v_image[1].X, v_image[2].X}), (Ints{0, 0}));
-    click_latch_press();
-    play("delay 10 setxy 3 5 5");
+    click_latch_press(), play("delay 10 setxy 3 5 5");
     EXPECT_EQ(v_image[3].X, 5);
     at_ms(now_us() / 1000 + 200, [] { click_latch_press(); });     // between two frames: only the latch saw it
     long before = cas;
@@ -248,8 +238,7 @@ TEST_F(Comix, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
     EXPECT_EQ((Ints{cas < before + 100, left_clicked()}), (Ints{1, 0}));
     unsigned long t = now_us() / 1000;
     at_ms(t + 100, [] { mouse_b = 1; });   // held: the comic ends when the button comes up
-    at_ms(t + 700, [] { mouse_b = 0; });
-    play("delay 1000 setxy 4 5 5");
+    at_ms(t + 700, [] { mouse_b = 0; }), play("delay 1000 setxy 4 5 5");
     EXPECT_EQ((Ints{now_us() >= (t + 700) * 1000, v_image[4].X, left_clicked()}), (Ints{1, 0, 0}));
 }
 
@@ -258,9 +247,7 @@ TEST_F(Comix, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
 // jumps after it, on the stage or on the game clock.
 TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterIt)
 {
-    dir.write_bmp("data/comix/p.bmp", 8, 8, 0, 0, 250);
-    at_ms(100, [] { mouse_b = 1; });
-    at_ms(2000, [] { mouse_b = 0; });
+    dir.write_bmp("data/comix/p.bmp", 8, 8, 0, 0, 250), at_ms(100, [] { mouse_b = 1; }), at_ms(2000, [] { mouse_b = 0; });
     long before = cas;
     play("image 0 p.bmp virtual 0 0 0 0 8 8 vis_on 0 move 0 600 0 1 0 1 pause setxy 3 7 7");
     EXPECT_EQ((Ints{cas, v_image[0].X, v_image[3].X, now_us() >= 2000000UL, left_clicked()}), (Ints{before, 0, 7, 1, 0}));
@@ -271,10 +258,8 @@ TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterIt)
     // A button held from before the comic (the click on New game) skips neither it nor its pause.
     unsigned long t = now_us() / 1000;
     mouse_b = 1;
-    at_ms(t + 500, [] { mouse_b = 0; });
-    at_ms(t + 1500, [] { mouse_b = 1; click_latch_press(); });
-    at_ms(t + 1600, [] { mouse_b = 0; });
-    play("setxy 0 5 5 pause setxy 1 6 6");
+    at_ms(t + 500, [] { mouse_b = 0; }), at_ms(t + 1500, [] { mouse_b = 1; click_latch_press(); });
+    at_ms(t + 1600, [] { mouse_b = 0; }), play("setxy 0 5 5 pause setxy 1 6 6");
     EXPECT_EQ((Ints{v_image[0].X, v_image[1].X, now_us() >= (t + 1500) * 1000}), (Ints{5, 6, 1}));   // waited for the fresh click
 }
 
@@ -333,11 +318,11 @@ TEST_F(Comix, MovementStepsWhenDueWithSignedLimits)
 
 // {fade, its step, width and height scale, their steps, visible} at the
 // start, then after every tick.  Both run for hidden images too.
-TEST_F(Comix, FadeAndScaleStopAtTheirEdges)
+TEST_F(Comix, FadeAndScaleStopAtTheirEdgesAndAnimationsRunInTheirOrder)
 {
     using V = VIRTUAL_IMAGE_TYPE;
     int V::*f[] = {&V::fade, &V::fade_value, &V::re_width, &V::re_height, &V::r_w, &V::r_h, &V::visible};
-    std::vector<Ints> cases[] = {
+    std::vector<Ints> fades[] = {
         // A fade-in of a hidden image passes 255: opaque and shown.
         {{1, 100, 0, 0, 0, 0, 0}, {101, 100, 0, 0, 0, 0, 0}, {201, 100, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 1}},
         // Faded out: drawn opaque for the tick it reaches 0, hidden after.
@@ -348,23 +333,18 @@ TEST_F(Comix, FadeAndScaleStopAtTheirEdges)
         {{0, 0, 100, 100, -60, -30, 1}, {0, 0, 40, 70, -60, -30, 1}, {0, 0, 0, 40, 0, -30, 1}, {0, 0, 0, 10, 0, -30, 1}, {0, 0, 0, 0, 0, 0, 0}},
         {{0, 0, 10000, 10000, 500, 0, 0}, {0, 0, 10500, 10000, 500, 0, 0}},
     };
-    for (const auto &c : cases) {
+    for (const auto &c : fades) {
         VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
         for (int i = 0; i < 7; i++) v.*f[i] = c[0][i];
         for (size_t t = 1; t < c.size(); t++) {
             move_all();
             Ints now;
             for (auto field : f) now.push_back(v.*field);
-            EXPECT_EQ(now, c[t]) << "case " << &c - cases << " tick " << t;
+            EXPECT_EQ(now, c[t]) << "case " << &c - fades << " tick " << t;
         }
     }
-}
-
-// The frames shown tick after tick, for every order; ping-pong turns at the
-// ends before it steps, so a restart while running backwards, or a single
-// frame, stays in range.  Hidden images animate too.
-TEST_F(Comix, AnimationOrders)
-{
+    // The animation frames shown tick after tick, for every order; ping-pong turns at the ends before it steps, so a
+    // restart while running backwards, or a single frame, stays in range.  Hidden images animate too.
     struct { int type, count, tempo, start, pingpong, visible; Ints frames; } cases[] = {
         {0, 4, 1, 0, 1, 1, {1, 2, 3, 0, 1}}, {1, 4, 1, 0, 1, 1, {3, 2, 1, 0, 3}}, {2, 4, 1, 0, 1, 0, {1, 2, 3, 2, 1, 0, 1}},
         {2, 4, 1, 0, -1, 1, {1, 2, 3, 2}},      // restarted the way `anime` does
