@@ -50,10 +50,8 @@ TEST_F(Animator, ReadsTheLayoutAndReleasesAllItHeld)
     for (int k : {1, 4, 6, 39}) EXPECT_EQ(anim_frame(obj, k, 0), nullptr) << "slot " << k;
     destroy_anim_object(obj);
     size_t before = 0;
-    for (int i = 0; i < 120; i++) {     // after the first loads have set up what stays
-        before = i == 20 ? mallinfo2().uordblks : before;
-        destroy_anim_object(load_anim_object("a.txt"));
-    }
+    for (int i = 0; i < 120; i++)       // after the first loads have set up what stays
+        before = i == 20 ? mallinfo2().uordblks : before, destroy_anim_object(load_anim_object("a.txt"));
     EXPECT_LT(mallinfo2().uordblks, before + 1000);
 }
 

@@ -59,7 +59,7 @@ TEST_F(Clock, CountsWholeTicksCarriesTheRemainderAndWaitsDropTheirTime)
     EXPECT_EQ(cas, 5);
 }
 
-TEST_F(Clock, FramesArePacedAtSixtyASecondWithoutABurstAfterASlowOne)
+TEST_F(Clock, FramesArePacedWithoutABurstPressesAreTimedAndACloseRunsAtTheNextWait)
 {
     int frames = 0;
     for (; fake_clock::now() < 3000000UL; frames++)     // frames drawn in 3 ms each, for 3 s
@@ -74,12 +74,9 @@ TEST_F(Clock, FramesArePacedAtSixtyASecondWithoutABurstAfterASlowOne)
     unsigned long t0 = fake_clock::now();
     frame_wait();
     EXPECT_GE(fake_clock::now() - t0, 16000UL);   // the next frame waits its turn again
-}
-
-// Each press a frame took is timed from the button's callback to the frame
-// that read it and to the end of that frame's copy; the first 1024 are kept.
-TEST_F(Clock, PressesAreTimedToTheFrameThatReadThemAndToItsCopy)
-{
+    frame_stats_reset();
+    // Each press a frame took is timed from the button's callback to the frame
+    // that read it and to the end of that frame's copy; the first 1024 are kept.
     frame_wait();
     for (int i = 1; i <= 1100; i++) {
         click_latch_press();                // right after a frame was shown, read i * 10 us later
@@ -91,10 +88,7 @@ TEST_F(Clock, PressesAreTimedToTheFrameThatReadThemAndToItsCopy)
     std::string text = stats();
     EXPECT_EQ(text.substr(text.find('\n') + 1),
               "clicks 1024 click_to_blit_ms p50 8.1 p95 12.7 max 13.2 click_to_read_ms p50 5.1 p95 9.7 max 10.2\n");
-}
-
-TEST_F(Clock, APendingCloseRunsTheHandlerFromTheNextWait)
-{
+    // A pending close runs the handler from the next wait.
     static int handled;
     handled = 0;
     close_handler = [] { handled++, close_requested = 0; };

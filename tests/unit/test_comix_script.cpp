@@ -122,7 +122,7 @@ TEST_F(Comix, CommandsSetTheirFields)
     EXPECT_EQ((Ints{v_image[0].X, v_image[0].Y, v_image[1].Y, cas >= before + 20}), (Ints{40, 0, 4, 1}));
 }
 
-TEST_F(Comix, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
+TEST_F(Comix, OutOfTableNumbersAndLongWordsAreBoundedAndBrokenScriptsRefused)
 {
     dir.write_bmp("data/comix/a.bmp", 4, 4, 200, 0, 0);
     memset(v_image, 0x55, sizeof v_image);   // any write outside would show up as changed
@@ -134,12 +134,8 @@ TEST_F(Comix, NumbersOutsideTheTablesSkipTheCommandButConsumeItsArguments)
          "repeat_sound -1 1 1 stop_sound 40");
     for (auto &b : before) b.visible = 0;     // the comic's start and end hide all
     EXPECT_EQ((Ints{memcmp(before, v_image, sizeof before), scroll_tempo}), (Ints{0, 0}));
-}
-
-// A long note is one word, passed over; a name too long for its path, and
-// a script that is not there, end the program naming the file.
-TEST_F(Comix, LongWordsAreReadBoundedAndBrokenScriptsRefused)
-{
+    // A long note is one word, passed over; a name too long for its path, and
+    // a script that is not there, end the program naming the file.
     std::string note(300, 'x');
     play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
     EXPECT_EQ((Ints{v_image[1].X, v_image[2].X}), (Ints{0, 4}));   // "xx..xsetxy" is no keyword
@@ -160,10 +156,9 @@ TEST_F(Comix, LongWordsAreReadBoundedAndBrokenScriptsRefused)
 // Every picture and sound a comic names (its included script's too, one level
 // deep) is loaded before its first frame, one per command; the comic starts on
 // a clean stage without the pointer and releases them all at its end.
-TEST_F(Comix, FilesAreReadAheadAndLiveForTheComicOnly)
+TEST_F(Comix, FilesAreReadAheadWithTheFramesPacedAndLiveForTheComicOnly)
 {
-    for (const char *name : {"red.bmp", "big.bmp"})
-        dir.write_bmp(std::string("data/comix/") + name, name[0] == 'r' ? 16 : 32, 8, 0, 250, 0);
+    dir.write_bmp("data/comix/red.bmp", 16, 8, 0, 250, 0), dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0);
     dir.write_wav("data/comix/s.wav"), dir.write("data/comix/inner.cmx", "image 3 big.bmp include missing.cmx setxy 8 1 1");
     for (int i = 0; i < COMIX_SLOTS; i++) v_image[i].visible = 1;
     scroll_tempo = 4;
@@ -188,33 +183,23 @@ TEST_F(Comix, FilesAreReadAheadAndLiveForTheComicOnly)
     EXPECT_EQ(seen, (Ints{0, 0, 0, rgb(1, 2, 3), 32, 0, 1, 32, 32}));
     EXPECT_EQ((Ints{pixel(30, 12), v_image[8].X}), (Ints{rgb(0, 250, 0), 1}));
     char stats[4096] = "";
-    FILE *f = fmemopen(stats, sizeof stats - 1, "w");
-    screen_stats_write(f), fclose(f);
+    for (FILE *f = fmemopen(stats, sizeof stats - 1, "w"); f; f = nullptr) screen_stats_write(f), fclose(f);
     EXPECT_NE(strstr(stats, "screen comic frames "), nullptr) << stats;   // the comic's frames are a screen's own
     for (int i = 0; i < COMIX_SLOTS; i++) EXPECT_TRUE(!c_image[i] && !c_sound[i] && !v_image[i].visible) << i;
     // Nothing a comic loaded stays behind: not what it replaced, nor what it read ahead.
     dir.write_bmp("data/comix/big.bmp", 32, 8, 0, 250, 0), dir.write_wav("data/comix/s.wav");
     size_t before = 0;
-    for (int i = 0; i < 60; i++) {
-        before = i == 10 ? mallinfo2().uordblks : before;
-        play("image 0 big.bmp image 0 big.bmp sound 1 s.wav sound 1 s.wav image 2 big.bmp destroy 2");
-    }
+    for (int i = 0; i < 60; i++)
+        before = i == 10 ? mallinfo2().uordblks : before, play("image 0 big.bmp image 0 big.bmp sound 1 s.wav sound 1 s.wav image 2 big.bmp destroy 2");
     EXPECT_LT(mallinfo2().uordblks, before + 1000);
-}
-
-// While the files are read, the picture before the comic stands and is
-// shown again only when less than 4 ms of its frame remain.
-TEST_F(Comix, ReadingAheadKeepsTheFramesPaced)
-{
+    // While the files are read, the picture before the comic stands and is
+    // shown again only when less than 4 ms of its frame remain.
     dir.write_bmp("data/comix/a.bmp", 4, 4, 1, 2, 3);
     Ints frames;
-    for (long left : {16666, 4000, 3999}) {
-        frame_stats_reset();
-        frame_wait();                       // a frame was just shown
-        fake_clock::advance_us(16666 - left);
-        long before = fake_clock::sleeps();
-        play("image 0 a.bmp");              // a comic without a frame of its own
-        frames.push_back(fake_clock::sleeps() - before);
+    for (long left : {16666, 4000, 3999}) {     // a frame was just shown; a comic without a frame of its own
+        frame_stats_reset(), frame_wait(), fake_clock::advance_us(16666 - left);
+        long sleeps = fake_clock::sleeps();
+        play("image 0 a.bmp"), frames.push_back(fake_clock::sleeps() - sleeps);
     }
     EXPECT_EQ(frames, (Ints{0, 0, 1}));
 }
@@ -245,7 +230,7 @@ TEST_F(Comix, EscOrAClickEndsTheWholeComicOnceReleasedAndIsConsumed)
 // The pause holds the stage still; a click or a key goes on with the comic
 // (it does not end it), and the time the player read is nobody's: nothing
 // jumps after it, on the stage or on the game clock.
-TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterIt)
+TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterItAndCloseEndsEveryWait)
 {
     dir.write_bmp("data/comix/p.bmp", 8, 8, 0, 0, 250), at_ms(100, [] { mouse_b = 1; }), at_ms(2000, [] { mouse_b = 0; });
     long before = cas;
@@ -261,10 +246,7 @@ TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterIt)
     at_ms(t + 500, [] { mouse_b = 0; }), at_ms(t + 1500, [] { mouse_b = 1; click_latch_press(); });
     at_ms(t + 1600, [] { mouse_b = 0; }), play("setxy 0 5 5 pause setxy 1 6 6");
     EXPECT_EQ((Ints{v_image[0].X, v_image[1].X, now_us() >= (t + 1500) * 1000}), (Ints{5, 6, 1}));   // waited for the fresh click
-}
-
-TEST_F(Comix, CloseButtonEndsTheComicFromEveryWait)
-{
+    // The close button ends the comic from every wait.
     close_handler = [] { throw CloseRequested(); };     // the program's never returns
     for (auto [script, held] : {std::pair{"delay 100000", 0}, {"pause", 0}, {"setxy 0 1 1", 1}}) {
         events.clear();
