@@ -85,7 +85,7 @@ TEST_F(Animator, BrokenFilesAreRefusedWithTheFileAndTheFault)
     EXPECT_NE(fatal_message("", std::string(40, 'x').c_str()).find("File name too long"), std::string::npos);
 }
 
-TEST_F(Animator, EachAnchorPlacesTheRectangleItsOwnWayWithItsOffsets)
+TEST_F(Animator, EachAnchorPlacesTheRectangleItsOwnWayAndTheHitTestStaysInsideIt)
 {
     // Picture frame 1 is a 41 x 30 red rectangle; frame 2 the same with offsets (-5, 3).
     dir.write_bmp("data/gfx/red.bmp", 41, 30, 255, 0, 0);
@@ -110,26 +110,22 @@ TEST_F(Animator, EachAnchorPlacesTheRectangleItsOwnWayWithItsOffsets)
     for (auto [slot, step] : {std::pair{3, 0}, {1, 3}, {1, -1}, {40, 0}, {-1, 0}})
         EXPECT_EQ(box(fr_draw_anim_object, slot, step), (std::vector<int>{10000, 10000, -1, -1})) << slot << " " << step;
     destroy_anim_object(obj);
-}
-
-// The hit test looks only inside the frame's rectangle, and reads only
-// pictures of the object's own list, whatever its frame table says.
-TEST_F(Animator, TheHitTestStaysInsideTheRectangleAndThePictureList)
-{
+    // The hit test looks only inside the frame's rectangle, and reads only
+    // pictures of the object's own list, whatever its frame table says.
     BITMAP *opaque = create_bitmap(20, 20);
     clear_to_color(opaque, makecol(9, 9, 9));   // opaque beyond the 10 x 10 rectangle too
     BITMAP *around[3] = {opaque, opaque, opaque};
     ONE_FRAME_STRUCTURE frame{0, 0, 0, 10, 10, 0, 0};
     FRAME_STRUCTURE step{0, 0};
-    ANIM_OBJECT_STRUCTURE obj{};
-    obj.animation[0] = ANIMATION_STRUCTURE{1, 0, &step};
-    obj.frame = &frame, obj.image = around + 1;     // a list of one, with pictures on either side
-    obj.bitmap_count = obj.frame_count = 1;
+    ANIM_OBJECT_STRUCTURE one{};
+    one.animation[0] = ANIMATION_STRUCTURE{1, 0, &step};
+    one.frame = &frame, one.image = around + 1;     // a list of one, with pictures on either side
+    one.bitmap_count = one.frame_count = 1;
     std::vector<bool> hits;     // drawn centre-top at (50, 50): columns 45..54, rows 50..59
     struct { int image, px, py, radius, hit; } cases[] = {{0, 45, 50, 0, 1}, {0, 54, 59, 0, 1}, {0, 55, 55, 0, 0}, {0, 50, 60, 0, 0},
                  {0, 44, 49, 0, 0}, {0, 50, 61, 1, 0}, {0, 50, 61, 2, 1}, {-1, 50, 55, 2, 0}, {1, 50, 55, 2, 0}};
     for (auto c : cases)
-        frame.image = c.image, hits.push_back(center_top_opaque_near(&obj, 50, 50, 0, 0, c.px, c.py, c.radius) == c.hit);
+        frame.image = c.image, hits.push_back(center_top_opaque_near(&one, 50, 50, 0, 0, c.px, c.py, c.radius) == c.hit);
     EXPECT_EQ(hits, std::vector<bool>(std::size(cases), true));
     destroy_bitmap(opaque);
 }

@@ -348,7 +348,7 @@ TEST_F(Comix, FadeAndScaleStopAtTheirEdgesAndAnimationsRunInTheirOrder)
     }
 }
 
-TEST_F(Comix, DrawingOrderAndTheThreeRules)
+TEST_F(Comix, DrawingOrderTheThreeRulesAndTheDelayThatRunsTheStage)
 {
     const int red = rgb(200, 0, 0), blue = rgb(0, 0, 200), green = rgb(0, 200, 0);
     picture(0, 40, 40, red);
@@ -390,20 +390,15 @@ TEST_F(Comix, DrawingOrderAndTheThreeRules)
     v.anim_x = 25, v.re_width = v.re_height = 20000;
     show_all();
     EXPECT_EQ((Ints{pixel(49, 50), pixel(56, 50)}), (Ints{blue, 0}));   // x 45..54 shows columns 25..29
-}
-
-// A delay runs the stage one tick per hundredth of a second, making up a
-// pause's movement first; Space or the close button end it at once.
-TEST_F(Comix, DelayRunsOneTickPerHundredthAndSpaceOrCloseEndIt)
-{
-    picture(0, 8, 8, rgb(9, 9, 9));
-    VIRTUAL_IMAGE_TYPE &v = image(0, 0, 0, 0, 8, 8);
-    v.new_X = 10000, v.param1 = v.fade = v.fade_value = 1;
-    v.old = cas - 50;               // fifty ticks passed during a pause
+    // A delay runs the stage one tick per hundredth of a second, making up a
+    // pause's movement first; Space or the close button end it at once.
+    VIRTUAL_IMAGE_TYPE &d = image(0, 0, 0, 0, 8, 8);
+    d.new_X = 10000, d.param1 = d.fade = d.fade_value = 1;
+    d.old = cas - 50;               // fifty ticks passed during a pause
     long before = cas;
     c_delay(30);
     long ran = cas - before;
-    EXPECT_EQ((Ints{ran >= 30, v.fade, v.X}), (Ints{1, 1 + ran, 50 + ran - 1}));
+    EXPECT_EQ((Ints{ran >= 30, d.fade, d.X}), (Ints{1, 1 + ran, 50 + ran - 1}));
     at_ms(now_us() / 1000 + 100, [] { key[KEY_SPACE] = 1, simulate_keypress(' '); });
     before = cas;
     c_delay(500);
