@@ -38,7 +38,7 @@ const char *recommended = "2\tpic.bmp\nsub/two.bmp 3\n0 40 60 10 20 -5 -3\n1 41 
                           "2\n0 2\n0 5 2 7 1\n5 1\n1 9\t0";
 
 // Levels load and release their objects again and again.
-TEST_F(Animator, ReadsTheLayoutAndReleasesAllItHeld)
+TEST_F(Animator, ReadsTheLayoutReleasesAllItHeldAndRefusesBrokenFiles)
 {
     dir.write("data/text/a.txt", recommended);
     ANIM_OBJECT_STRUCTURE *obj = load_anim_object("a.txt");
@@ -53,11 +53,7 @@ TEST_F(Animator, ReadsTheLayoutAndReleasesAllItHeld)
     for (int i = 0; i < 120; i++)       // after the first loads have set up what stays
         before = i == 20 ? mallinfo2().uordblks : before, destroy_anim_object(load_anim_object("a.txt"));
     EXPECT_LT(mallinfo2().uordblks, before + 1000);
-}
-
-// A fault of "" is a file that loads: the limits themselves are allowed.
-TEST_F(Animator, BrokenFilesAreRefusedWithTheFileAndTheFault)
-{
+    // A fault of "" is a file that loads: the limits themselves are allowed.
     // A picture frame is "picture width height x y move_x move_y" after "1 pic.bmp 1".
     const std::string p = "1 pic.bmp 1 ", frame = p + "0 10 10 0 0 0 0 ", outside = "lies outside its 200 x 100 picture";
     struct Case { std::string text, fault; } cases[] = {

@@ -86,7 +86,7 @@ Ints fields(const VIRTUAL_IMAGE_TYPE &v)     // for whole-record comparisons
 
 // The end of a comic hides every image but leaves the other fields as the
 // commands set them, so they can be checked after it.
-TEST_F(Comix, CommandsSetTheirFields)
+TEST_F(Comix, CommandsSetTheirFieldsWordsAreReadBoundedAndBrokenScriptsAreRefused)
 {
     // virtual defines and resets an image but keeps its animation's state.
     VIRTUAL_IMAGE_TYPE &v = v_image[3];
@@ -120,20 +120,17 @@ TEST_F(Comix, CommandsSetTheirFields)
     long before = cas;
     play("virtual 0 0 0 0 1 1 setxy 0 40 delay 20 setxy 1 3 4");
     EXPECT_EQ((Ints{v_image[0].X, v_image[0].Y, v_image[1].Y, cas >= before + 20}), (Ints{40, 0, 4, 1}));
-}
-
-TEST_F(Comix, OutOfTableNumbersAndLongWordsAreBoundedAndBrokenScriptsRefused)
-{
+    // Numbers outside the tables skip the command but consume its arguments.
     dir.write_bmp("data/comix/a.bmp", 4, 4, 200, 0, 0);
     memset(v_image, 0x55, sizeof v_image);   // any write outside would show up as changed
-    VIRTUAL_IMAGE_TYPE before[COMIX_SLOTS];
-    memcpy(before, v_image, sizeof before);
+    VIRTUAL_IMAGE_TYPE kept[COMIX_SLOTS];
+    memcpy(kept, v_image, sizeof kept);
     play("image 20 a.bmp image -1 a.bmp sound 99 a.bmp destroy 20 destroy_sound -3 virtual 20 0 0 0 1 1 vis_on -1 "
          "move 25 1 2 3 4 5 setxy 20 1 2 fade -1 1 1 setreal 20 1 1 movereal 20 1 1 getXY 20 0 getXY 0 -4 getXY 0 20 "
          "resize 20 1 1 1 1 resize_rel 20 1 1 1 1 resize_stop 20 anime 20 1 1 anime_type 20 1 play_sound 20 1 1 "
          "repeat_sound -1 1 1 stop_sound 40");
-    for (auto &b : before) b.visible = 0;     // the comic's start and end hide all
-    EXPECT_EQ((Ints{memcmp(before, v_image, sizeof before), scroll_tempo}), (Ints{0, 0}));
+    for (auto &b : kept) b.visible = 0;     // the comic's start and end hide all
+    EXPECT_EQ((Ints{memcmp(kept, v_image, sizeof kept), scroll_tempo}), (Ints{0, 0}));
     // A long note is one word, passed over; a name too long for its path, and
     // a script that is not there, end the program naming the file.
     std::string note(300, 'x');
@@ -264,7 +261,7 @@ TEST_F(Comix, PauseHoldsTheStageAndNothingJumpsAfterItAndCloseEndsEveryWait)
 
 // Steps are due once more than the tempo has passed since the last one; a
 // burst catches up.  Their limits are signed and each axis goes its own way.
-TEST_F(Comix, MovementStepsWhenDueWithSignedLimits)
+TEST_F(Comix, TheStageMovesScrollsFadesScalesAndAnimatesTickByTick)
 {
     VIRTUAL_IMAGE_TYPE &v = image(0, 0, 100, 10, 8, 8);
     v.new_X = 50, v.new_Y = 13, v.param1 = -4, v.param2 = 2, v.tempo = 5;
@@ -296,12 +293,8 @@ TEST_F(Comix, MovementStepsWhenDueWithSignedLimits)
     scroll_tempo = 0;               // off: nothing more
     tick_at(1100);
     EXPECT_EQ(shown.X, 92);
-}
-
-// {fade, its step, width and height scale, their steps, visible} at the
-// start, then after every tick.  Both run for hidden images too.
-TEST_F(Comix, FadeAndScaleStopAtTheirEdgesAndAnimationsRunInTheirOrder)
-{
+    // {fade, its step, width and height scale, their steps, visible} at the
+    // start, then after every tick.  Both run for hidden images too.
     using V = VIRTUAL_IMAGE_TYPE;
     int V::*f[] = {&V::fade, &V::fade_value, &V::re_width, &V::re_height, &V::r_w, &V::r_h, &V::visible};
     std::vector<Ints> fades[] = {
