@@ -88,6 +88,9 @@ Ints fields(const VIRTUAL_IMAGE_TYPE &v)     // for whole-record comparisons
 // commands set them, so they can be checked after it.
 TEST_F(Comix, CommandsSetTheirFieldsWordsAreReadBoundedAndBrokenScriptsAreRefused)
 {
+    std::string note(300, 'x');         // a long note is one word, passed over
+    play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
+    EXPECT_EQ((Ints{v_image[1].X, v_image[2].X}), (Ints{0, 4}));   // "xx..xsetxy" is no keyword
     // virtual defines and resets an image but keeps its animation's state.
     VIRTUAL_IMAGE_TYPE &v = v_image[3];
     v.anim_actual = v.anim_type = 2, v.anim_tempo_old = 55, v.anim_pingpong = -1;
@@ -131,11 +134,7 @@ TEST_F(Comix, CommandsSetTheirFieldsWordsAreReadBoundedAndBrokenScriptsAreRefuse
          "repeat_sound -1 1 1 stop_sound 40");
     for (auto &b : kept) b.visible = 0;     // the comic's start and end hide all
     EXPECT_EQ((Ints{memcmp(kept, v_image, sizeof kept), scroll_tempo}), (Ints{0, 0}));
-    // A long note is one word, passed over; a name too long for its path, and
-    // a script that is not there, end the program naming the file.
-    std::string note(300, 'x');
-    play(note + "setxy 1 2 3 " + note + " setxy 2 4 5");
-    EXPECT_EQ((Ints{v_image[1].X, v_image[2].X}), (Ints{0, 4}));   // "xx..xsetxy" is no keyword
+    // A name too long for its path, and a script that is not there, end the program naming the file.
     dir.write("data/comix/main.cmx", "include gone.cmx");
     struct { std::string name, text, message; } cases[] = {
                  {"test.cmx", "image 0 " + std::string(29, 'n') + ".bmp", "data/comix/test.cmx"},
@@ -385,6 +384,7 @@ TEST_F(Comix, DrawingOrderTheThreeRulesAndTheDelayThatRunsTheStage)
     EXPECT_EQ((Ints{pixel(49, 50), pixel(56, 50)}), (Ints{blue, 0}));   // x 45..54 shows columns 25..29
     // A delay runs the stage one tick per hundredth of a second, making up a
     // pause's movement first; Space or the close button end it at once.
+    memset(v_image, 0, sizeof v_image), brix_timer();     // the clock brought up to now
     VIRTUAL_IMAGE_TYPE &d = image(0, 0, 0, 0, 8, 8);
     d.new_X = 10000, d.param1 = d.fade = d.fade_value = 1;
     d.old = cas - 50;               // fifty ticks passed during a pause
