@@ -94,9 +94,9 @@ protected:
     }
 };
 
-// ------------------------------------------------------------------ creatures
+// ------------------------------------------------------------------ creatures and decorations
 
-TEST_F(World, CreatureFileReadsEveryFieldWhateverTheSpacing)
+TEST_F(World, CreatureAndDecorationFilesReadEveryFieldWhateverTheSpacing)
 {
     dir.write("data/object/odd.txt",
               "ANIMATION\tcreature.txt\n\n\nTYPE\n  3\nDELAY 10   MAX_SHOW 4\r\nSCORE\t\t-25\n"
@@ -119,9 +119,21 @@ TEST_F(World, CreatureFileReadsEveryFieldWhateverTheSpacing)
     EXPECT_TRUE(creature_empty(5));
     EXPECT_EQ(object[1].anim_object->image[0]->w, 30);    // each load is its own (the sanitizer run watches)
     destroy_object(1);
+
+    dir.write("data/decor/lamp.txt", "ANIMATION decor.txt\n\nTYPE   2\nX\t-640\nY 480\n\nS_NORMAL a.wav\nS_DESTROY NULL");
+    decoration[3].mode = 1, decoration[3].old_time = 1234;
+    load_decoration("lamp.txt", 3);
+    load_decoration("bottle.txt", 0);  // NULL / named the other way round
+    const DECORATION_STRUCTURE &d = decoration[3], &b = decoration[0];
+    ASSERT_NE(d.anim_object, nullptr);
+    EXPECT_EQ((V{d.type, d.X, d.Y, d.mode, (int)d.old_time, !!d.s_normal, !!d.s_destroy, !!b.s_normal, !!b.s_destroy}),
+              (V{2, -640, 480, 0, 0, 1, 0, 0, 1}));
+    destroy_decoration(3);
+    EXPECT_TRUE(decoration_empty(3));
+    destroy_decoration(0);
 }
 
-TEST_F(World, BrokenCreatureFilesAreRefusedNamingFileAndKeyword)
+TEST_F(World, BrokenCreatureAndDecorationFilesAreRefusedNamingFileAndKeyword)
 {
     const string s25 = string(25, 's') + ".wav";
     expect_refused(creature_text(1, {0, 1, 2}), "data/object/bad.txt", {
@@ -140,32 +152,6 @@ TEST_F(World, BrokenCreatureFilesAreRefusedNamingFileAndKeyword)
         {"SOUND_CRY a.wav", "SOUND_CRY NULL", "SOUND_CRY NULL: unable"}, {"a.wav", s25, "SOUND_DEAD " + s25 + " is too long"},
         {"a.wav", string(45, 'x'), "SOUND_DEAD is longer than 39"},
     }, [] { load_object("bad.txt", 0); }, [] { return creature_empty(0); });
-    for (int i : {-1, MAX_OBJECTS}) {   // an entry outside the table is refused and touches nothing
-        EXPECT_EQ(fatal_of([i] { load_object("man.txt", i); }), "Creature man.txt cannot go into entry " + to_string(i) + " (0 to 23)");
-        EXPECT_EQ(destroy_object(i), 0);
-    }
-}
-
-// ------------------------------------------------------------------ decorations
-
-TEST_F(World, DecorationFileReadsPositionTypeAndOptionalSounds)
-{
-    dir.write("data/decor/lamp.txt", "ANIMATION decor.txt\n\nTYPE   2\nX\t-640\nY 480\n\nS_NORMAL a.wav\nS_DESTROY NULL");
-    decoration[3].mode = 1;
-    decoration[3].old_time = 1234;
-    load_decoration("lamp.txt", 3);
-    const DECORATION_STRUCTURE &d = decoration[3];
-    ASSERT_NE(d.anim_object, nullptr);
-    EXPECT_EQ((V{d.type, d.X, d.Y, d.mode, (int)d.old_time, !!d.s_normal, !!d.s_destroy}), (V{2, -640, 480, 0, 0, 1, 0}));
-    destroy_decoration(3);
-    EXPECT_TRUE(decoration_empty(3));
-    load_decoration("bottle.txt", 0);  // NULL / named the other way round
-    EXPECT_TRUE(!decoration[0].s_normal && decoration[0].s_destroy);
-    destroy_decoration(0);
-}
-
-TEST_F(World, BrokenDecorationFilesAreRefusedNamingFileAndKeyword)
-{
     expect_refused(decor_text, "data/decor/bad.txt", {
         {"S_DESTROY", "S_DESTORY", "expected S_DESTROY, found S_DESTORY"},
         {"S_NORMAL NULL\nS_DESTROY a.wav", "S_DESTROY a.wav\nS_NORMAL NULL", "expected S_NORMAL, found S_DESTROY"},
@@ -175,30 +161,35 @@ TEST_F(World, BrokenDecorationFilesAreRefusedNamingFileAndKeyword)
         {"decor.txt", "onlyone.txt", "ANIMATION onlyone.txt lacks the intact and destroyed pictures (slots 0 and 1)"},
         {"Y 20\nS_NORMAL NULL\nS_DESTROY a.wav\n", "", "it ends before Y"},
     }, [] { load_decoration("bad.txt", 0); }, [] { return decoration_empty(0); });
-    for (int i : {-1, MAX_DECORATIONS}) {
-        EXPECT_EQ(fatal_of([i] { load_decoration("bottle.txt", i); }),
-                  "Decoration bottle.txt cannot go into entry " + to_string(i) + " (0 to 9)");
-        EXPECT_EQ(destroy_decoration(i), 0);
+    for (int i : {-1, 0}) {   // an entry outside a table is refused and touches nothing
+        int c = i ? i : MAX_OBJECTS, d = i ? i : MAX_DECORATIONS;
+        EXPECT_EQ(fatal_of([c] { load_object("man.txt", c); }), "Creature man.txt cannot go into entry " + to_string(c) + " (0 to 23)");
+        EXPECT_EQ(fatal_of([d] { load_decoration("bottle.txt", d); }),
+                  "Decoration bottle.txt cannot go into entry " + to_string(d) + " (0 to 9)");
+        EXPECT_EQ(destroy_object(c) + destroy_decoration(d), 0);
     }
 }
 
 // ------------------------------------------------------------------ level script
 
-// Levels 1, 2, 1000 and 4; level 1 names files that do not exist, so loading
-// another level proves its lines were skipped without being read.
-const char *const four_levels =
-    "LEVEL 1\n  CREATURE ghost1.txt 5\n  CREATURE ghost2.txt 7\n  DECORATION ghost.txt\n"
-    "  BACK ghost.bmp\n  KOMIX_START ghost.cmx\n  NEXT 2\nEND_OF_LEVEL 1\n\n"
-    "LEVEL 2\n  CREATURE man.txt 10\n  CREATURE lady.txt 5\n  DECORATION bottle.txt\n"
-    "  BACK back.bmp\n  NEXT 1000\n  MAX_BANDIT 12\n  REFRESH_DOOR 40\n  TIME 90\n"
-    "  BULLETS 5\n  AMMO 30\n  KOMIX_START start1.cmx\n  KOMIX_FINISH finish1.cmx\n"
-    "  MAX_DOORS_OPEN 2\nEND_OF_LEVEL 2\n"
+// Levels 1, 2, 1000 and 4, then 5 to 7 that carry lives, mode and open doors
+// over; level 1 names files that do not exist, so loading another level
+// proves its lines were skipped without being read.
+const string ok = " CREATURE man.txt 1 BACK back.bmp ";
+const string levels =
+    "LEVEL 1\n  CREATURE ghost1.txt 5\n  CREATURE ghost2.txt 7\n  DECORATION ghost.txt\n  BACK ghost.bmp\n"
+    "  KOMIX_START ghost.cmx\n  NEXT 2\nEND_OF_LEVEL 1\n\nLEVEL 2\n  CREATURE man.txt 10\n  CREATURE lady.txt 5\n"
+    "  DECORATION bottle.txt\n  BACK back.bmp\n  NEXT 1000\n  MAX_BANDIT 12\n  REFRESH_DOOR 40\n  TIME 90\n  BULLETS 5\n"
+    "  AMMO 30\n  KOMIX_START start1.cmx\n  KOMIX_FINISH finish1.cmx\n  MAX_DOORS_OPEN 2\nEND_OF_LEVEL 2\n"
     "LEVEL 1000 CREATURE lady.txt 1 BACK night.bmp NEXT 1 END_OF_LEVEL bonus\n"
-    "LEVEL 4 hello CREATURE man.txt 1 LEVEL 9 BACK night.bmp BACK back.bmp END_OF_LEVEL 4\n";
+    "LEVEL 4 hello CREATURE man.txt 1 LEVEL 9 BACK night.bmp BACK back.bmp END_OF_LEVEL 4\n"
+    "LEVEL 5" + ok + "ADD_LIFE 4 MODE 1 MAX_DOORS_OPEN 2 CREATURE man.txt 1 CREATURE short.txt 1 END_OF_LEVEL 5\n"
+    "LEVEL 6 CREATURE twin.txt 2 CREATURE lady.txt 0 CREATURE man.txt 1 BACK back.bmp ADD_LIFE 1 END_OF_LEVEL 6\n"
+    "LEVEL 7" + ok + "ADD_LIFE 2 ADD_LIFE 1 MODE 0 MAX_DOORS_OPEN 3 END_OF_LEVEL 7\n";
 
-TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadAndStartsFromTheDefaults)
+TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadStartsFromTheDefaultsAndCarriesOver)
 {
-    dir.write(LEVEL_SCRIPT_PATH, four_levels);
+    dir.write(LEVEL_SCRIPT_PATH, levels);
     load_level(LEVEL_SCRIPT, 2);
     EXPECT_EQ((V{level, object_count, decoration_count, next_level, max_level_bandit, refresh_door, level_time, pocet_naboju,
                  celkem_naboju, max_doors_open, object[1].type, object[0].vaha, object[1].vaha, max_pravdepodobnost}),
@@ -221,24 +212,30 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadAndStartsFromTheDefau
     EXPECT_EQ(getpixel(game_screen2, 0, 0) + getpixel(game_screen2, 639, 479), 2 * makecol(100, 50, 25));
     game_load_level(1000);
     EXPECT_EQ((V{level, object_count, next_level, getpixel(game_screen2, 320, 240)}), (V{1000, 1, 1, makecol(10, 20, 90)}));
-}
 
-TEST_F(World, LivesModeAndOpenDoorsCarryOverFromLevelToLevel)
-{
-    const string ok = " CREATURE man.txt 1 BACK back.bmp ";
-    dir.write(LEVEL_SCRIPT_PATH, "LEVEL 1" + ok + "ADD_LIFE 4 MODE 1 MAX_DOORS_OPEN 2 CREATURE man.txt 1 CREATURE short.txt 1 "
-              "END_OF_LEVEL 1\nLEVEL 2 CREATURE twin.txt 2 CREATURE lady.txt 0 CREATURE man.txt 1 BACK back.bmp ADD_LIFE 1 "
-              "END_OF_LEVEL 2\nLEVEL 3" + ok + "ADD_LIFE 2 ADD_LIFE 1 MODE 0 MAX_DOORS_OPEN 3 END_OF_LEVEL 3\n");
     pocet_zivotu = 8;
     object[DUEL_CREATURES].end_tick = 0;    // an entry past the duel's three is none of its business
-    load_level(LEVEL_SCRIPT, 1);            // a duelist of three ticks can retreat
+    load_level(LEVEL_SCRIPT, 5);            // a duelist of three ticks can retreat
     EXPECT_EQ(pocet_zivotu, 10);     // extra lives stop at ten
-    load_level(LEVEL_SCRIPT, 2);     // a twin's brother may come after him
+    load_level(LEVEL_SCRIPT, 6);     // a twin's brother may come after him
     EXPECT_EQ((V{pocet_zivotu, level_mode, max_doors_open, object[0].vaha, object[1].vaha, object[2].vaha, object[0].next_name}),
               (V{10, 1, 2, 2, 2, 3, 1}));
     pocet_zivotu = 3;
-    load_level(LEVEL_SCRIPT, 3);
+    load_level(LEVEL_SCRIPT, 7);
     EXPECT_EQ((V{pocet_zivotu, level_mode, max_doors_open}), (V{6, 0, 3}));
+
+    for (bool destroy : {true, false}) {    // destroyed between or loaded over, levels leave memory flat
+        load_level(LEVEL_SCRIPT, 2);    // warm up: the C library and Allegro settle their pools
+        destroy_level();
+        size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 6; i++) {
+            load_level(LEVEL_SCRIPT, i % 2 ? 2 : 1000);
+            if (destroy)
+                destroy_level();
+        }
+        destroy_level();
+        EXPECT_LT((long)mallinfo2().uordblks - (long)before, 8 * 1024) << "destroyed between: " << destroy;
+    }
 }
 
 TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
@@ -271,24 +268,6 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
     }, [] { level_state_at_start(); load_level(LEVEL_SCRIPT, 1); }, [] { return destroy_level() == 0; });
     dir.write(LEVEL_SCRIPT_PATH, "LEVEL 1 CREATURE nobody.txt 1 BACK back.bmp END_OF_LEVEL 1\n");   // by its own file
     EXPECT_EQ(fatal_of([] { load_level(LEVEL_SCRIPT, 1); }), "Unable to open file data/object/nobody.txt");
-}
-
-// Loading one level over another without destroying it first releases it too.
-TEST_F(World, LoadingAndReleasingLevelsLeavesMemoryFlat)
-{
-    dir.write(LEVEL_SCRIPT_PATH, four_levels);
-    for (bool destroy : {true, false}) {
-        load_level(LEVEL_SCRIPT, 2);    // warm up: the C library and Allegro settle their pools
-        destroy_level();
-        size_t before = mallinfo2().uordblks;
-        for (int i = 0; i < 6; i++) {
-            load_level(LEVEL_SCRIPT, i % 2 ? 2 : 1000);
-            if (destroy)
-                destroy_level();
-        }
-        destroy_level();
-        EXPECT_LT((long)mallinfo2().uordblks - (long)before, 8 * 1024) << "destroyed between: " << destroy;
-    }
 }
 
 // ------------------------------------------------------------------ whole-run resources
