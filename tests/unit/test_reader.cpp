@@ -81,64 +81,64 @@ TEST(Reader, NumbersFitAnIntAndTheirFieldOrAreRefusedByName)
     }
 }
 
-// Each row: a script, and the commands read from it as "word:numbers[:name]".
-TEST(Reader, AComicCommandTakesItsNumbersUntilOneIsMissing)
+// The commands read from data/comix/s.cmx as "word:numbers[:name]", played
+// or (lenient) looked ahead, then the fatal error the reading ends in if any.
+std::vector<string> read_comic(int nested, int lenient)
 {
-    const struct {
-        const char *script;
-        int nested;
-        std::vector<string> read;
-    } cases[] = {
-        {"NOTE setxy 1 2 3 4", 0, {"NOTE", "setxy:1,2,3", "4"}}, {"move 1 2 x 3", 0, {"move:1,2", "x", "3"}},
-        {"image 2 pic.bmp sound x.wav", 0, {"image:2:data/comix/pic.bmp", "sound:", "x.wav"}},
-        {"include part.cmx cls", 0, {"include::part.cmx", "cls:"}},
-        {"include image 1 a.bmp", 1, {"include:", "1", "a.bmp"}},   // passed over with its word
-        {"quit image 3", 0, {"quit:", "image:3"}},     // the script ends before the name
-    };
-    for (const auto &c : cases) {
-        ScratchDir dir;
-        dir.write("data/comix/s.cmx", c.script);
-        COMIC_SCRIPT s = {};
-        comic_open(&s, "s.cmx", c.nested);
-        COMIC_COMMAND cmd;
-        std::vector<string> got;
+    COMIC_SCRIPT s = {};
+    comic_open(&s, "s.cmx", nested);
+    s.lenient = lenient;
+    COMIC_COMMAND cmd;
+    std::vector<string> got;
+    string fatal = fatal_of([&] {
         while (comic_next(&s, &cmd)) {
             string row = cmd.cmd == COMIC_NOTE ? cmd.word : string(comic_cmd_word(cmd.cmd)) + ":";
             for (int i = 0; i < cmd.count && cmd.cmd != COMIC_NOTE; i++)
                 row += (i ? "," : "") + to_string(cmd.args[i]);
             got.push_back(row + (cmd.has_name && cmd.cmd != COMIC_NOTE ? string(":") + cmd.name : ""));
         }
-        comic_close(&s);
-        EXPECT_EQ(got, c.read) << c.script;
+    });
+    comic_close(&s);
+    if (!fatal.empty())
+        got.push_back(fatal);
+    return got;
+}
+
+// The look ahead before a comic passes over what the playing refuses;
+// neither leaves the script open.  Each row: a script, nested or not, looked
+// ahead or not, and what is read.
+TEST(Reader, AComicCommandTakesItsNumbersUntilOneIsMissing)
+{
+    const string broken = "Broken file data/comix/s.cmx: ", image29 = "image 0 " + string(25, 'n') + ".bmp";
+    const string include40 = "include " + string(36, 'i') + ".cmx";
+    const struct {
+        string script;
+        int nested, lenient;
+        std::vector<string> read;
+    } cases[] = {
+        {"NOTE setxy 1 2 3 4", 0, 0, {"NOTE", "setxy:1,2,3", "4"}}, {"move 1 2 x 3", 0, 0, {"move:1,2", "x", "3"}},
+        {"image 2 pic.bmp sound x.wav", 0, 0, {"image:2:data/comix/pic.bmp", "sound:", "x.wav"}},
+        {"include part.cmx cls", 0, 0, {"include::part.cmx", "cls:"}},
+        {"include image 1 a.bmp", 1, 0, {"include:", "1", "a.bmp"}},   // passed over with its word
+        {"quit image 3", 0, 0, {"quit:", "image:3"}},     // the script ends before the name
+        {"delay 1000001", 0, 0, {broken + "a number of delay is 1000001, not -1000000 to 1000000"}},
+        {"delay 1000001", 0, 1, {"delay:1000000"}}, {"virtual 0 0 0 0 2147483647 1", 0, 1, {"virtual:0,0,0,0,1000000,1"}},
+        {"virtual 0 0 0 0 2147483647 1", 0, 0, {broken + "a number of virtual is 2147483647, not -1000000 to 1000000"}},
+        {image29, 0, 0, {broken + "file name " + image29.substr(8) + " is longer than 28 characters"}},
+        {image29, 0, 1, {"image:0"}}, {include40, 0, 1, {"include:"}},    // data/comix/ and 29 do not fit in 39
+        {include40, 0, 0, {broken + "file name " + include40.substr(8, 39) + "... is longer than 28 characters"}},
+    };
+    ScratchDir dir;
+    FatalErrors fatal;
+    const int files = open_files();
+    for (const auto &c : cases) {
+        dir.write("data/comix/s.cmx", c.script);
+        EXPECT_EQ(read_comic(c.nested, c.lenient), c.read) << c.script;
     }
+    EXPECT_EQ(open_files(), files);
     for (int n = -1; n <= COMIC_MAX_ARGS; n++)     // the numbers that name a slot or an image, for the look ahead
         EXPECT_EQ(comic_cmd_slot(CMD_VIRTUAL, n) + 2 * comic_cmd_slot(CMD_DELAY, n), n == 0 || n == 1) << n;
     EXPECT_EQ(comic_cmd_slot(COMIC_CMD_COUNT, 0) + comic_cmd_slot(COMIC_NOTE, 0), 0);
-}
-
-// The look ahead before a comic passes over what the playing will refuse;
-// neither leaves the script open.
-TEST(Reader, AComicsFaultsAreFatalWhenPlayedAndPassedOverWhenLookedAhead)
-{
-    const int files = open_files();
-    // data/comix/ and 29 do not fit in 39; a word of 40
-    for (const string &text : {string("delay 1000001"), string("virtual 0 0 0 0 2147483647 1"),
-                               "image 0 " + string(25, 'n') + ".bmp", "include " + string(36, 'i') + ".cmx"}) {
-        ScratchDir dir;
-        FatalErrors fatal;
-        dir.write("data/comix/s.cmx", text);
-        for (int lenient : {0, 1}) {
-            COMIC_SCRIPT s = {};
-            comic_open(&s, "s.cmx", 0);
-            s.lenient = lenient;
-            COMIC_COMMAND cmd;
-            string message = fatal_of([&] { comic_next(&s, &cmd); });
-            comic_close(&s);
-            EXPECT_EQ(lenient ? message : message.substr(0, 30), lenient ? "" : "Broken file data/comix/s.cmx: ");
-            EXPECT_FALSE(lenient && cmd.has_name) << text;
-        }
-    }
-    EXPECT_EQ(open_files(), files);
 }
 
 std::vector<string> listed;
@@ -152,14 +152,13 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
     dir.write("data/levels/l.txt", "LEVEL 1\nCREATURE a.txt 3\nREFRESH_DOR 10\nEND_OF_LEVEL 1\nSTRAY word\n"
                                    "LEVEL 2\nMODE 0\n"          // no END_OF_LEVEL: level 2 reads on into level 3
                                    "LEVEL 3\nNEXT 1\nEND_OF_LEVEL 3\n");
-    LEVEL_SCRIPT_VISITOR v;
-    v.data = nullptr;
-    v.level_word = [](void *, int n, int line) { listed.push_back("raw " + to_string(n) + "@" + to_string(line)); };
-    v.block = [](void *, int n, int) { listed.push_back("block " + to_string(n)); };
-    v.entry = [](void *, int n, const char *w, const char *const a[2], int key, int line) {
-        listed.push_back(to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] + " " + a[1] + "@" + to_string(line));
-    };
-    v.stray = [](void *, const char *w, int line) { listed.push_back(string("stray ") + w + "@" + to_string(line)); };
+    LEVEL_SCRIPT_VISITOR v = {
+        nullptr, [](void *, int n, int line) { listed.push_back("raw " + to_string(n) + "@" + to_string(line)); },
+        [](void *, int n, int) { listed.push_back("block " + to_string(n)); },
+        [](void *, int n, const char *w, const char *const a[2], int key, int line) {
+            listed.push_back(to_string(n) + (key >= 0 ? " " : " ?") + w + " " + a[0] + " " + a[1] + "@" + to_string(line));
+        },
+        [](void *, const char *w, int line) { listed.push_back(string("stray ") + w + "@" + to_string(line)); }};
     ASSERT_EQ(walk_level_script("l.txt", &v), 1);
     EXPECT_EQ(listed, (std::vector<string>{
         "raw 1@1", "raw 2@6", "raw 3@8", "block 1", "1 CREATURE a.txt 3@2", "1 ?REFRESH_DOR  @3", "1 ?10  @3",
