@@ -164,11 +164,9 @@ TEST(Reader, TheLevelScriptIsListedWithTheLoadersGrammar)
         "raw 1@1", "raw 2@6", "raw 3@8", "block 1", "1 CREATURE a.txt 3@2", "1 ?REFRESH_DOR  @3", "1 ?10  @3",
         "1 END_OF_LEVEL 1 @4", "stray STRAY@5", "block 2", "2 MODE 0 @7", "2 ?LEVEL  @8", "2 ?3  @8", "2 NEXT 1 @9",
         "2 END_OF_LEVEL 3 @10", "block 3", "3 NEXT 1 @9", "3 END_OF_LEVEL 3 @10"}));
-    int numbers[4] = {};
-    EXPECT_EQ(list_level_numbers("l.txt", numbers, 4), 3);
-    EXPECT_EQ((std::vector<int>(numbers, numbers + 4)), (std::vector<int>{1, 2, 3, 0}));
-    EXPECT_EQ((std::vector<int>{list_level_numbers("l.txt", numbers, 2), list_level_numbers("none.txt", numbers, 4)}),
-              (std::vector<int>{2, -1}));
+    int n[4] = {}, found = list_level_numbers("l.txt", n, 4);
+    EXPECT_EQ((std::vector<int>{found, n[0], n[1], n[2], n[3], list_level_numbers("l.txt", n, 2), list_level_numbers("none.txt", n, 4)}),
+              (std::vector<int>{3, 1, 2, 3, 0, 2, -1}));
 }
 
 // The animation reader: x + width used to overflow the test of the frame
