@@ -1,14 +1,14 @@
 #include "test_support.h"
 
-#include <stdio.h>
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "criterr.h"
+
+namespace fs = std::filesystem;
 
 std::string fatal_of(const std::function<void()> &run)
 {
@@ -22,62 +22,51 @@ std::string fatal_of(const std::function<void()> &run)
 
 int open_files()
 {
-    int n = 0;
-    for (const auto &entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-        (void)entry;
-        n++;
-    }
-    return n;
+    fs::directory_iterator fds("/proc/self/fd");
+    return (int)std::distance(fs::begin(fds), fs::end(fds));
 }
 
 FatalErrors::FatalErrors() { critical_error_hook = headless_fatal_hook; }
 FatalErrors::~FatalErrors() { critical_error_hook = nullptr; }
 
-ScratchDir::ScratchDir()
+ScratchDir::ScratchDir() : old_cwd_(fs::current_path())
 {
     char tmpl[] = "/tmp/deadeye-test-XXXXXX";
     dir_ = mkdtemp(tmpl);
-    char cwd[4096];
-    old_cwd_ = getcwd(cwd, sizeof cwd) ? cwd : "/";
-    if (chdir(dir_.c_str()) != 0)
-        throw std::runtime_error("cannot enter scratch dir");
+    fs::current_path(dir_);
 }
 
 ScratchDir::~ScratchDir()
 {
-    if (chdir(old_cwd_.c_str()) != 0) {
-    }
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    fs::current_path(old_cwd_, ec);
+    fs::remove_all(dir_, ec);
 }
 
 void ScratchDir::write(const std::string &rel, const std::string &text) const
 {
-    std::filesystem::path p = std::filesystem::path(dir_) / rel;
-    std::filesystem::create_directories(p.parent_path());
-    std::ofstream(p) << text;
+    fs::create_directories((fs::path(dir_) / rel).parent_path());
+    std::ofstream(fs::path(dir_) / rel) << text;
 }
 
 void ScratchDir::write_bmp(const std::string &rel, int w, int h, int r, int g, int b) const
 {
-    std::filesystem::path p = std::filesystem::path(dir_) / rel;
-    std::filesystem::create_directories(p.parent_path());
+    write(rel, "");     // makes its folder
     BITMAP *bmp = create_bitmap_ex(24, w, h);
     clear_to_color(bmp, makecol_depth(24, r, g, b));
     PALETTE pl;
     get_palette(pl);
-    save_bmp(p.c_str(), bmp, pl);
+    save_bmp((fs::path(dir_) / rel).c_str(), bmp, pl);
     destroy_bitmap(bmp);
 }
 
+// A 16-bit mono PCM WAV of 220 samples, written by hand (Allegro has no writer).
 void ScratchDir::write_wav(const std::string &rel) const
 {
-    // A 16-bit mono PCM WAV of 220 samples, written by hand (Allegro has no writer).
     auto le = [](unsigned v, int bytes) { return std::string((const char *)&v, bytes); };
-    const unsigned samples = 220;
-    std::string wav = "RIFF" + le(36 + samples * 2, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-                      le(22050, 4) + le(22050 * 2, 4) + le(2, 2) + le(16, 2) + "data" + le(samples * 2, 4);
-    for (unsigned i = 0; i < samples; i++)
+    std::string wav = "RIFF" + le(36 + 440, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(22050, 4) +
+                      le(22050 * 2, 4) + le(2, 2) + le(16, 2) + "data" + le(440, 4);
+    for (unsigned i = 0; i < 220; i++)
         wav += le((unsigned)(((int)(i % 20) - 10) * 300), 2);
     write(rel, wav);
 }

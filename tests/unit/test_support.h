@@ -14,8 +14,7 @@
 using FatalError = HeadlessFatal;
 
 // While alive, critical_error throws FatalError instead of ending the run.
-class FatalErrors {
-public:
+struct FatalErrors {
     FatalErrors();
     ~FatalErrors();
 };
