@@ -37,7 +37,7 @@ test: build sanitize-build fuzz-build
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1 \
 	  ctest --test-dir $(SANITIZE_BUILD) -L unit --output-on-failure -j 2
-	ctest --test-dir $(FUZZ_BUILD) -L fuzz --output-on-failure
+	ctest --test-dir $(FUZZ_BUILD) -L fuzz --output-on-failure -j 2
 
 # The unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-build: deps
