@@ -16,7 +16,7 @@
 using namespace game_test;
 using std::string;
 using std::to_string;
-using V = std::vector<int>;
+using Ints = std::vector<int>;
 
 namespace {
 
@@ -29,7 +29,7 @@ string anim_text(int slots)
     return t;
 }
 
-string creature_text(int type, const V &ticks, int child = 0)
+string creature_text(int type, const Ints &ticks, int child = 0)
 {
     string t = "ANIMATION creature.txt\nTYPE " + to_string(type) + "\nDELAY 10\nMAX_SHOW 1\nSCORE 50\nSOUND_DEAD a.wav\n"
                "SOUND_SHOT a.wav\nSOUND_CRY a.wav\nCHILD " + to_string(child) + "\nTICKS " + to_string(ticks.size()) + "\n";
@@ -110,8 +110,8 @@ TEST_F(World, CreatureAndDecorationFilesReadEveryFieldWhateverTheSpacing)
         const OBJECT_STRUCTURE &o = object[5];
         ASSERT_NE(o.anim_object, nullptr);
         // The first number of a tick line is only a label; the weight is the level script's business.
-        EXPECT_EQ((V{o.type, o.delay, o.max_show, o.score, o.next_name, o.end_tick, o.tick[0], o.tick[1], o.tick[2], o.vaha}),
-                  (V{3, delay[d], 4, -25, 23, 3, 0, 1, 2, 77}));
+        EXPECT_EQ((Ints{o.type, o.delay, o.max_show, o.score, o.next_name, o.end_tick, o.tick[0], o.tick[1], o.tick[2], o.vaha}),
+                  (Ints{3, delay[d], 4, -25, 23, 3, 0, 1, 2, 77}));
         EXPECT_TRUE(o.s_dead && o.s_shot && o.s_cry);
     }
     load_object("odd.txt", 1);
@@ -126,8 +126,8 @@ TEST_F(World, CreatureAndDecorationFilesReadEveryFieldWhateverTheSpacing)
     load_decoration("bottle.txt", 0);  // NULL / named the other way round
     const DECORATION_STRUCTURE &d = decoration[3], &b = decoration[0];
     ASSERT_NE(d.anim_object, nullptr);
-    EXPECT_EQ((V{d.type, d.X, d.Y, d.mode, (int)d.old_time, !!d.s_normal, !!d.s_destroy, !!b.s_normal, !!b.s_destroy}),
-              (V{2, -640, 480, 0, 0, 1, 0, 0, 1}));
+    EXPECT_EQ((Ints{d.type, d.X, d.Y, d.mode, (int)d.old_time, !!d.s_normal, !!d.s_destroy, !!b.s_normal, !!b.s_destroy}),
+              (Ints{2, -640, 480, 0, 0, 1, 0, 0, 1}));
     destroy_decoration(3);
     EXPECT_TRUE(decoration_empty(3));
     destroy_decoration(0);
@@ -191,9 +191,9 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadStartsFromTheDefaults
 {
     dir.write(LEVEL_SCRIPT_PATH, levels);
     load_level(LEVEL_SCRIPT, 2);
-    EXPECT_EQ((V{level, object_count, decoration_count, next_level, max_level_bandit, refresh_door, level_time, pocet_naboju,
+    EXPECT_EQ((Ints{level, object_count, decoration_count, next_level, max_level_bandit, refresh_door, level_time, pocet_naboju,
                  celkem_naboju, max_doors_open, object[1].type, object[0].vaha, object[1].vaha, max_pravdepodobnost}),
-              (V{2, 2, 1, 1000, 12, 40, 90, 5, 30, 2, 0, 10, 15, 15}));
+              (Ints{2, 2, 1, 1000, 12, 40, 90, 5, 30, 2, 0, 10, 15, 15}));
     EXPECT_EQ(string(komix_start) + " " + komix_finish, "start1.cmx finish1.cmx");
     destroy_level();
     EXPECT_EQ(object_count + decoration_count, 0);
@@ -204,25 +204,25 @@ TEST_F(World, LevelIsFoundByNumberSkippingOtherBlocksUnreadStartsFromTheDefaults
         small_object[i].draw = dira[i].visible = 1;
     game_load_level(4);
     // Stray words (a stray LEVEL too) are passed over; the last BACK wins.
-    EXPECT_EQ((V{level, object_count, max_level_bandit, refresh_door, next_level, level_time, pocet_naboju, celkem_naboju,
+    EXPECT_EQ((Ints{level, object_count, max_level_bandit, refresh_door, next_level, level_time, pocet_naboju, celkem_naboju,
                  pocet_zabitych, (int)shot_last_time, shot_show, reload_show, max_doors_open, komix_start[0], komix_finish[0]}),
-              (V{4, 1, 20, 100, 1, 0, 6, 10000, 0, 0, 0, 0, 2, 0, 0}));
+              (Ints{4, 1, 20, 100, 1, 0, 6, 10000, 0, 0, 0, 0, 2, 0, 0}));
     for (int i = 0; i < DOOR_COUNT; i++)
         EXPECT_EQ(small_object[i].draw + dira[i].visible, 0);
     EXPECT_EQ(getpixel(game_screen2, 0, 0) + getpixel(game_screen2, 639, 479), 2 * makecol(100, 50, 25));
     game_load_level(1000);
-    EXPECT_EQ((V{level, object_count, next_level, getpixel(game_screen2, 320, 240)}), (V{1000, 1, 1, makecol(10, 20, 90)}));
+    EXPECT_EQ((Ints{level, object_count, next_level, getpixel(game_screen2, 320, 240)}), (Ints{1000, 1, 1, makecol(10, 20, 90)}));
 
     pocet_zivotu = 8;
     object[DUEL_CREATURES].end_tick = 0;    // an entry past the duel's three is none of its business
     load_level(LEVEL_SCRIPT, 5);            // a duelist of three ticks can retreat
     EXPECT_EQ(pocet_zivotu, 10);     // extra lives stop at ten
     load_level(LEVEL_SCRIPT, 6);     // a twin's brother may come after him
-    EXPECT_EQ((V{pocet_zivotu, level_mode, max_doors_open, object[0].vaha, object[1].vaha, object[2].vaha, object[0].next_name}),
-              (V{10, 1, 2, 2, 2, 3, 1}));
+    EXPECT_EQ((Ints{pocet_zivotu, level_mode, max_doors_open, object[0].vaha, object[1].vaha, object[2].vaha, object[0].next_name}),
+              (Ints{10, 1, 2, 2, 2, 3, 1}));
     pocet_zivotu = 3;
     load_level(LEVEL_SCRIPT, 7);
-    EXPECT_EQ((V{pocet_zivotu, level_mode, max_doors_open}), (V{6, 0, 3}));
+    EXPECT_EQ((Ints{pocet_zivotu, level_mode, max_doors_open}), (Ints{6, 0, 3}));
 
     for (bool destroy : {true, false}) {    // destroyed between or loaded over, levels leave memory flat
         load_level(LEVEL_SCRIPT, 2);    // warm up: the C library and Allegro settle their pools
