@@ -4,7 +4,7 @@
 # and tools/with-xvfb.sh give one): bench/responsiveness.sh [build-dir]
 #
 # For the window at scale 1 and at scale 2 it starts a game on a quiet street
-# (no door ever opens) and, with tests/e2e/tools' click_probe:
+# (no door ever opens) and, with bench/click_probe.c:
 #   - presses the button 30 times on the street and times each press, from
 #     the moment the X server has it to the moment the cartridge display in
 #     the window changes: "click_to_picture_ms p50 A p95 B max C n N";
