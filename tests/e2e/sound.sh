@@ -71,9 +71,12 @@ t_quiet=$(rec_now)
 sleep 1
 t_click=$(rec_now)
 xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
-sleep 1
+sleep 2.5
 quiet=$(rms "$t_quiet" 0.9)
-shot=$(rms "$t_click" 0.6)
+# (heard within 2 s: when the server has restarted the stream after running
+# dry, it holds a new stream's sound back up to about 2 s; how soon a shot
+# is heard is the soak's and the benchmark's business)
+shot=$(rms "$t_click" 2)
 note "street RMS $quiet, after the click $shot"
 above 0.002 "${quiet:-1}" || fail "the street is not silent before the shot (RMS ${quiet:-none})"
 above "${shot:-0}" 0.01 || fail "the shot is not heard (RMS ${shot:-none})"
