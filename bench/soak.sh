@@ -12,7 +12,9 @@
 # pulseaudio is installed): each minute's line adds the underruns the server
 # has counted so far and the stream's buffer latency; at the end, the most
 # the server holds of the stream (its target length) and how often the
-# stream was made anew (ALSA's recovery from an underrun).
+# stream was made anew (ALSA's recovery from an underrun).  A reference
+# stream of the same buffer plays silence beside it (lib.sh), so that the
+# machine's own stalls can be told from the game's.
 # Fails if the program ends (a crash shows its status) before the time is up.
 # SOAK_SHOTS=DIR keeps a screenshot of every minute there.
 set -uo pipefail
@@ -31,6 +33,7 @@ private_pulse_start "$work/pulse"
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; private_pulse_stop; rm -rf "$work"' EXIT
 wait_for_window "$pid" 400 "$work/out.txt"
+reference_stream_start
 
 rss() { awk '/^VmRSS/{print $2}' "/proc/$pid/status" 2>/dev/null; }
 alive() { kill -0 "$pid" 2>/dev/null; }
@@ -91,8 +94,10 @@ if ! alive; then
 fi
 if [ -n "${pulse_pid:-}" ]; then
   echo "soak: the sound server counted $(pulse_underruns) underruns of the game's stream"
-  awk '/Requested tlength=/ { sub(/.*tlength=/, ""); t = $1 + 0; if (t > most) most = t; n++ }
-       END { printf "soak: the server held at most %.1f ms of the stream; it was made %d times\n", most, n }' "$pulse_log"
+  [ -n "$reference_pid" ] && reference_report
+  awk '/Requested tlength=/ { sub(/.*tlength=/, ""); t = $1 + 0; if (t > most) most = t }
+       /Created input .*"ALSA Playback"/ { n++ }
+       END { printf "soak: the server held at most %.1f ms of a stream; the game'"'"'s was made %d times\n", most, n }' "$pulse_log"
 fi
 n=${#samples[@]}
 [ "$n" -ge 2 ] || { echo "soak: too short to compare"; exit 0; }
