@@ -144,10 +144,10 @@ note "held click fired: the bandit fell, the kill bar is gone"
 # 270 ticks after the kill the next level: townsfolk come and go and the score rises.
 next_level() { above "$(diff_in "$WORK/before.png" "$1" 40x30+60+0)" 0.02; }
 wait_for 15 next_level || fail "the level number did not change"
-sleep 1.5
-frame_shot "$WORK/level2.png"
-d=$(diff_in "$WORK/before.png" "$WORK/level2.png" "$SCORE")
-above "$d" 0.02 || fail "the score did not change in level 2 (diff $d)"
+# (a kill on the easiest difficulty earns nothing: only the townsfolk who
+# leave unharmed move the score, after their doors have opened and shut)
+score_moved() { above "$(diff_in "$WORK/before.png" "$1" "$SCORE")" 0.02; }
+wait_for 10 score_moved || fail "the score did not change in level 2"
 note "level 2: the level number and the score changed"
 
 press_key q
