@@ -55,7 +55,7 @@ reference_stream_start() {
   done
   [ -n "$asked" ] || return 0
   local bytes frame=4   # s16le stereo, as the game plays
-  read -r -a bytes <<< "$(echo "$asked" | awk -v r="$pulse_rate" -v f="$frame" '{ printf "%d %d", $1 * r / 1000 + 0.5, $2 * r / 1000 + 0.5 }')"
+  read -r -a bytes <<< "$(echo "$asked" | awk -v r="$pulse_rate" '{ printf "%d %d", $1 * r / 1000 + 0.5, $2 * r / 1000 + 0.5 }')"
   pacat --playback --raw --format=s16le --rate="$pulse_rate" --channels=2 --stream-name=reference \
     --latency=$((bytes[0] * frame)) --process-time=$((bytes[1] * frame)) /dev/zero 2>/dev/null &
   reference_pid=$!

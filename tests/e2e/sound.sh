@@ -48,11 +48,13 @@ parec -d e2e.monitor --raw --format=s16le --rate=$RATE --channels=2 --latency-ms
 REC_PID=$!
 sleep 0.5
 rec_now() { awk -v b="$(stat -c %s "$WORK/rec.raw")" -v bps=$BPS 'BEGIN{printf "%.3f", b / bps}'; }
-# RMS amplitude (0..1) of the recording from $1 s for $2 s.
-rms() {
-  sox -t raw -r $RATE -e signed -b 16 -c 2 "$WORK/rec.raw" -n trim "$1" "$2" stat 2>&1 |
-    awk '/RMS +amplitude/ {print $3}'
+# sox's statistics of the recording from $1 s for $2 s, after the effects
+# that follow; and the RMS amplitude (0..1) among them.
+rec_stat() {
+  local from=$1 len=$2; shift 2
+  sox -t raw -r $RATE -e signed -b 16 -c 2 "$WORK/rec.raw" -n trim "$from" "$len" "$@" stat 2>&1
 }
+rms() { rec_stat "$1" "$2" | awk '/RMS +amplitude/ {print $3}'; }
 
 start_game
 wait_window 20
@@ -75,12 +77,12 @@ t_click=$(rec_now)
 xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
 sleep 2.5
 quiet=$(rms "$t_quiet" 0.9)
-shot=$(rms "$t_click" 0.6)
-# When the shot begins after the press, as a figure: the 0.6 s after the
-# press less what follows the first sound in them.
-after=$(sox -t raw -r $RATE -e signed -b 16 -c 2 "$WORK/rec.raw" -n trim "$t_click" 0.6 silence 1 0.002 2% stat 2>&1 |
-          awk '/Length \(seconds\)/ {print $3}')
-note "street RMS $quiet, after the click $shot; the shot is heard ${after:+$(awk -v a="$after" 'BEGIN{printf "%.0f", (0.6 - a) * 1000}') ms }after the press"
+SHOT_WINDOW=0.6     # seconds after the press in which the shot must be heard
+shot=$(rms "$t_click" $SHOT_WINDOW)
+# When the shot begins after the press, as a figure: the window less what
+# follows the first sound in it.
+after=$(rec_stat "$t_click" $SHOT_WINDOW silence 1 0.002 2% | awk '/Length \(seconds\)/ {print $3}')
+note "street RMS $quiet, after the click $shot; the shot is heard ${after:+$(awk -v w=$SHOT_WINDOW -v a="$after" 'BEGIN{printf "%.0f", (w - a) * 1000}') ms }after the press"
 above 0.002 "${quiet:-1}" || fail "the street is not silent before the shot (RMS ${quiet:-none})"
 above "${shot:-0}" 0.01 || fail "the shot is not heard (RMS ${shot:-none})"
 
