@@ -2,11 +2,11 @@
 #include "headless.h"
 
 #include <allegro.h>
-#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
 
+#include "boot.h"
 #include "criterr.h"
 #include "variable.h"
 
@@ -17,7 +17,7 @@ void headless_fatal_hook(const char *message)
 
 void headless_start(const char *program, int depth)
 {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+    if (boot_allegro(SYSTEM_NONE) != 0) {
         fprintf(stderr, "%s: cannot start Allegro\n", program);
         exit(2);
     }

@@ -50,13 +50,19 @@ void boot_leave(void)
     exit(stop_signal ? 128 + stop_signal : 0);
 }
 
+int boot_allegro(int system_id)
+{
+    set_uformat(U_ASCII);
+    return install_allegro(system_id, &errno, atexit);
+}
+
 void boot(int argc, char **argv)
 {
     (void)argc;
     (void)argv;
     srand((unsigned)time(nullptr));
 
-    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
+    if (boot_allegro(SYSTEM_AUTODETECT) != 0) {
         const char *display = getenv("DISPLAY");
         critical_error("Unable to start Allegro: no display could be opened (DISPLAY is %s)%s%s",
                        display && *display ? display : "not set", allegro_error[0] ? ": " : "",

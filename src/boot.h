@@ -10,6 +10,12 @@
 
 void boot(int argc, char **argv);
 
+// Starts Allegro as the game and its tools all start it: its text functions
+// take strings as plain bytes (a name from a data file reaches the system as
+// it stands; read as UTF-8, a byte such as 0xff sends Allegro's path
+// handling past the string's end), then install_allegro.  Returns its result.
+int boot_allegro(int system_id);
+
 // Ends the program cleanly from any screen: releases the whole-run
 // resources if they are loaded, writes the frame statistics, shuts Allegro
 // down and exits with status 0 (128 + the signal after SIGTERM, SIGINT or

@@ -24,6 +24,7 @@
 #include <set>
 #include <string>
 
+#include "boot.h"
 #include "close_focus.h"
 #include "comix.h"
 #include "criterr.h"
@@ -226,7 +227,7 @@ int main(int argc, char **argv)
 {
     if (argc > 1 && strcmp(argv[1], "--lint") == 0)
         return lint();
-    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
+    if (boot_allegro(SYSTEM_AUTODETECT) != 0) {
         fprintf(stderr, "comix_show: no display\n");
         return 1;
     }

@@ -135,6 +135,9 @@ TEST_F(World, CreatureAndDecorationFilesReadEveryFieldWhateverTheSpacing)
 
 TEST_F(World, BrokenCreatureAndDecorationFilesAreRefusedNamingFileAndKeyword)
 {
+    // Names are bytes to Allegro, as to the system: read as UTF-8, 0xff would
+    // be a character 8 bytes wide, past the end of a short name.
+    ASSERT_EQ(uwidth("\377.wav"), 1);
     const string s25 = string(25, 's') + ".wav";
     expect_refused(creature_text(1, {0, 1, 2}), "data/object/bad.txt", {
         {"TYPE", "TYPO", "expected TYPE, found TYPO"}, {"TYPE 1\nDELAY 10", "DELAY 10\nTYPE 1", "expected TYPE, found DELAY"},
@@ -158,6 +161,7 @@ TEST_F(World, BrokenCreatureAndDecorationFilesAreRefusedNamingFileAndKeyword)
         {"Y 20\n", "", "expected Y, found S_NORMAL"}, {"X 10", "X left", "X is not a number"},
         {"X 10", "X 641", "X is 641, not -640 to 640"}, {"Y 20", "Y -481", "Y is -481, not -480 to 480"},
         {"a.wav", "crash.wav", "S_DESTROY crash.wav: unable to open file data/sound/crash.wav"},
+        {"a.wav", "cr\377sh.wav", "S_DESTROY cr\377sh.wav: unable to open file data/sound/cr\377sh.wav"},  // not UTF-8
         {"decor.txt", "onlyone.txt", "ANIMATION onlyone.txt lacks the intact and destroyed pictures (slots 0 and 1)"},
         {"Y 20\nS_NORMAL NULL\nS_DESTROY a.wav\n", "", "it ends before Y"},
     }, [] { load_decoration("bad.txt", 0); }, [] { return decoration_empty(0); });
@@ -251,6 +255,7 @@ TEST_F(World, BrokenLevelsAreRefusedNamingFileAndLevel)
         {"END_OF_LEVEL 1\n", "NEXT", "it ends before NEXT of level 1"}, {"BACK back.bmp", "", "level 1 has no BACK"},
         {"back.bmp", bmp31, "BACK " + bmp31 + " of level 1 is too long"},
         {"back.bmp", "nope.bmp", "BACK of level 1: unable to open file data/gfx/nope.bmp"},
+        {"back.bmp", "n\377pe.bmp", "BACK of level 1: unable to open file data/gfx/n\377pe.bmp"},
         {"CREATURE man.txt 1", "", "level 1 has no CREATURE"}, {"man.txt 1", "man.txt -2", "weight of CREATURE of level 1 is -2"},
         {"man.txt 1", "man.txt 0 CREATURE lady.txt 0", "the CREATURE weights of level 1 add up to 0"},
         {"CREATURE man.txt 1", many_creatures, "level 1 lists more than 24 creatures"},
